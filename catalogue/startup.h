@@ -1,0 +1,20 @@
+// Start-up of the window: the binding of every control event to its
+// procedure, the load procedure that fills the lists, and the exit.
+#pragma once
+
+#include <memory>
+
+#include "panel/form.h"
+
+namespace kasnak {
+
+// Every event of the window bound to its one procedure.
+EventTable WindowEvents();
+
+// Creates the window with its events bound and runs Form_Load.
+std::unique_ptr<Form1> StartUp();
+
+void Form_Load(Form1& form);
+void Command3_Click(Form1& form);
+
+}  // namespace kasnak

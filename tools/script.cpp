@@ -1,0 +1,1 @@
+#include "tools/script.h"
