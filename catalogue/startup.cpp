@@ -1,13 +1,30 @@
 #include "catalogue/startup.h"
 
 #include "catalogue/catalogues.h"
+#include "catalogue/motor.h"
+#include "coupling/coupling.h"
+#include "drive/calculate.h"
+#include "profile/profile.h"
 
 namespace kasnak {
 
 EventTable WindowEvents() {
   EventTable events;
+  auto click = [&events](Ctl id, Procedure p) { events.click[IndexOf(id)] = p; };
+  auto change = [&events](Ctl id, Procedure p) { events.change[IndexOf(id)] = p; };
   events.Form_Load = Form_Load;
-  events.click[IndexOf(Ctl::Command3)] = Command3_Click;
+  click(Ctl::Combo1, Combo1_Click);
+  click(Ctl::chkKompakt, chkKompakt_Click);
+  click(Ctl::chk4kutup, chk4kutup_Click);
+  change(Ctl::Text2, Text2_Change);
+  click(Ctl::Combo2, Combo2_Click);
+  click(Ctl::Combo3, Combo3_Click);
+  events.Option1_Click = Option1_Click;
+  click(Ctl::chkC2, chkC2_Click);
+  change(Ctl::Text5, Text5_Change);
+  change(Ctl::Text11, Text11_Change);
+  click(Ctl::Command1, Command1_Click);
+  click(Ctl::Command3, Command3_Click);
   return events;
 }
 
