@@ -1,1 +1,274 @@
 #include "tools/script.h"
+
+#include <array>
+#include <exception>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "catalogue/startup.h"
+#include "panel/form.h"
+
+namespace kasnak {
+namespace {
+
+enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click };
+
+struct Action {
+  Verb verb = Verb::Skip;
+  Ctl control = Ctl::Label1;
+  std::string text;  // the characters to type, the new text, or the item to pick
+};
+
+struct Malformed {
+  std::string reason;
+};
+
+using Parsed = std::variant<Action, Malformed>;
+
+// ---- parsing
+
+// A line cut at its first blank: what precedes it, and what follows it when
+// there is a blank at all.
+struct Cut {
+  std::string_view head;
+  std::optional<std::string_view> rest;
+};
+
+Cut CutAtBlank(std::string_view s) {
+  std::size_t blank = s.find(' ');
+  if (blank == std::string_view::npos) return {s, std::nullopt};
+  return {s.substr(0, blank), s.substr(blank + 1)};
+}
+
+bool IsBlank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
+bool IsBlank(std::optional<std::string_view> s) { return !s || IsBlank(*s); }
+
+// A piece of a line as an error message quotes it: at most 40 characters.
+std::string Quoted(std::string_view s) {
+  constexpr std::size_t kShown = 40;
+  std::string shown = FirstCharacters(s, kShown);
+  return "'" + shown + (shown.size() < s.size() ? "...'" : "'");
+}
+
+std::optional<Verb> VerbNamed(std::string_view word) {
+  if (word == "dump") return Verb::Dump;
+  if (word == "type") return Verb::Type;
+  if (word == "edit") return Verb::Edit;
+  if (word == "backspace") return Verb::Backspace;
+  if (word == "pick") return Verb::Pick;
+  if (word == "click") return Verb::Click;
+  return std::nullopt;
+}
+
+bool IsOptionGroup(std::string_view name) { return FindControl(name, 0).has_value(); }
+
+Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
+  if (IsOptionGroup(name)) {
+    if (IsBlank(arg)) return Malformed{"missing button index after " + Quoted(name)};
+    Cut index = CutAtBlank(*arg);
+    if (index.head.size() != 1 || index.head[0] < '0' || index.head[0] > '3')
+      return Malformed{"button index " + Quoted(index.head) + " is not 0 to 3"};
+    if (!IsBlank(index.rest)) return Malformed{"unexpected " + Quoted(*index.rest) + " after the button index"};
+    return Action{Verb::Click, OptionButton(index.head[0] - '0'), {}};
+  }
+  std::optional<Ctl> id = FindControl(name);
+  if (!id) return Malformed{"unknown control " + Quoted(name)};
+  Kind kind = Spec(*id).kind;
+  if (kind != Kind::CheckBox && kind != Kind::CommandButton)
+    return Malformed{"cannot click " + Quoted(name) + ": not a button or check box"};
+  if (!IsBlank(arg)) return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
+  return Action{Verb::Click, *id, {}};
+}
+
+// type, edit, backspace and pick: a text box or a list, then the argument.
+Parsed ParseTextAction(Verb verb, std::string_view word, std::string_view name, std::optional<std::string_view> arg) {
+  std::optional<Ctl> id = FindControl(name);
+  if (!id && !IsOptionGroup(name)) return Malformed{"unknown control " + Quoted(name)};
+  bool list = id && Spec(*id).kind == Kind::ComboBox;
+  bool textBox = id && Spec(*id).kind == Kind::TextBox;
+  if (verb == Verb::Pick) {
+    if (!list) return Malformed{"cannot pick from " + Quoted(name) + ": not a list"};
+    if (!arg || arg->empty()) return Malformed{"missing item to pick from " + Quoted(name)};
+  } else if (!list && !textBox) {
+    return Malformed{"cannot " + std::string(word) + " " + Quoted(name) + ": not a text box or list"};
+  }
+  if (verb == Verb::Type && (!arg || arg->empty())) return Malformed{"missing characters to type into " + Quoted(name)};
+  if (verb == Verb::Backspace && !IsBlank(arg))
+    return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
+  return Action{verb, *id, std::string(arg.value_or(""))};
+}
+
+Parsed ParseLine(std::string_view line) {
+  if (IsBlank(line) || line.front() == '#') return Action{};
+  Cut action = CutAtBlank(line);
+  std::optional<Verb> verb = VerbNamed(action.head);
+  if (!verb) return Malformed{"unknown action " + Quoted(action.head)};
+  if (*verb == Verb::Dump) {
+    if (!IsBlank(action.rest)) return Malformed{"unexpected " + Quoted(*action.rest) + " after dump"};
+    return Action{Verb::Dump, Ctl::Label1, {}};
+  }
+  if (!action.rest || action.rest->empty()) return Malformed{"missing control after " + std::string(action.head)};
+  Cut control = CutAtBlank(*action.rest);
+  if (*verb == Verb::Click) return ParseClick(control.head, control.rest);
+  return ParseTextAction(*verb, action.head, control.head, control.rest);
+}
+
+// ---- playing
+
+bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+void Report(Form1::Outcome outcome, std::ostream& out) {
+  if (outcome) out << "fault=" << FaultName(*outcome) << '\n';
+}
+
+// Each character is one keystroke; a text box refuses one that would take it
+// beyond its maximum length.
+void Type(Form1& form, Ctl id, std::string_view chars, std::ostream& out) {
+  std::size_t start = 0;
+  while (start < chars.size() && !form.Ended()) {
+    std::size_t end = start + 1;
+    while (end < chars.size() && ContinuesCharacter(chars[end])) ++end;
+    std::string typed = form.Text(id);
+    typed.append(chars.substr(start, end - start));
+    start = end;
+    if (FirstCharacters(typed, Form1::MaxLength(id)) != typed) continue;
+    Report(form.UserEdit(id, typed), out);
+  }
+}
+
+void Backspace(Form1& form, Ctl id, std::ostream& out) {
+  std::string text = form.Text(id);
+  if (text.empty()) return;
+  std::size_t end = text.size();
+  while (end > 0 && ContinuesCharacter(text[end - 1])) --end;
+  text.resize(end > 0 ? end - 1 : 0);
+  Report(form.UserEdit(id, text), out);
+}
+
+constexpr std::array<Ctl, 18> kDumped = {
+    Ctl::Label31, Ctl::Label36, Ctl::Combo1,    Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Text2,
+    Ctl::Combo2,  Ctl::Combo3,  Ctl::Option1_0, Ctl::chkC2,      Ctl::Text5,     Ctl::Text10,
+    Ctl::Text11,  Ctl::Label35, Ctl::Text12,    Ctl::Text13,     Ctl::Label38,   Ctl::Label40,
+};
+
+void Dump(const Form1& form, std::ostream& out) {
+  for (Ctl id : kDumped) {
+    const ControlSpec& spec = Spec(id);
+    out << spec.name << '=';
+    switch (spec.kind) {
+      case Kind::CheckBox:
+        out << (form.Value(id) ? 1 : 0);
+        break;
+      case Kind::OptionButton: {
+        int selected = -1;
+        for (int k = 3; k >= 0; --k)
+          if (form.Option1(k)) selected = k;
+        if (selected < 0)
+          out << "none";
+        else
+          out << selected;
+        break;
+      }
+      case Kind::Label:
+      case Kind::CommandButton:
+        out << form.Caption(id);
+        break;
+      case Kind::TextBox:
+      case Kind::ComboBox:
+        out << form.Text(id);
+        break;
+    }
+    out << '\n';
+  }
+  out << "--\n";
+}
+
+// Plays one action; the reason when it cannot be played.
+std::optional<std::string> Play(Form1& form, const Action& action, std::ostream& out) {
+  switch (action.verb) {
+    case Verb::Skip:
+      break;
+    case Verb::Dump:
+      Dump(form, out);
+      break;
+    case Verb::Type:
+      Type(form, action.control, action.text, out);
+      break;
+    case Verb::Edit:
+      Report(form.UserEdit(action.control, action.text), out);
+      break;
+    case Verb::Backspace:
+      Backspace(form, action.control, out);
+      break;
+    case Verb::Pick: {
+      const std::vector<std::string>& items = form.Items(action.control);
+      std::size_t item = 0;
+      while (item < items.size() && items[item] != action.text) ++item;
+      if (item == items.size())
+        return Quoted(action.text) + " is not an item of " + std::string(Spec(action.control).name);
+      Report(form.UserPick(action.control, item), out);
+      break;
+    }
+    case Verb::Click:
+      Report(form.UserClick(action.control), out);
+      break;
+  }
+  return std::nullopt;
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::string line;
+  std::size_t number = 0;
+  try {
+    while (!form.Ended() && std::getline(in, line)) {
+      ++number;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+      Parsed parsed = ParseLine(line);
+      std::optional<std::string> problem;
+      if (const Malformed* malformed = std::get_if<Malformed>(&parsed))
+        problem = malformed->reason;
+      else
+        problem = Play(form, std::get<Action>(parsed), out);
+      if (problem) {
+        err << "kasnak-script: line " << number << ": " << *problem << '\n';
+        return kScriptMalformed;
+      }
+    }
+  } catch (const std::exception& failure) {
+    err << "kasnak-script: line " << number << ": " << failure.what() << '\n';
+    return kScriptBroken;
+  } catch (...) {
+    err << "kasnak-script: line " << number << ": unknown failure\n";
+    return kScriptBroken;
+  }
+  if (in.bad()) {
+    err << "kasnak-script: cannot read the script after line " << number << '\n';
+    return kScriptMalformed;
+  }
+  if (form.Ended()) out << "exit\n";
+  return kScriptPlayed;
+}
+
+int PlayScript(std::istream& in, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<Form1> form;
+  try {
+    form = StartUp();
+  } catch (const std::exception& failure) {
+    err << "kasnak-script: start-up: " << failure.what() << '\n';
+    return kScriptBroken;
+  }
+  return PlayScript(*form, in, out, err);
+}
+
+}  // namespace kasnak
