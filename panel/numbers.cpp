@@ -4,7 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 #include <string>
 
 namespace kasnak {
@@ -75,7 +75,9 @@ Real Atan(Real a) { return Checked(std::atan(a.value())); }
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 // The text without the blanks, which count nowhere.
 std::string WithoutBlanks(std::string_view text) {
@@ -118,7 +120,7 @@ Real ParseOrOverflow(const std::string& digits, std::chars_format format) {
   }
   if (ec != std::errc() || end != digits.data() + digits.size()) return Real(0.0);
   if (std::isinf(v)) throw ArithmeticFault(FaultKind::Overflow);
-  return Real(v);
+  return Real(v == 0.0 ? 0.0 : v);  // '-0' is plain 0
 }
 
 // '&H1F' or '&O17': a whole number in base 16 or 8.
@@ -127,7 +129,7 @@ Real ReadPrefixed(const std::string& s) {
   std::string digits;
   for (std::size_t i = 2; i < s.size(); ++i) {
     const char c = s[i];
-    const bool fits = hex ? std::isxdigit(static_cast<unsigned char>(c)) != 0 : (c >= '0' && c <= '7');
+    const bool fits = hex ? IsHexDigit(c) : (c >= '0' && c <= '7');
     if (!fits) break;
     digits.push_back(c);
   }
@@ -150,8 +152,6 @@ Real ReadPrefixed(const std::string& s) {
   }
   return ParseOrOverflow(digits, std::chars_format::hex);
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -199,11 +199,41 @@ namespace {
 
 enum class Tie { ToEven, AwayFromZero };
 
-// |x| rounded to n decimals, as the digits of the whole number |x| * 10^n.
-// Decided on the exact decimal expansion of the binary value.
-std::string ScaledDigits(double x, int n, Tie tie) {
+constexpr double kPowerOfTen[] = {1.0, 10.0, 100.0};
+
+// The quick way for n <= 2: mag * 10^n (mag >= 0) rounded to a whole number k,
+// decided on the exact product.  False when the product reaches 2^52 (or n is
+// out of reach); the exact decimal expansion decides those.
+//
+// Below 2^52 the product's rounding error lo is itself a double, which fma
+// yields exactly, so hi + lo is the exact product; and the fraction of hi is
+// exact.  A bit of hi weighs at most 1/2, so that fraction is either exactly
+// 1/2 or at least one bit of hi away from it, farther than |lo| (half a bit)
+// can carry it: only at exactly 1/2 does lo decide, and only lo == 0 is a tie.
+bool QuickScaled(double mag, int n, Tie tie, std::uint64_t& k) {
+  if (n < 0 || n > 2) return false;
+  const double scale = kPowerOfTen[n];
+  const double hi = mag * scale;
+  if (!(hi < 0x1p52)) return false;
+  const double lo = std::fma(mag, scale, -hi);
+  const double whole = std::floor(hi);
+  const double fraction = hi - whole;
+  k = static_cast<std::uint64_t>(whole);
+  bool up = fraction > 0.5;
+  if (fraction == 0.5) up = lo != 0.0 ? lo > 0.0 : (tie == Tie::AwayFromZero || k % 2 == 1);
+  if (up) ++k;
+  return true;
+}
+
+// The digits of the whole number mag * 10^n (mag >= 0) rounded as above.
+// Beyond the quick way, decided on the exact decimal expansion of the binary
+// value.
+std::string ScaledDigits(double mag, int n, Tie tie) {
   static thread_local std::array<char, 1500> buf;
-  const double mag = std::fabs(x);
+  if (std::uint64_t k = 0; QuickScaled(mag, n, tie, k)) {
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), k);
+    return std::string(buf.data(), res.ptr);
+  }
   int exponent = 0;
   std::frexp(mag, &exponent);
   // The lowest bit of the significand weighs 2^(exponent - 53): that many
@@ -242,31 +272,37 @@ std::string ScaledDigits(double x, int n, Tie tie) {
 // "1.23"; "5", 2 -> "0.05".
 std::string PlacePoint(std::string digits, int n) {
   if (n == 0) return digits;
-  while (digits.size() <= static_cast<std::size_t>(n)) digits.insert(digits.begin(), '0');
+  if (digits.size() <= static_cast<std::size_t>(n)) digits.insert(0, static_cast<std::size_t>(n) + 1 - digits.size(), '0');
   digits.insert(digits.end() - n, '.');
   return digits;
 }
 
+// x rounded to n decimals, a tie to even, as the nearest T to k / 10^n.  A zero
+// result is +0 whatever the sign of x.
 template <typename T>
-T ReadBack(const std::string& text, bool negative) {
-  T v{};
-  std::from_chars(text.data(), text.data() + text.size(), v);
-  return negative ? -v : v;
+T Rounded(T x, int n) {
+  Checked(static_cast<double>(x));  // NaN or infinity: the fault it stands for
+  const double mag = std::fabs(static_cast<double>(x));
+  T r{};
+  if (std::uint64_t k = 0; QuickScaled(mag, n, Tie::ToEven, k)) {
+    // k < 2^53 and 10^n are exact, so the division rounds once to the nearest
+    // double.  For float that is rounded again; it still lands on the float
+    // nearest k / 10^n, because below 2^24 (floats from 2^23 on are whole and
+    // come back unchanged) k / 10^n is a midpoint between two floats or lies
+    // more than 2^-30 of its size away from one, far beyond the 2^-53 of the
+    // first rounding.
+    r = static_cast<T>(static_cast<double>(k) / kPowerOfTen[n]);
+  } else {
+    const std::string text = PlacePoint(ScaledDigits(mag, n, Tie::ToEven), n);
+    std::from_chars(text.data(), text.data() + text.size(), r);
+  }
+  return x < 0 && r != 0 ? -r : r;
 }
 
 }  // namespace
 
-Real RoundTo(Real x, int n) {
-  const std::string text = PlacePoint(ScaledDigits(x.value(), n, Tie::ToEven), n);
-  return Checked(ReadBack<double>(text, x.value() < 0));
-}
-
-Single RoundTo(Single x, int n) {
-  const std::string text = PlacePoint(ScaledDigits(x.value(), n, Tie::ToEven), n);
-  const float f = ReadBack<float>(text, x.value() < 0);
-  if (std::isinf(f)) throw ArithmeticFault(FaultKind::Overflow);
-  return Single::FromFloat(f);
-}
+Real RoundTo(Real x, int n) { return Real(Rounded(x.value(), n)); }
+Single RoundTo(Single x, int n) { return Single::FromFloat(Rounded(x.value(), n)); }
 
 Real IntPart(Real x) { return Real(std::floor(x.value())); }
 Single IntPart(Single x) { return Single::FromFloat(std::floor(x.value())); }
@@ -291,7 +327,8 @@ std::string NumberText(Single x) { return GeneralText(x.value(), 7); }
 std::string NumberText(Real x) { return GeneralText(x.value(), 15); }
 
 std::string TwoDecimalText(Real x) {
-  const std::string digits = ScaledDigits(x.value(), 2, Tie::AwayFromZero);
+  Checked(x.value());
+  const std::string digits = ScaledDigits(std::fabs(x.value()), 2, Tie::AwayFromZero);
   std::string text = PlacePoint(digits, 2);
   if (text.rfind("0.", 0) == 0) text.erase(0, 1);
   const bool zero = digits.find_first_not_of('0') == std::string::npos;

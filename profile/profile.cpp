@@ -18,12 +18,6 @@ void WritePulleyWidth(Form1& form, const Profile& profile) {
 
 }  // namespace
 
-std::optional<int> SelectedProfile(const Form1& form) {
-  for (int k = 0; k < 4; ++k)
-    if (form.Option1(k)) return k;
-  return std::nullopt;
-}
-
 void Option1_Click(Form1& form, int index) {
   CheckProfileLimits(form);
   // The clicked profile's width, even when the limits have just taken its
@@ -33,7 +27,7 @@ void Option1_Click(Form1& form, int index) {
 }
 
 void Text5_Change(Form1& form) {
-  if (const std::optional<int> profile = SelectedProfile(form))
+  if (const std::optional<BeltProfile> profile = SelectedProfile(form))
     WritePulleyWidth(form, kProfiles[static_cast<std::size_t>(*profile)]);
   else
     form.SetCaption(Label38, "");

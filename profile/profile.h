@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "panel/form.h"
+#include "profile/belt_profile.h"
 
 namespace kasnak {
 
@@ -22,10 +23,6 @@ inline constexpr std::array<Profile, 4> kProfiles = {{
     {"PL", 4.7, 6.6},
     {"PM", 9.4, 12.8},
 }};
-
-// The index of the first selected profile button, none when no profile is
-// selected.
-std::optional<int> SelectedProfile(const Form1& form);
 
 // A profile button became selected.
 void Option1_Click(Form1& form, int index);

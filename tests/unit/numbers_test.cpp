@@ -1,73 +1,226 @@
 // The text and number rules, case by case.
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <string_view>
+
 #include "panel/numbers.h"
 
 namespace kasnak {
 namespace {
 
-struct ReadCase {
-  const char* text;
-  double value;
-};
+using namespace std::literals;
 
-TEST(ReadNumber, ReadsTheNumberAtTheStartOfAText) {
-  const ReadCase cases[] = {
-      {"", 0},       {"abc", 0},     {"  1450 rpm", 1450}, {"12 5", 125},  {"12,5", 12},
-      {"-3", -3},    {"1e3", 1000},  {".5", 0.5},          {"1D2", 100},   {"&H1F", 31},
-      {"&O17", 15},  {"1.2.3", 1.2}, {"- 5", -5},          {"1e", 1},      {"1e+", 1},
-      {"+7", 7},     {".", 0},       {"1e-400", 0},        {"&H", 0},      {"&Hg", 0},
-  };
-  for (const ReadCase& c : cases) EXPECT_EQ(ReadNumber(c.text).value(), c.value) << "'" << c.text << "'";
-}
-
-TEST(ReadNumber, ANumberBeyondTheDoubleRangeIsAnOverflow) {
-  for (const char* text : {"1E400", "-1e309", "1e99999999999"}) {
-    try {
-      ReadNumber(text);
-      ADD_FAILURE() << text;
-    } catch (const ArithmeticFault& f) {
-      EXPECT_EQ(f.kind(), FaultKind::Overflow) << text;
-    }
+void ExpectFault(const std::function<void()>& step, FaultKind kind, std::string_view what) {
+  try {
+    step();
+    ADD_FAILURE() << what << ": no fault";
+  } catch (const ArithmeticFault& f) {
+    EXPECT_EQ(f.kind(), kind) << what;
   }
 }
 
-struct RoundCase {
-  double x;
-  int n;
-  const char* text;
-};
-
-TEST(RoundTo, RoundsDoublesToTheEvenNeighbourOnTheExactValue) {
-  const RoundCase cases[] = {
-      {15.299999999999999, 2, "15.3"}, {5.0, 2, "5"},     {1234.56, 0, "1235"}, {2.5, 0, "2"},
-      {3.5, 0, "4"},                   {0.125, 2, "0.12"}, {0.375, 2, "0.38"},  {-2.5, 0, "-2"},
-      {1478.449951171875, 1, "1478.4"}, {0.0, 2, "0"},
+TEST(ReadNumber, ReadsTheNumberAtTheStartOfAText) {
+  const struct {
+    std::string_view text;
+    double value;
+  } cases[] = {
+      // What is not a number reads as 0; reading stops at the first misfit.
+      {"", 0}, {"abc", 0}, {"  1450 rpm", 1450}, {"12,5", 12}, {"1.2.3", 1.2}, {".", 0}, {"-", 0},
+      {"+", 0}, {"-.", 0}, {".e5", 0}, {"e5", 0}, {"5.", 5}, {".5", 0.5}, {"+.5", 0.5}, {"-.5", -0.5},
+      {"1\xc4\xb1" "2", 1}, {"\xc4\xb1" "12", 0}, {"12\0 34"sv, 12}, {"1\r2", 1}, {"1\v2", 1},
+      // Signs, and blanks, tabs and line feeds wherever they stand.
+      {"-3", -3}, {"+7", 7}, {"--5", 0}, {"+-5", 0}, {"- 5", -5}, {"12 5", 125},
+      {"1 2\t3\n4", 1234}, {"\t-\n1 . 5 e 2", -150}, {"-0", 0},
+      // Exponents: E or D in either case, used only when digits follow.
+      {"1e3", 1000}, {"1D2", 100}, {"1d-2", 0.01}, {"2.5E+0003", 2500}, {"1e5.5", 1e5}, {"1e", 1},
+      {"1e+", 1}, {"1e-", 1}, {"1e--5", 1}, {"1E308", 1e308}, {"1.7976931348623157E308", DBL_MAX},
+      {"4.9E-324", 4.9e-324}, {"1E-400", 0}, {"1e-99999999999999999999", 0},
+      {"0e99999999999999999999", 0},
+      // Hexadecimal and octal whole numbers.
+      {"&H1F", 31}, {"&h1f", 31}, {"&H 1F", 31}, {"& H1F", 31}, {"&HFFFFFFFF", 4294967295.0},
+      {"&HFFFFFFFFFFFFFFFF", 18446744073709551616.0}, {"&H1G", 1}, {"&H", 0}, {"&Hg", 0},
+      {"&H-1", 0}, {"-&H1F", 0}, {"&", 0}, {"&O17", 15}, {"&o777", 511}, {"&O178", 15},
+      {"&O8", 0}, {"&O9", 0}, {"&O", 0}, {"&O1777777777777777777777", 18446744073709551616.0},
   };
-  for (const RoundCase& c : cases) EXPECT_EQ(NumberText(RoundTo(Real(c.x), c.n)), c.text) << c.x;
+  for (const auto& c : cases) {
+    const double v = ReadNumber(c.text).value();
+    EXPECT_EQ(v, c.value) << "'" << c.text << "'";
+    EXPECT_FALSE(std::signbit(v) && v == 0) << "'" << c.text << "'";
+  }
+}
+
+TEST(ReadNumber, ReadsLongDigitStringsExactly) {
+  const std::string zeros(9999, '0');
+  EXPECT_EQ(ReadNumber("0." + zeros + "1E10000").value(), 1.0);
+  EXPECT_EQ(ReadNumber("1" + zeros + "D-9999").value(), 1.0);
+  EXPECT_EQ(ReadNumber("0." + std::string(10000, '3')).value(), 1.0 / 3);
+  // A million digits: any step quadratic in the length would stall here.
+  EXPECT_EQ(ReadNumber("0." + std::string(1000000, '6')).value(), 2.0 / 3);
+}
+
+TEST(ReadNumber, ANumberBeyondTheDoubleRangeIsAnOverflow) {
+  const std::string cases[] = {
+      "1E400", "-1e309", "1.8E308", "1e99999999999999999999", "1D400", std::string(400, '1'),
+      "&H" + std::string(257, 'F'), "&O" + std::string(342, '7'),
+  };
+  for (const std::string& text : cases)
+    ExpectFault([&] { ReadNumber(text); }, FaultKind::Overflow, text.substr(0, 24));
+}
+
+TEST(RoundTo, RoundsDoublesToTheNearestAndATieToTheEvenNeighbour) {
+  const struct {
+    double x;
+    int n;
+    double value;
+    const char* text;
+  } cases[] = {
+      {15.299999999999999, 2, 15.3, "15.3"}, {5.0, 2, 5, "5"}, {1234.56, 0, 1235, "1235"},
+      {2.5, 0, 2, "2"}, {3.5, 0, 4, "4"}, {-2.5, 0, -2, "-2"}, {-3.5, 0, -4, "-4"}, {0.5, 0, 0, "0"},
+      {0.125, 2, 0.12, "0.12"}, {0.375, 2, 0.38, "0.38"}, {-0.125, 2, -0.12, "-0.12"},
+      {0.25, 1, 0.2, "0.2"}, {1478.449951171875, 1, 1478.4, "1478.4"},
+      // Decided on the binary value, not on the decimal literal.
+      {0.35, 1, 0.3, "0.3"}, {0.45, 1, 0.5, "0.5"}, {1.005, 2, 1, "1"}, {2.675, 2, 2.67, "2.67"},
+      {0.005, 2, 0.01, "0.01"}, {0.015, 2, 0.01, "0.01"},
+      // Zero comes back as +0; tiny and huge magnitudes.
+      {0.0, 2, 0, "0"}, {-0.001, 2, 0, "0"}, {-0.4, 0, 0, "0"}, {1e-300, 2, 0, "0"}, {4.9e-324, 0, 0, "0"},
+      {1e300, 2, 1e300, "1E+300"}, {-1e300, 0, -1e300, "-1E+300"},
+      // Around 2^52 and beyond 2^52 / 100, where the exact expansion decides.
+      {4503599627370495.5, 0, 4503599627370496, "4.5035996273705E+15"},
+      {4503599627370494.5, 0, 4503599627370494, "4.50359962737049E+15"},
+      {100000000000000.125, 2, 100000000000000.12, "100000000000000"},
+      {100000000000000.375, 2, 100000000000000.38, "100000000000000"},
+      {-100000000000000.375, 1, -100000000000000.4, "-100000000000000"},
+      {50000000000000.0546875, 2, 50000000000000.05, "50000000000000"},
+  };
+  for (const auto& c : cases) {
+    const Real r = RoundTo(Real(c.x), c.n);
+    EXPECT_EQ(r.value(), c.value) << c.x << " to " << c.n;
+    EXPECT_EQ(std::signbit(r.value()), std::signbit(c.value)) << c.x << " to " << c.n;
+    EXPECT_EQ(NumberText(r), c.text) << c.x << " to " << c.n;
+  }
 }
 
 TEST(RoundTo, KeepsSinglePrecision) {
+  const struct {
+    float x;
+    int n;
+    float value;
+  } cases[] = {
+      {1478.45f, 1, 1478.4f}, {412.37f, 1, 412.4f}, {282.48f, 0, 282}, {0.125f, 2, 0.12f},
+      {-0.125f, 2, -0.12f}, {2.5f, 0, 2}, {0.35f, 1, 0.3f}, {0.55f, 1, 0.6f}, {1.005f, 2, 1},
+      {2.675f, 2, 2.67f}, {8388606.5f, 0, 8388606}, {8388607.5f, 0, 8388608}, {1e-40f, 2, 0},
+      {167772.17f, 2, 167772.17f}, {3.4e38f, 2, 3.4e38f}, {FLT_MAX, 0, FLT_MAX}, {-FLT_MAX, 1, -FLT_MAX},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RoundTo(Single::FromFloat(c.x), c.n).value(), c.value) << c.x;
   EXPECT_EQ(NumberText(RoundTo(Single(Real(1478.45)), 1)), "1478.4");
-  EXPECT_EQ(NumberText(RoundTo(Single(Real(412.37)), 1)), "412.4");
-  EXPECT_EQ(NumberText(RoundTo(Single(Real(282.48)), 0)), "282");
+}
+
+Real Wrap(double x) { return Real(x); }
+Single Wrap(float x) { return Single::FromFloat(x); }
+
+// Around the tie k + 1/2 of x * 10^n, checked against the exact product in
+// extended precision: 64 bits hold a double times 100 without rounding.
+template <typename T>
+void CheckAroundTie(double k, int n) {
+  const T scale = n == 0 ? 1 : n == 1 ? 10 : 100;
+  T x = std::nextafter(std::nextafter(static_cast<T>((k + 0.5) / scale), T(0)), T(0));
+  for (int step = 0; step < 5; ++step, x = std::nextafter(x, std::numeric_limits<T>::max())) {
+    const long double exact = static_cast<long double>(x) * scale;
+    const long double even = std::nearbyintl(exact);
+    // Below 2^digits the whole number and the quotient are rounded once.
+    if (even >= std::ldexp(1.0L, std::numeric_limits<T>::digits)) continue;
+    const T want = static_cast<T>(even) / scale;
+    EXPECT_EQ(RoundTo(Wrap(x), n).value(), want) << x << " to " << n;
+    EXPECT_EQ(RoundTo(Wrap(-x), n).value(), -want) << -x << " to " << n;
+    if (n != 2) continue;
+    std::string digits = TwoDecimalText(Real(-static_cast<double>(x)));
+    std::erase_if(digits, [](char c) { return c == '.' || c == '-'; });
+    EXPECT_EQ(std::stoull(digits), static_cast<unsigned long long>(std::roundl(exact))) << x;
+  }
+}
+
+TEST(RoundTo, AgreesWithTheExactProductAroundTies) {
+  if constexpr (std::numeric_limits<long double>::digits < 64) GTEST_SKIP() << "no 64-bit long double";
+  const double wholes[] = {0, 1, 98, 147844, 1e6 + 1, 16777150, 4503599627370, 4503599627370400, 9007199254740900};
+  for (int n = 0; n <= 2; ++n)
+    for (double whole : wholes)
+      for (double k = whole; k < whole + 64; ++k) {
+        CheckAroundTie<double>(k, n);
+        CheckAroundTie<float>(k, n);
+      }
+}
+
+TEST(IntPart, TakesTheLargestWholeNumberNotAbove) {
+  const std::pair<float, float> cases[] = {{2.5f, 2}, {-2.5f, -3}, {-0.5f, -1}, {7, 7}, {-8388607.5f, -8388608}, {FLT_MAX, FLT_MAX}};
+  for (const auto& [x, value] : cases) {
+    EXPECT_EQ(IntPart(Real(x)).value(), value) << x;
+    EXPECT_EQ(IntPart(Single::FromFloat(x)).value(), value) << x;
+  }
 }
 
 TEST(NumberText, WritesSevenOrFifteenSignificantDigits) {
-  EXPECT_EQ(NumberText(Single(Real(0.75))), "0.75");
-  EXPECT_EQ(NumberText(Single(Real(1.0 / 3))), "0.3333333");
-  EXPECT_EQ(NumberText(Real(1.0 / 3)), "0.333333333333333");
-  EXPECT_EQ(NumberText(Real(-4)), "-4");
-  EXPECT_EQ(NumberText(Real(1e20)), "1E+20");
-  EXPECT_EQ(NumberText(Real(-0.0)), "0");
+  const std::pair<float, const char*> singles[] = {
+      {0.75f, "0.75"}, {1.0f / 3, "0.3333333"}, {2.0f / 3, "0.6666667"}, {16777217.0f, "1.677722E+07"},
+      {1234567, "1234567"}, {9999999, "9999999"}, {12345678, "1.234568E+07"}, {0.1f, "0.1"},
+      {1478.4f, "1478.4"}, {-4, "-4"}, {-0.0f, "0"}, {0.0001f, "0.0001"}, {1e-5f, "1E-05"},
+      {FLT_MAX, "3.402823E+38"},
+  };
+  for (const auto& [x, text] : singles) EXPECT_EQ(NumberText(Single::FromFloat(x)), text) << x;
+  const std::pair<double, const char*> doubles[] = {
+      {1.0 / 3, "0.333333333333333"}, {2.0 / 3, "0.666666666666667"}, {0.1 + 0.2, "0.3"},
+      {15.3, "15.3"}, {5.0, "5"}, {999999999999999, "999999999999999"}, {1e15, "1E+15"},
+      {123456789012345.67, "123456789012346"}, {1e20, "1E+20"}, {-4, "-4"}, {-0.0, "0"},
+      {1e-5, "1E-05"}, {1.5e-300, "1.5E-300"}, {DBL_MAX, "1.79769313486232E+308"},
+  };
+  for (const auto& [x, text] : doubles) EXPECT_EQ(NumberText(Real(x)), text) << x;
+  EXPECT_EQ(NumberText(Single(Real(16777217))), "1.677722E+07");
 }
 
 TEST(TwoDecimalText, FollowsThePattern) {
   const std::pair<double, const char*> cases[] = {
-      {1.5, "1.50"}, {0.75, ".75"}, {2, "2.00"}, {0, ".00"}, {1.125, "1.13"},
-      {-1.02, "-1.02"}, {-0.75, "-.75"}, {0.001, ".00"}, {-0.001, ".00"}, {99.999, "100.00"},
+      {1.5, "1.50"}, {0.75, ".75"}, {2, "2.00"}, {0, ".00"}, {-0.0, ".00"}, {1.125, "1.13"},
+      {0.125, ".13"}, {-0.125, "-.13"}, {0.005, ".01"}, {-0.005, "-.01"}, {1.005, "1.00"},
+      {2.675, "2.67"}, {0.995, ".99"}, {0.9951, "1.00"}, {-1.02, "-1.02"}, {-0.75, "-.75"},
+      {-0.004, ".00"}, {1e-300, ".00"}, {99.999, "100.00"}, {1e20, "100000000000000000000.00"},
+      {123456789012345.67, "123456789012345.67"}, {100000000000000.125, "100000000000000.13"},
+      {4503599627370495.5, "4503599627370495.50"}, {50000000000000.0546875, "50000000000000.05"},
   };
   for (const auto& [x, text] : cases) EXPECT_EQ(TwoDecimalText(Real(x)), text) << x;
+}
+
+TEST(Single, StoringRoundsToSinglePrecision) {
+  EXPECT_EQ(Single(Real(16777217)).value(), 16777216.0f);
+  EXPECT_EQ(Single(Real(0.1)).value(), 0.1f);
+  EXPECT_EQ(Single(Real(1e-50)).value(), 0.0f);
+  EXPECT_EQ(Single(Real(3.4028234e38)).value(), FLT_MAX);
+  ExpectFault([] { Single(Real(1e39)); }, FaultKind::Overflow, "1e39");
+  ExpectFault([] { Single(Real(-3.5e38)); }, FaultKind::Overflow, "-3.5e38");
+}
+
+TEST(Real, EveryStepIsChecked) {
+  const struct {
+    const char* what;
+    std::function<void()> step;
+    FaultKind kind;
+  } cases[] = {
+      {"1/0", [] { Real(1) / Real(0); }, FaultKind::DivisionByZero},
+      {"0/0", [] { Real(0) / Real(0.0); }, FaultKind::DivisionByZero},
+      {"sqrt(-1)", [] { Sqrt(Real(-1)); }, FaultKind::InvalidArgument},
+      {"1e308*10", [] { Real(1e308) * Real(10); }, FaultKind::Overflow},
+      {"1e308+1e308", [] { Real(1e308) + Real(1e308); }, FaultKind::Overflow},
+      {"-1e308-1e308", [] { Real(-1e308) - Real(1e308); }, FaultKind::Overflow},
+      {"1e308/1e-10", [] { Real(1e308) / Real(1e-10); }, FaultKind::Overflow},
+      {"RoundTo(inf)", [] { RoundTo(Real(HUGE_VAL), 2); }, FaultKind::Overflow},
+      {"RoundTo(nan)", [] { RoundTo(Single::FromFloat(NAN), 0); }, FaultKind::InvalidArgument},
+  };
+  for (const auto& c : cases) ExpectFault(c.step, c.kind, c.what);
+  EXPECT_EQ((Real(1e-300) * Real(1e-300)).value(), 0.0);
+  EXPECT_EQ(Sqrt(Real(-0.0)).value(), 0.0);
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+// The belt-length correction factor of each profile.
+#pragma once
+
+#include "profile/belt_profile.h"
+#include "panel/numbers.h"
+
+namespace kasnak {
+
+// The factor of the first row of the profile's table whose limit the belt
+// length is strictly below; 1.0 from the last limit on.  0 marks a belt too
+// short for the profile.
+Single LengthFactor(BeltProfile profile, Single beltLength);
+
+}  // namespace kasnak

@@ -1,0 +1,19 @@
+// The rated power that one rib of a Poly-V belt transmits on the screw pulley,
+// and its correction for intermediate screw pulley diameters.
+#pragma once
+
+#include "profile/belt_profile.h"
+#include "panel/numbers.h"
+
+namespace kasnak {
+
+// The nominal power per rib, kW: the cell of the profile's diameter class that
+// holds the screw speed, in the column of the ratio (below 1.5, or 1.5 and
+// more).
+Single RatedPowerPerRib(BeltProfile profile, Single screwPulley, Single screwSpeed, Single ratio);
+
+// `rating` times each multiplier that applies to the screw pulley, in the
+// order of the table, each product rounded to single precision.
+Single CorrectForDiameter(BeltProfile profile, Single screwPulley, Single rating);
+
+}  // namespace kasnak

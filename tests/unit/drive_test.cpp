@@ -1,0 +1,294 @@
+// Calculate, its factor and rating tables, and the belt length handler.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/startup.h"
+#include "coupling/coupling.h"
+#include "drive/arc_factor.h"
+#include "drive/calculate.h"
+#include "drive/length_factor.h"
+#include "drive/rating_table.h"
+
+namespace kasnak {
+namespace {
+
+using enum Ctl;
+using enum BeltProfile;
+
+constexpr int kNoProfile = -1;
+
+// The contents of the input controls of one drive.
+struct Drive {
+  const char* screwSpeed;   // Text2
+  const char* ratio;        // Label36
+  const char* centerDist;   // Text10
+  bool heavyDuty;           // chkC2
+  const char* motorPulley;  // Combo2
+  const char* screwPulley;  // Combo3
+  int profile;              // Option1 button, or kNoProfile
+  const char* ribs;         // Text5
+};
+
+// Puts the drive into a started window the way a user would leave it.  The
+// profile and heavy duty go first (their clicks calculate), then the screw
+// speed (its change procedure rewrites the ratio and the motor pulley), then
+// the rest.
+void Enter(Form1& form, const Drive& drive) {
+  if (drive.profile == kNoProfile) {
+    for (int k = 0; k < 4; ++k) form.DeselectOption1(k);
+  } else {
+    form.UserClick(OptionButton(drive.profile));
+  }
+  if (form.Value(chkC2) != drive.heavyDuty) form.UserClick(chkC2);
+  form.UserEdit(Text2, drive.screwSpeed);
+  form.SetCaption(Label36, drive.ratio);
+  form.SetText(Text10, drive.centerDist);
+  form.SetText(Combo2, drive.motorPulley);
+  form.SetText(Combo3, drive.screwPulley);
+  form.UserEdit(Text5, drive.ribs);
+}
+
+std::unique_ptr<Form1> WindowWith(const Drive& drive) {
+  std::unique_ptr<Form1> form = StartUp();
+  Enter(*form, drive);
+  return form;
+}
+
+// ------------------------------------------------------------ whole runs
+
+struct WholeRun {
+  Drive drive;
+  const char* centerDist;  // Text10
+  const char* wrapAngle;   // Label35
+  const char* beltLength;  // Text11
+  const char* ribPower;    // Text12
+  const char* beltPower;   // Text13
+};
+
+TEST(Calculate, ShowsGeometryAndPowersOfWholeRuns) {
+  const WholeRun runs[] = {
+      {{"4000", "1.35", "400", false, "180", "132", 2, "8"}, "400", "173.12", "1291.5", "3.14", "25.09"},
+      {{"4000", "1.35", "400", true, "180", "132", 2, "8"}, "400", "173.12", "1291.5", "2.87", "23"},
+      {{"2950", "2.03", "500", true, "250", "125", 1, "6"}, "500", "165.64", "1596.9", "2.38", "14.27"},
+      // Geometry alone: no screw speed, so the rating gate stays closed.
+      {{"", "", "", true, "250", "125", 0, ""}, "250", "151.04", "1104.7", "0", "0"},
+      {{"", "", "500", true, "250", "125", 0, ""}, "500", "165.64", "1596.9", "0", "0"},
+      {{"", "", "200", true, "400", "300", 0, ""}, "350", "163.57", "1806.7", "0", "0"},
+      {{"", "", "300", true, "200", "200", 0, ""}, "300", "180", "1228.3", "0", "0"},
+      {{"", "", "412.37", true, "250", "125", 0, ""}, "412.4", "162.56", "1423.3", "0", "0"},
+      {{"", "", "400", true, "250", "180", 0, ""}, "400", "169.96", "1478.5", "0", "0"},
+      {{"", "", "", true, "315", "250", 0, ""}, "282.5", "166.79", "1456.2", "0", "0"},
+  };
+  for (const WholeRun& run : runs) {
+    SCOPED_TRACE(std::string(run.drive.motorPulley) + "/" + run.drive.screwPulley + " at '" + run.drive.centerDist +
+                 "'");
+    auto form = WindowWith(run.drive);
+    ASSERT_EQ(form->UserClick(Command1), std::nullopt);
+    EXPECT_EQ(form->Text(Text10), run.centerDist);
+    EXPECT_EQ(form->Caption(Label35), run.wrapAngle);
+    EXPECT_EQ(form->Text(Text11), run.beltLength);
+    EXPECT_EQ(form->Text(Text12), run.ribPower);
+    EXPECT_EQ(form->Text(Text13), run.beltPower);
+  }
+}
+
+TEST(Calculate, ClosedGateOrNoProfileGivesNoPower) {
+  const Drive drives[] = {
+      {"1450", "1.2", "400", true, "180", "132", 2, "8"},   // speed not above 1450
+      {"4000", "0.99", "400", true, "180", "132", 2, "8"},  // ratio below 1
+      {"4000", "1.35", "400", true, "180", "132", kNoProfile, "8"},
+  };
+  for (const Drive& drive : drives) {
+    SCOPED_TRACE(std::string(drive.screwSpeed) + " rpm, i " + drive.ratio);
+    auto form = WindowWith(drive);
+    ASSERT_EQ(form->UserClick(Command1), std::nullopt);
+    EXPECT_EQ(form->drive.ribRating.value(), 0.0f);
+    EXPECT_EQ(form->Text(Text12), "0");
+    EXPECT_EQ(form->Text(Text13), "0");
+    if (drive.profile == kNoProfile) {
+      EXPECT_EQ(form->drive.lengthFactor.value(), 0.75f);  // the preset stays
+    }
+  }
+}
+
+// Text10 as the belt length handler finds it when Calculate's write of Text11
+// starts it.
+std::vector<std::string> centerDistAtHandler;
+void RecordingText11_Change(Form1& form) {
+  centerDistAtHandler.push_back(form.Text(Text10));
+  Text11_Change(form);
+}
+
+TEST(Calculate, ShowsTheWholeNumberCentreDistanceUntilTheBeltLengthReplacesIt) {
+  struct Case {
+    const char* typed;
+    const char* motorPulley;
+    const char* screwPulley;
+    const char* whole;  // written by Calculate
+    const char* final;  // written back by the belt length handler
+  };
+  const Case cases[] = {
+      {"412.37", "250", "125", "412", "412.4"},
+      {"", "315", "250", "282", "282.5"},
+      {"200", "400", "300", "350", "350"},
+  };
+  EventTable events = WindowEvents();
+  events.change[IndexOf(Text11)] = RecordingText11_Change;
+  for (const Case& c : cases) {
+    Form1 form(events);
+    form.Load();
+    Enter(form, {"", "", c.typed, true, c.motorPulley, c.screwPulley, 0, ""});
+    centerDistAtHandler.clear();
+    ASSERT_EQ(form.UserClick(Command1), std::nullopt);
+    EXPECT_EQ(centerDistAtHandler, std::vector<std::string>{c.whole}) << c.typed;
+    EXPECT_EQ(form.Text(Text10), c.final) << c.typed;
+  }
+}
+
+// ---------------------------------------------------------------- faults
+
+struct FaultCase {
+  Drive drive;
+  FaultKind fault;
+  const char* centerDist;  // Text10
+  const char* wrapAngle;   // Label35
+  const char* ribPower;    // Text12
+  const char* beltPower;   // Text13
+};
+
+TEST(Calculate, AFaultStopsItAndKeepsWhatWasWritten) {
+  const FaultCase cases[] = {
+      // |x| = 1: one pulley 0, the other at least 500, centre distance at most half of it.
+      {{"", "", "250", true, "0", "500", 0, ""}, FaultKind::DivisionByZero, "250", "old", "old", "old"},
+      {{"", "", "", true, "600", "0", 0, ""}, FaultKind::DivisionByZero, "300", "old", "old", "old"},
+      // A negative diameter makes |x| exceed 1.
+      {{"", "", "", true, "-300", "500", 0, ""}, FaultKind::InvalidArgument, "250", "old", "old", "old"},
+      // The total of an absurd rib count overflows after the power of one rib is shown.
+      {{"4000", "1.35", "400", false, "180", "132", 2, "1E308"}, FaultKind::Overflow, "400", "173.12", "3.14", "old"},
+      // A screw speed beyond the double range fails while the inputs are read.
+      {{"1E400", "1.35", "405.5", false, "180", "132", 2, "8"}, FaultKind::Overflow, "405.5", "old", "old", "old"},
+  };
+  for (const FaultCase& c : cases) {
+    SCOPED_TRACE(std::string(c.drive.motorPulley) + "/" + c.drive.screwPulley + ", " + c.drive.ribs + " ribs");
+    auto form = WindowWith(c.drive);
+    form->SetCaption(Label35, "old");
+    form->SetText(Text12, "old");
+    form->SetText(Text13, "old");
+    EXPECT_EQ(form->UserClick(Command1), c.fault);
+    EXPECT_EQ(form->Text(Text10), c.centerDist);
+    EXPECT_EQ(form->Caption(Label35), c.wrapAngle);
+    EXPECT_EQ(form->Text(Text12), c.ribPower);
+    EXPECT_EQ(form->Text(Text13), c.beltPower);
+  }
+}
+
+void FailingText11_Change(Form1&) { throw ArithmeticFault(FaultKind::InvalidArgument); }
+
+TEST(Calculate, AFaultInTheBeltLengthHandlerEndsCalculateToo) {
+  EventTable events = WindowEvents();
+  events.change[IndexOf(Text11)] = FailingText11_Change;
+  Form1 form(events);
+  form.Load();
+  Enter(form, {"4000", "1.35", "400", false, "180", "132", 2, "8"});
+  form.SetText(Text12, "old");
+  form.SetText(Text13, "old");
+  EXPECT_EQ(form.UserClick(Command1), FaultKind::InvalidArgument);
+  EXPECT_EQ(form.Text(Text11), "1291.5");
+  EXPECT_EQ(form.Text(Text12), "old");
+  EXPECT_EQ(form.Text(Text13), "old");
+}
+
+// --------------------------------------------------------------- tables
+
+TEST(ArcCosDeg, GivesExactlyNinetyForZero) {
+  auto form = StartUp();
+  EXPECT_EQ(ArcCosDeg(*form, Single(Real(0))).value(), 90.0f);
+}
+
+TEST(ArcFactor, FollowsItsBandsWithTheirLimits) {
+  const std::pair<float, double> cases[] = {
+      {180.0f, 1.0},          {170.0f, 0.975}, {160.0f, 0.95}, {142.0f, 0.9}, {127.0f, 0.85}, {113.0f, 0.78},
+      {113.5f, 0.7921428571}, {106.5f, 0.78},  {106.0f, 0.75}, {90.0f, 0.75}, {180.5f, 0.78}, {200.0f, 0.78},
+  };
+  for (const auto& [angle, factor] : cases)
+    EXPECT_EQ(ArcFactor(Single::FromFloat(angle)).value(), static_cast<float>(factor)) << angle;
+}
+
+TEST(LengthFactor, ALengthOnALimitTakesTheNextRow) {
+  struct Case {
+    BeltProfile profile;
+    float length;
+    float factor;
+  };
+  const Case cases[] = {
+      {PJ, 399.9f, 0.0f},   {PJ, 400, 0.81f},     {PJ, 899.9f, 0.95f},  {PJ, 900, 1.0f},  {PK, 549.9f, 0.0f},
+      {PK, 550, 0.78f},     {PK, 755, 0.84f},     {PK, 1499.9f, 0.96f}, {PK, 1500, 1.0f}, {PL, 1040, 0.0f},
+      {PL, 1041, 0.86f},    {PL, 1291.5f, 0.86f}, {PL, 2095.9f, 0.99f}, {PL, 2096, 1.0f}, {PM, 2284.9f, 0.0f},
+      {PM, 3629.9f, 0.93f}, {PM, 3999.9f, 0.96f}, {PM, 4000, 1.0f},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(LengthFactor(c.profile, Single::FromFloat(c.length)).value(), c.factor)
+        << static_cast<int>(c.profile) << " " << c.length;
+}
+
+// A rating after each multiplier, rounded to single precision at every step.
+float Corrected(float rating, std::initializer_list<double> multipliers) {
+  for (double m : multipliers) rating = static_cast<float>(rating * m);
+  return rating;
+}
+
+TEST(RatingTable, GivesTheCellOfTheFirstBandThatHoldsTheSpeed) {
+  struct Case {
+    BeltProfile profile;
+    float screwPulley;
+    float screwSpeed;
+    float ratio;
+    float rating;  // after the diameter corrections
+  };
+  const Case cases[] = {
+      {PJ, 100, 2700, 1.2f, 1.78f},  // a speed in no band takes the last column
+      {PJ, 100, 2701, 1.2f, 0.97f},
+      {PJ, 100, 3500, 1.2f, 1.14f},
+      {PJ, 100, 7000, 1.2f, 1.78f},
+      {PJ, 100, 2701, 1.5f, 0.99f},  // ratio 1.5 takes the second value
+      {PJ, 100, 2701, 1.49f, 0.97f},
+      {PJ, 112, 6999, 1.2f, 1.8f},
+      {PJ, 125, 6500, 1.2f, 1.92f},  // this class has no band from 6000 to 7000
+      {PK, 124.9f, 5000, 1.5f, 3.34f},
+      {PK, 140, 6500, 1.2f, 4.35f},
+      {PK, 140, 7000, 1.2f, 3.98f},
+      {PL, 118, 4000, 1.2f, Corrected(3.43f, {1.07})},
+      {PL, 112, 4000, 1.2f, 3.43f},  // no correction at 112
+      {PL, 106, 4000, 1.2f, Corrected(3.43f, {0.935})},
+      {PL, 105, 4000, 1.2f, Corrected(3.43f, {0.75})},
+      {PL, 118, 2700, 1.2f, 0.0f},
+      {PL, 125, 4600, 1.5f, 4.5f},
+      {PL, 160, 5200, 1.2f, Corrected(4.16f, {1.05, 1.05})},
+      {PL, 150, 5200, 1.2f, Corrected(4.16f, {1.05})},
+      {PL, 160, 5500, 1.2f, Corrected(4.16f, {1.05, 1.05})},
+      {PL, 160, 5600, 1.2f, 0.0f},
+      {PL, 200, 4600, 1.2f, Corrected(4.99f, {1.04, 1.04, 1.04})},
+      {PL, 200, 4601, 1.2f, 0.0f},
+      {PL, 170, 4300, 1.2f, 4.99f},
+      {PL, 190, 4000, 1.5f, Corrected(5.49f, {1.04, 1.04})},
+      {PM, 212, 3000, 1.2f, Corrected(6.67f, {1.1, 1.1})},
+      {PM, 190, 3999, 1.2f, Corrected(4.98f, {1.1})},
+      {PM, 224, 3000, 1.2f, 11.9f},
+      {PM, 250, 3000, 1.5f, Corrected(13.6f, {1.1})},
+      {PM, 250, 3600, 1.2f, 0.0f},
+  };
+  for (const Case& c : cases) {
+    const Single d = Single::FromFloat(c.screwPulley);
+    const Single rated = RatedPowerPerRib(c.profile, d, Single::FromFloat(c.screwSpeed), Single::FromFloat(c.ratio));
+    EXPECT_EQ(CorrectForDiameter(c.profile, d, rated).value(), c.rating)
+        << static_cast<int>(c.profile) << " d " << c.screwPulley << " s " << c.screwSpeed << " i " << c.ratio;
+  }
+}
+
+}  // namespace
+}  // namespace kasnak
