@@ -1,5 +1,6 @@
-// Timing of the two paths a designer waits for: a whole Calculate chain and
-// one keystroke in the belt length box.
+// Timing of the paths a designer waits for: a whole Calculate chain, one
+// keystroke in the belt length box, one keystroke in the screw speed box and
+// one motor pick.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -44,6 +45,28 @@ void BeltLengthKeystroke(benchmark::State& state) {
   }
 }
 BENCHMARK(BeltLengthKeystroke);
+
+void ScrewSpeedKeystroke(benchmark::State& state) {
+  std::unique_ptr<Form1> form = PlDrive();
+  form->UserPick(Combo1, 4);
+  const char* texts[] = {"400", "4000"};
+  int k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(form->UserEdit(Text2, texts[k]));
+    k ^= 1;
+  }
+}
+BENCHMARK(ScrewSpeedKeystroke);
+
+void MotorPick(benchmark::State& state) {
+  std::unique_ptr<Form1> form = PlDrive();
+  std::size_t item = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(form->UserPick(Combo1, item));
+    item = (item + 1) % form->Items(Combo1).size();
+  }
+}
+BENCHMARK(MotorPick);
 
 }  // namespace
 }  // namespace kasnak
