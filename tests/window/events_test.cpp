@@ -1,0 +1,259 @@
+// User actions on the widgets reach the model as the user's actions, the
+// model's writes show in the widgets, faults are reported and the exit closes
+// the window.  The model runs recording procedures in place of the real ones.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/window.h"
+
+namespace kasnak {
+namespace {
+
+std::vector<std::string>& Calls() {
+  static std::vector<std::string> calls;
+  return calls;
+}
+void Record(std::string call) { Calls().push_back(std::move(call)); }
+
+FaultKind& FaultToThrow() {
+  static FaultKind kind = FaultKind::Overflow;
+  return kind;
+}
+
+EventTable RecordingEvents() {
+  EventTable events;
+  events.click[IndexOf(Ctl::Combo1)] = [](Form1& f) { Record("Combo1_Click " + f.Text(Ctl::Combo1)); };
+  events.click[IndexOf(Ctl::Combo3)] = [](Form1& f) { Record("Combo3_Click " + f.Text(Ctl::Combo3)); };
+  events.click[IndexOf(Ctl::chkKompakt)] = [](Form1& f) {
+    Record(f.Value(Ctl::chkKompakt) ? "chkKompakt_Click on" : "chkKompakt_Click off");
+  };
+  events.change[IndexOf(Ctl::Text2)] = [](Form1& f) { Record("Text2_Change " + f.Text(Ctl::Text2)); };
+  events.Option1_Click = [](Form1& f, int index) {
+    Record("Option1_Click " + std::to_string(index));
+    if (index == 3) f.DeselectOption1(3);  // as the profile limits may
+  };
+  // Writes of every kind a procedure makes.
+  events.click[IndexOf(Ctl::Command1)] = [](Form1& f) {
+    Record("Command1_Click");
+    f.SetText(Ctl::Combo1, "15");
+    f.SetText(Ctl::Combo3, "180");
+    f.SetText(Ctl::Text10, "412.4");
+    f.SetCaption(Ctl::Label36, "1.36");
+  };
+  events.click[IndexOf(Ctl::Command3)] = [](Form1& f) {
+    Record("Command3_Click");
+    f.End();
+  };
+  events.click[IndexOf(Ctl::chkC2)] = [](Form1& f) {
+    Record("chkC2_Click");
+    f.SetCaption(Ctl::Label35, "171.3");
+    throw ArithmeticFault(FaultToThrow());
+  };
+  return events;
+}
+
+std::unique_ptr<Form1> RecordingForm() {
+  auto form = std::make_unique<Form1>(RecordingEvents());
+  for (const char* power : {"7.5", "11", "15", "18.5"}) form->AddItem(Ctl::Combo1, power);
+  for (const char* diameter : {"160", "170", "180", "190", "200"}) form->AddItem(Ctl::Combo3, diameter);
+  return form;
+}
+
+class EventsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Calls().clear();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  template <typename T>
+  T* get(Ctl id) {
+    return qobject_cast<T*>(window.widget(id));
+  }
+  QString text(Ctl id) { return QString::fromStdString(window.form().Text(id)); }
+
+  Window window{RecordingForm()};
+};
+
+using CallList = std::vector<std::string>;
+
+TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
+  QTest::keyClicks(get<QLineEdit>(Ctl::Text2), "123456");
+  EXPECT_EQ(get<QLineEdit>(Ctl::Text2)->text(), "12345");
+  EXPECT_EQ(text(Ctl::Text2), "12345");
+  EXPECT_EQ(Calls(), (CallList{"Text2_Change 1", "Text2_Change 12", "Text2_Change 123", "Text2_Change 1234",
+                               "Text2_Change 12345"}));
+}
+
+// The box being typed in keeps its cursor: the view rewrites only what the
+// model changed.
+TEST_F(EventsTest, TypingKeepsTheCursor) {
+  struct Case {
+    Ctl id;
+    QLineEdit* edit;
+    const char* typed;
+    QString shown;
+  } cases[] = {
+      {Ctl::Text2, get<QLineEdit>(Ctl::Text2), "40", "140"},
+      // "17" begins the item "170", which must not be completed.
+      {Ctl::Combo3, get<QComboBox>(Ctl::Combo3)->lineEdit(), "17", "117"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WidgetName(c.id).toStdString());
+    c.edit->setFocus();
+    QTest::keyClicks(c.edit, c.typed);
+    QTest::keyClick(c.edit, Qt::Key_Home);
+    QTest::keyClick(c.edit, Qt::Key_1);
+    EXPECT_EQ(c.edit->text(), c.shown);
+    EXPECT_EQ(text(c.id), c.shown);
+    EXPECT_EQ(c.edit->cursorPosition(), 1);
+  }
+}
+
+// A list's click procedure runs only when the user chooses an item, from the
+// drop-down or with the arrow keys; typing into its text field, even an
+// item's text, runs nothing.
+TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
+  auto* combo = get<QComboBox>(Ctl::Combo1);
+
+  combo->showPopup();
+  combo->view()->setCurrentIndex(combo->model()->index(2, 0));
+  QTest::keyClick(combo->view(), Qt::Key_Return);
+  EXPECT_EQ(Calls(), CallList{"Combo1_Click 15"});
+  EXPECT_EQ(combo->currentText(), "15");
+
+  QTest::keyClick(combo, Qt::Key_Down);  // the next item, by keyboard
+  EXPECT_EQ(Calls(), (CallList{"Combo1_Click 15", "Combo1_Click 18.5"}));
+  EXPECT_EQ(text(Ctl::Combo1), "18.5");
+
+  Calls().clear();
+  QSignalSpy finished(combo->lineEdit(), &QLineEdit::editingFinished);
+  combo->lineEdit()->selectAll();
+  QTest::keyClicks(combo, "11");
+  QTest::keyClick(combo, Qt::Key_Return);
+  get<QLineEdit>(Ctl::Text2)->setFocus();
+  EXPECT_GE(finished.count(), 1);
+  EXPECT_EQ(text(Ctl::Combo1), "11");
+  EXPECT_EQ(combo->currentText(), "11");
+  EXPECT_EQ(Calls(), CallList{});
+}
+
+// A procedure's writes show at once and run nothing more.
+TEST_F(EventsTest, ProcedureWritesShowAtOnce) {
+  QTest::mouseClick(get<QPushButton>(Ctl::Command1), Qt::LeftButton);
+  EXPECT_EQ(get<QComboBox>(Ctl::Combo1)->currentText(), "15");
+  EXPECT_EQ(get<QComboBox>(Ctl::Combo3)->currentText(), "180");
+  EXPECT_EQ(get<QLineEdit>(Ctl::Text10)->text(), "412.4");
+  EXPECT_EQ(get<QLabel>(Ctl::Label36)->text(), "1.36");
+  // The written list text is the current item, so the arrow keys go on from it.
+  QTest::keyClick(get<QComboBox>(Ctl::Combo3), Qt::Key_Down);
+  EXPECT_EQ(Calls(), (CallList{"Command1_Click", "Combo3_Click 190"}));
+}
+
+TEST_F(EventsTest, CheckBoxToggleReachesTheProcedure) {
+  auto* box = get<QCheckBox>(Ctl::chkKompakt);
+  QTest::mouseClick(box, Qt::LeftButton);
+  EXPECT_TRUE(box->isChecked());
+  QTest::mouseClick(box, Qt::LeftButton);
+  EXPECT_FALSE(box->isChecked());
+  EXPECT_EQ(Calls(), (CallList{"chkKompakt_Click on", "chkKompakt_Click off"}));
+}
+
+// Clicks on profile buttons, and the buttons shown checked afterwards.
+TEST_F(EventsTest, ProfileButtons) {
+  struct Case {
+    int clicked;
+    CallList calls;
+    int checked;  // -1: none
+  } cases[] = {
+      {0, {"Option1_Click 0"}, 0},   // already selected: runs again
+      {1, {"Option1_Click 1"}, 1},   // newly selected
+      {3, {"Option1_Click 3"}, -1},  // the procedure deselects it
+      {3, {"Option1_Click 3"}, -1},  // and it can be chosen again
+      {2, {"Option1_Click 2"}, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clicked);
+    Calls().clear();
+    QTest::mouseClick(window.profileGroup()->button(c.clicked), Qt::LeftButton);
+    EXPECT_EQ(Calls(), c.calls);
+    for (int k = 0; k < 4; ++k) {
+      EXPECT_EQ(window.profileGroup()->button(k)->isChecked(), k == c.checked) << k;
+      EXPECT_EQ(window.form().Option1(k), k == c.checked) << k;
+    }
+  }
+}
+
+// No button is the default or the cancel button.
+TEST_F(EventsTest, EnterAndEscapePressNoButton) {
+  for (Ctl focus : {Ctl::Text2, Ctl::Combo1, Ctl::Command1, Ctl::Command3}) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+      SCOPED_TRACE(WidgetName(focus).toStdString() + " key " + std::to_string(key));
+      window.widget(focus)->setFocus();
+      QTest::keyClick(window.widget(focus), key);
+      EXPECT_EQ(Calls(), CallList{});
+      EXPECT_TRUE(window.isVisible());
+    }
+  }
+  QTest::keyClick(get<QPushButton>(Ctl::Command1), Qt::Key_Space);  // the keys do arrive
+  EXPECT_EQ(Calls(), CallList{"Command1_Click"});
+}
+
+// A fault is reported after the writes made before it are shown; the window
+// then goes on.
+TEST_F(EventsTest, FaultShowsItsMessage) {
+  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument}) {
+    SCOPED_TRACE(FaultName(kind));
+    FaultToThrow() = kind;
+    Calls().clear();
+    // What each message box showed: its title, its text and the wrap angle
+    // in the window behind it.
+    std::vector<std::array<QString, 3>> boxes;
+    // Polls for the box, so that one shown late still closes and the test
+    // cannot hang.
+    QTimer closer;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      boxes.push_back({box->windowTitle(), box->text(), get<QLabel>(Ctl::Label35)->text()});
+      box->button(QMessageBox::Ok)->click();
+    });
+    closer.start();
+    QTest::mouseClick(get<QCheckBox>(Ctl::chkC2), Qt::LeftButton);
+    const std::array<QString, 3> expected{kProgramName, QString::fromUtf8(FaultMessage(kind)), "171.3"};
+    EXPECT_EQ(boxes, (std::vector{expected}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(Calls(), CallList{"chkC2_Click"});
+  }
+  EXPECT_TRUE(window.isVisible());
+  QTest::mouseClick(get<QPushButton>(Ctl::Command1), Qt::LeftButton);
+  EXPECT_EQ(Calls(), (CallList{"chkC2_Click", "Command1_Click"}));
+}
+
+TEST_F(EventsTest, ExitClosesTheWindow) {
+  QTest::mouseClick(get<QPushButton>(Ctl::Command3), Qt::LeftButton);
+  EXPECT_EQ(Calls(), CallList{"Command3_Click"});
+  EXPECT_TRUE(window.form().Ended());
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace kasnak
