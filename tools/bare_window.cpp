@@ -1,0 +1,13 @@
+// The floor for start-up measurements: an empty Qt window of the same size,
+// with nothing in it.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QWidget window;
+  window.setWindowTitle(QStringLiteral("bare-window"));
+  window.setFixedSize(459, 288);
+  window.show();
+  return QApplication::exec();
+}
