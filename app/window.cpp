@@ -1,5 +1,8 @@
 #include "app/window.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QValidator>
 #include <string_view>
 
 namespace kasnak {
@@ -26,6 +30,101 @@ QRect Place(const ControlSpec& spec, int dpiX, int dpiY) {
                TwipsToPixels(spec.height, dpiY));
 }
 
+// Characters (code points), as the model counts them.
+qsizetype CharacterCount(const QString& text) {
+  qsizetype count = 0;
+  for (qsizetype i = 0; i < text.size(); ++i)
+    if (!(text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())) ++count;
+  return count;
+}
+
+QString FirstCharacters(const QString& text, qsizetype limit) {
+  qsizetype end = 0;
+  for (qsizetype count = 0; end < text.size() && count < limit; ++count)
+    end += text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate() ? 2 : 1;
+  return text.left(end);
+}
+
+// Keeps a text box within its maximum length in characters, as the model
+// counts them: QLineEdit's own maximum counts UTF-16 units and may cut a
+// character beyond the first plane in two.  As QLineEdit does, what the user
+// types or pastes is cut to what fits and the text around it stays, so a
+// key that would add a character to a full box changes nothing.
+class CharacterLimit : public QValidator {
+ public:
+  CharacterLimit(const Form1& form, Ctl id, QObject* parent) : QValidator(parent), form_(form), id_(id) {}
+
+  State validate(QString& input, int& pos) const override {
+    const auto limit = static_cast<qsizetype>(Form1::MaxLength(id_));
+    if (CharacterCount(input) <= limit) return Acceptable;
+    // Between edits the box shows the model's text.  The insertion ends at
+    // the cursor and begins where the new text leaves the old one.
+    const QString before = ToQString(form_.Text(id_));
+    qsizetype start = 0;
+    while (start < pos && start < before.size() && input.at(start) == before.at(start)) ++start;
+    if (start > 0 && input.at(start - 1).isHighSurrogate()) --start;
+    const QString head = input.left(start);
+    const QString tail = input.mid(pos);
+    const qsizetype room = limit - CharacterCount(head) - CharacterCount(tail);
+    if (room < 0) return Invalid;
+    const QString inserted = FirstCharacters(input.mid(start, pos - start), room);
+    input = head + inserted + tail;
+    pos = static_cast<int>(head.size() + inserted.size());
+    return Acceptable;
+  }
+
+ private:
+  const Form1& form_;
+  Ctl id_;
+};
+
+// The five output labels: a border, and a caption written by the program.
+bool IsOutput(const ControlSpec& spec) { return spec.kind == Kind::Label && spec.border; }
+
+// A caption belongs to a control's row when its middle lies within the
+// control's height.
+bool OnRowOf(const ControlSpec& caption, const ControlSpec& control) {
+  const int middle = caption.top + caption.height / 2;
+  return middle >= control.top && middle < control.top + control.height;
+}
+
+// The accessible face of a list.  Qt on Linux names a list by its current
+// item and leaves its label to a relation; this face names it by its
+// accessible name and gives the item as its value.
+class ListFace : public QAccessibleWidget {
+ public:
+  explicit ListFace(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return combo()->currentText();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.expandable = true;
+    state.expanded = combo()->view()->isVisible();
+    state.editable = combo()->isEditable();
+    return state;
+  }
+  QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& action) override {
+    if (action != showMenuAction()) return QAccessibleWidget::doAction(action);
+    if (combo()->view()->isVisible())
+      combo()->hidePopup();
+    else
+      combo()->showPopup();
+  }
+
+ private:
+  QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* NamedListFace(const QString& className, QObject* object) {
+  auto* combo = qobject_cast<QComboBox*>(object);
+  if (className != QLatin1String("QComboBox") || !combo || combo->accessibleName().isEmpty()) return nullptr;
+  return new ListFace(combo);
+}
+
 QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
   auto* label = new QLabel(ToQString(spec.caption), parent);
   label->setTextFormat(Qt::PlainText);
@@ -34,6 +133,8 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setMargin(1);
+    // No indent beside the border: the results need the room.
+    label->setIndent(0);
   }
   if (spec.background == Background::TitleBarText) {
     // The output labels' background, the colour of active title-bar text,
@@ -57,6 +158,17 @@ QComboBox* MakeList(QWidget* parent) {
   // list's click procedure runs only when the user picks from the list.
   QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
   return combo;
+}
+
+// Makes an output label's whole caption readable when its box cuts it.
+void ShowInFull(QLabel* label) {
+  // A screen reader reads the result with the label's name; a result too
+  // long for its box shows in full in the tool tip.
+  const QString caption = label->text();
+  label->setAccessibleDescription(caption);
+  const int room = label->contentsRect().width() - 2 * label->margin();
+  const bool fits = label->fontMetrics().horizontalAdvance(caption) <= room;
+  label->setToolTip(fits ? QString() : caption);
 }
 
 void SyncList(QComboBox* combo, const std::vector<std::string>& items, const std::string& text) {
@@ -88,6 +200,27 @@ QFont WindowFont() {
 
 int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
 
+QString AccessibleName(Ctl id) {
+  const ControlSpec& spec = Spec(id);
+  if (spec.kind != Kind::TextBox && spec.kind != Kind::ComboBox && !IsOutput(spec)) return {};
+  // The nearest captions on the same row: the prompt to the left, the unit
+  // to the right.
+  const ControlSpec* prompt = nullptr;
+  const ControlSpec* unit = nullptr;
+  for (const ControlSpec& other : kControls) {
+    if (other.kind != Kind::Label || IsOutput(other) || !OnRowOf(other, spec)) continue;
+    if (other.left < spec.left && (!prompt || other.left > prompt->left)) prompt = &other;
+    if (other.left > spec.left && (!unit || other.left < unit->left)) unit = &other;
+  }
+  if (!prompt || !prompt->caption.ends_with('=')) return {};
+  QString name = ToQString(prompt->caption);
+  name.chop(1);
+  name = name.trimmed();
+  // A prompt to the right belongs to the next control: this one has no unit.
+  if (unit && !unit->caption.ends_with('=')) name += QStringLiteral(", ") + ToQString(unit->caption);
+  return name;
+}
+
 QString WidgetName(Ctl id) {
   const ControlSpec& spec = Spec(id);
   QString name = ToQString(spec.name);
@@ -103,9 +236,15 @@ Window::Window(std::unique_ptr<Form1> form, QWidget* parent)
   setWindowIcon(QIcon(QStringLiteral(":/icons/kasnak-32.png")));
   setFont(WindowFont());
   setFixedSize(TwipsToPixels(kClientWidthTwips, logicalDpiX()), TwipsToPixels(kClientHeightTwips, logicalDpiY()));
-  if (const QScreen* screen = this->screen())
-    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+  // Centred by its client area, as the frame that the desktop adds is not
+  // known before the window shows.
+  if (const QScreen* screen = this->screen()) {
+    QRect client(QPoint(), size());
+    client.moveCenter(screen->availableGeometry().center());
+    setGeometry(client);
+  }
 
+  [[maybe_unused]] static const bool listFacesInstalled = (QAccessible::installFactory(NamedListFace), true);
   Build();
   Sync();
 
@@ -130,7 +269,7 @@ void Window::Build() {
         break;
       case Kind::TextBox: {
         auto* edit = new QLineEdit(this);
-        if (spec.maxLength > 0) edit->setMaxLength(spec.maxLength);
+        if (spec.maxLength > 0) edit->setValidator(new CharacterLimit(*form_, spec.id, edit));
         w = edit;
         break;
       }
@@ -157,6 +296,10 @@ void Window::Build() {
     w->setObjectName(WidgetName(spec.id));
     if (!spec.toolTip.empty()) w->setToolTip(ToQString(spec.toolTip));
     w->setGeometry(Place(spec, dpiX, dpiY));
+    if (const QString name = AccessibleName(spec.id); !name.isEmpty()) {
+      w->setAccessibleName(name);
+      if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->setAccessibleName(name);
+    }
     widgets_[IndexOf(spec.id)] = w;
     Connect(spec.id);
   }
@@ -217,7 +360,9 @@ void Window::Sync() {
       case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
         const QString caption = ToQString(form_->Caption(spec.id));
-        if (label->text() != caption) label->setText(caption);
+        if (label->text() == caption) break;
+        label->setText(caption);
+        if (IsOutput(spec)) ShowInFull(label);
         break;
       }
       case Kind::TextBox: {

@@ -9,7 +9,10 @@
 // quits.
 //
 // Widgets are named after their controls ("Text2", "Combo1", "Label36"); the
-// four profile buttons are "Option1_0" to "Option1_3".
+// four profile buttons are "Option1_0" to "Option1_3".  Text boxes, lists and
+// output labels carry an accessible name made of their prompt and unit; an
+// output label's accessible description is its caption, and its tool tip too
+// when the caption is wider than the box.
 #pragma once
 
 #include <QFont>
@@ -34,6 +37,12 @@ QFont WindowFont();
 // Twips to pixels at a logical dpi (1440 twips to the logical inch), rounded
 // to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);
+
+// The accessible name of a text box, a list or an output label: its prompt
+// on the same row without the "=", and its unit when it has one ("Vida
+// Deviri, d/dk", "Devir Oranı (i)").  Other controls get none: their own
+// captions name them.
+QString AccessibleName(Ctl id);
 
 // The object name of a control's widget.
 QString WidgetName(Ctl id);

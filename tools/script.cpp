@@ -1,6 +1,5 @@
 #include "tools/script.h"
 
-#include <array>
 #include <exception>
 #include <istream>
 #include <memory>
@@ -16,18 +15,6 @@
 
 namespace kasnak {
 namespace {
-
-enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click };
-
-struct Action {
-  Verb verb = Verb::Skip;
-  Ctl control = Ctl::Label1;
-  std::string text;  // the characters to type, the new text, or the item to pick
-};
-
-struct Malformed {
-  std::string reason;
-};
 
 using Parsed = std::variant<Action, Malformed>;
 
@@ -104,6 +91,8 @@ Parsed ParseTextAction(Verb verb, std::string_view word, std::string_view name, 
   return Action{verb, *id, std::string(arg.value_or(""))};
 }
 
+}  // namespace
+
 Parsed ParseLine(std::string_view line) {
   if (IsBlank(line) || line.front() == '#') return Action{};
   Cut action = CutAtBlank(line);
@@ -119,12 +108,25 @@ Parsed ParseLine(std::string_view line) {
   return ParseTextAction(*verb, action.head, control.head, control.rest);
 }
 
-// ---- playing
+std::string NotAnItem(std::string_view item, Ctl list) {
+  return Quoted(item) + " is not an item of " + std::string(Spec(list).name);
+}
+
+void PrintFault(std::ostream& out, FaultKind kind) { out << "fault=" << FaultName(kind) << '\n'; }
+
+void PrintDump(std::ostream& out, const std::function<std::string(Ctl)>& valueOf) {
+  for (Ctl id : kDumpedControls) out << Spec(id).name << '=' << valueOf(id) << '\n';
+  out << "--\n";
+}
+
+// ---- playing on the model
+
+namespace {
 
 bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 void Report(Form1::Outcome outcome, std::ostream& out) {
-  if (outcome) out << "fault=" << FaultName(*outcome) << '\n';
+  if (outcome) PrintFault(out, *outcome);
 }
 
 // Each character is one keystroke; a text box refuses one that would take it
@@ -151,51 +153,31 @@ void Backspace(Form1& form, Ctl id, std::ostream& out) {
   Report(form.UserEdit(id, text), out);
 }
 
-constexpr std::array<Ctl, 18> kDumped = {
-    Ctl::Label31, Ctl::Label36, Ctl::Combo1,    Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Text2,
-    Ctl::Combo2,  Ctl::Combo3,  Ctl::Option1_0, Ctl::chkC2,      Ctl::Text5,     Ctl::Text10,
-    Ctl::Text11,  Ctl::Label35, Ctl::Text12,    Ctl::Text13,     Ctl::Label38,   Ctl::Label40,
-};
-
-void Dump(const Form1& form, std::ostream& out) {
-  for (Ctl id : kDumped) {
-    const ControlSpec& spec = Spec(id);
-    out << spec.name << '=';
-    switch (spec.kind) {
-      case Kind::CheckBox:
-        out << (form.Value(id) ? 1 : 0);
-        break;
-      case Kind::OptionButton: {
-        int selected = -1;
-        for (int k = 3; k >= 0; --k)
-          if (form.Option1(k)) selected = k;
-        if (selected < 0)
-          out << "none";
-        else
-          out << selected;
-        break;
-      }
-      case Kind::Label:
-      case Kind::CommandButton:
-        out << form.Caption(id);
-        break;
-      case Kind::TextBox:
-      case Kind::ComboBox:
-        out << form.Text(id);
-        break;
-    }
-    out << '\n';
+std::string ModelValue(const Form1& form, Ctl id) {
+  switch (Spec(id).kind) {
+    case Kind::CheckBox:
+      return form.Value(id) ? "1" : "0";
+    case Kind::OptionButton:
+      for (int k = 0; k < 4; ++k)
+        if (form.Option1(k)) return std::to_string(k);
+      return "none";
+    case Kind::Label:
+    case Kind::CommandButton:
+      return form.Caption(id);
+    case Kind::TextBox:
+    case Kind::ComboBox:
+      break;
   }
-  out << "--\n";
+  return form.Text(id);
 }
 
 // Plays one action; the reason when it cannot be played.
-std::optional<std::string> Play(Form1& form, const Action& action, std::ostream& out) {
+std::optional<std::string> PlayOnModel(Form1& form, const Action& action, std::ostream& out) {
   switch (action.verb) {
     case Verb::Skip:
       break;
     case Verb::Dump:
-      Dump(form, out);
+      PrintDump(out, [&form](Ctl id) { return ModelValue(form, id); });
       break;
     case Verb::Type:
       Type(form, action.control, action.text, out);
@@ -210,8 +192,7 @@ std::optional<std::string> Play(Form1& form, const Action& action, std::ostream&
       const std::vector<std::string>& items = form.Items(action.control);
       std::size_t item = 0;
       while (item < items.size() && items[item] != action.text) ++item;
-      if (item == items.size())
-        return Quoted(action.text) + " is not an item of " + std::string(Spec(action.control).name);
+      if (item == items.size()) return NotAnItem(action.text, action.control);
       Report(form.UserPick(action.control, item), out);
       break;
     }
@@ -222,15 +203,27 @@ std::optional<std::string> Play(Form1& form, const Action& action, std::ostream&
   return std::nullopt;
 }
 
+class ModelPlayer : public ScriptPlayer {
+ public:
+  explicit ModelPlayer(Form1& form) : form_(form) {}
+  bool Ended() const override { return form_.Ended(); }
+  std::optional<std::string> Play(const Action& action, std::ostream& out) override {
+    return PlayOnModel(form_, action, out);
+  }
+
+ private:
+  Form1& form_;
+};
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& err) {
+int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err) {
   std::string line;
   std::size_t number = 0;
   try {
-    while (!form.Ended() && std::getline(in, line)) {
+    while (!player.Ended() && std::getline(in, line)) {
       ++number;
       if (!line.empty() && line.back() == '\r') line.pop_back();
       if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
@@ -239,7 +232,7 @@ int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& e
       if (const Malformed* malformed = std::get_if<Malformed>(&parsed))
         problem = malformed->reason;
       else
-        problem = Play(form, std::get<Action>(parsed), out);
+        problem = player.Play(std::get<Action>(parsed), out);
       if (problem) {
         err << "kasnak-script: line " << number << ": " << *problem << '\n';
         return kScriptMalformed;
@@ -256,8 +249,13 @@ int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& e
     err << "kasnak-script: cannot read the script after line " << number << '\n';
     return kScriptMalformed;
   }
-  if (form.Ended()) out << "exit\n";
+  if (player.Ended()) out << "exit\n";
   return kScriptPlayed;
+}
+
+int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& err) {
+  ModelPlayer player(form);
+  return PlayScript(player, in, out, err);
 }
 
 int PlayScript(std::istream& in, std::ostream& out, std::ostream& err) {

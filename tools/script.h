@@ -16,9 +16,22 @@
 // argument of pick, type and edit is everything after the control name and
 // its one separating blank.  A fault that stops a chain is printed as
 // "fault=NAME"; when the program ends, "exit" is printed and playing stops.
+//
+// The same script can be played on the Qt window through simulated user
+// input (tools/script_window.h); both players share the parser, the reading
+// loop and the dump format declared here.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "panel/controls.h"
+#include "panel/numbers.h"
 
 namespace kasnak {
 
@@ -36,5 +49,57 @@ int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& e
 
 // The same against a freshly started window.
 int PlayScript(std::istream& in, std::ostream& out, std::ostream& err);
+
+// ---- what the players share
+
+enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click };
+
+// One line of a script.  Skip and Dump name no control.
+struct Action {
+  Verb verb = Verb::Skip;
+  Ctl control = Ctl::Label1;
+  std::string text;  // the characters to type, the new text, or the item to pick
+};
+
+struct Malformed {
+  std::string reason;
+};
+
+// One line, without its line break, as an action or the reason it is not one.
+std::variant<Action, Malformed> ParseLine(std::string_view line);
+
+// Who plays the parsed actions: the model, or the window.
+class ScriptPlayer {
+ public:
+  virtual ~ScriptPlayer() = default;
+  // The program has ended: nothing more is played.
+  virtual bool Ended() const = 0;
+  // Plays one action, printing dump blocks and fault lines to `out`; the
+  // reason when it cannot be played.  Throws std::exception when the program
+  // itself fails.
+  virtual std::optional<std::string> Play(const Action& action, std::ostream& out) = 0;
+};
+
+// Reads the script line by line and plays it, with the statuses and messages
+// of PlayScript.
+int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The controls a dump prints, in order; Option1_0 stands for the group.
+inline constexpr std::array<Ctl, 18> kDumpedControls = {
+    Ctl::Label31, Ctl::Label36, Ctl::Combo1,    Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Text2,
+    Ctl::Combo2,  Ctl::Combo3,  Ctl::Option1_0, Ctl::chkC2,      Ctl::Text5,     Ctl::Text10,
+    Ctl::Text11,  Ctl::Label35, Ctl::Text12,    Ctl::Text13,     Ctl::Label38,   Ctl::Label40,
+};
+
+// A dump block: "NAME=VALUE" for each dumped control, then "--".  `valueOf`
+// gives a text, a caption, "1"/"0" for a check box, and the selected profile
+// index or "none" for Option1_0.
+void PrintDump(std::ostream& out, const std::function<std::string(Ctl)>& valueOf);
+
+// "fault=NAME".
+void PrintFault(std::ostream& out, FaultKind kind);
+
+// Why a pick cannot be played: ITEM is not an item of the list.
+std::string NotAnItem(std::string_view item, Ctl list);
 
 }  // namespace kasnak

@@ -17,10 +17,12 @@
 #include <QTest>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/window.h"
+#include "tests/window/support.h"
 
 namespace kasnak {
 namespace {
@@ -100,6 +102,66 @@ TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
   EXPECT_EQ(text(Ctl::Text2), "12345");
   EXPECT_EQ(Calls(), (CallList{"Text2_Change 1", "Text2_Change 12", "Text2_Change 123", "Text2_Change 1234",
                                "Text2_Change 12345"}));
+}
+
+// The screw speed holds five characters, counted as the model counts them: a
+// key that would add a sixth changes nothing wherever the cursor is, and a
+// paste keeps what fits.  A character beyond the first plane (two UTF-16
+// units) counts as one and is never cut in two.
+TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
+  const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two units
+  auto* edit = get<QLineEdit>(Ctl::Text2);
+  const struct {
+    const char* name;
+    QString before;
+    std::function<void()> input;
+    QString after;
+    int cursor;
+  } cases[] = {
+      {"key in the middle", "12345",
+       [&] {
+         edit->setCursorPosition(2);
+         QTest::keyClick(edit, '9');
+       },
+       "12345", 2},
+      {"paste over all", "12345",
+       [&] {
+         edit->selectAll();
+         edit->insert("98765432");
+       },
+       "98765", 5},
+      {"paste in the middle", "123",
+       [&] {
+         edit->setCursorPosition(1);
+         edit->insert("abcdef");
+       },
+       "1ab23", 3},
+      {"five wide characters", "",
+       [&] {
+         edit->selectAll();
+         edit->insert(face.repeated(7));
+       },
+       face.repeated(5), 10},
+      {"a key after four wide characters", face.repeated(4),
+       [&] {
+         edit->end(false);
+         QTest::keyClicks(edit, "12");
+       },
+       face.repeated(4) + "1", 9},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    edit->selectAll();
+    edit->insert(c.before);
+    ASSERT_EQ(edit->text(), c.before);
+    Calls().clear();
+    c.input();
+    EXPECT_EQ(edit->text(), c.after);
+    EXPECT_EQ(text(Ctl::Text2), c.after);
+    EXPECT_EQ(edit->cursorPosition(), c.cursor);
+    const CallList changed = c.after == c.before ? CallList{} : CallList{"Text2_Change " + c.after.toStdString()};
+    EXPECT_EQ(Calls(), changed);
+  }
 }
 
 // The box being typed in keeps its cursor: the view rewrites only what the
@@ -201,9 +263,9 @@ TEST_F(EventsTest, ProfileButtons) {
   }
 }
 
-// No button is the default or the cancel button.
+// No button is the default or the cancel button, wherever the focus is.
 TEST_F(EventsTest, EnterAndEscapePressNoButton) {
-  for (Ctl focus : {Ctl::Text2, Ctl::Combo1, Ctl::Command1, Ctl::Command3}) {
+  for (Ctl focus : TabOrder()) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
       SCOPED_TRACE(WidgetName(focus).toStdString() + " key " + std::to_string(key));
       window.widget(focus)->setFocus();

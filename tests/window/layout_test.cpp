@@ -1,5 +1,6 @@
 // The window's widgets as laid down by the control table: kind, caption, tool
-// tip, place, the fit of the captions in the window's font, and tab order.
+// tip, place, the fit of the captions and results in the window's font, the
+// start-up state, and tab order.  Run at 96 and at 144 logical dpi.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -7,12 +8,18 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <QToolTip>
+#include <cstdlib>
 
 #include "app/window.h"
 #include "catalogue/startup.h"
+#include "tests/window/support.h"
 
 namespace kasnak {
 namespace {
@@ -32,6 +39,12 @@ TEST(TwipsToPixelsTest, ScalesByLogicalDpi) {
       {255, 120, 21},  {7, 96, 0},      {8, 96, 1},     {0, 144, 0},
   };
   for (const Case& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi;
+}
+
+TEST_F(LayoutTest, ScreenHasTheAskedDpi) {
+  if (ExpectedDpi() == 0) GTEST_SKIP() << "no --screen-dpi given";
+  EXPECT_EQ(window.logicalDpiX(), ExpectedDpi());
+  EXPECT_EQ(window.logicalDpiY(), ExpectedDpi());
 }
 
 // The caption a widget shows: a label's text or a button's.
@@ -61,9 +74,45 @@ TEST_F(LayoutTest, EveryControlHasItsWidget) {
       EXPECT_EQ(button->isChecked(), spec.startOn);
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      EXPECT_EQ(combo->count(), static_cast<int>(window.form().Items(spec.id).size()));
+      QStringList items;
+      for (const std::string& item : window.form().Items(spec.id)) items << Q(item);
+      QStringList shown;
+      for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+      EXPECT_EQ(shown, items);
+      EXPECT_EQ(combo->currentIndex(), -1);  // no item chosen yet
       EXPECT_EQ(combo->currentText(), QString());
     }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      EXPECT_EQ(edit->text(), QString());
+    }
+  }
+}
+
+TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  // The client area; the frame, which the desktop draws, around it.
+  const QPoint offset = window.geometry().center() - window.screen()->availableGeometry().center();
+  EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
+  EXPECT_LE(std::abs(offset.y()), 1) << offset.y();
+  EXPECT_TRUE(window.frameGeometry().contains(window.geometry()));
+  EXPECT_EQ(QApplication::focusWidget(), window.widget(Ctl::Text2));
+}
+
+// A hover shows the control's tool tip.
+TEST_F(LayoutTest, ToolTipsShowOnHover) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const ControlSpec& spec : kControls) {
+    if (spec.toolTip.empty()) continue;
+    SCOPED_TRACE(WidgetName(spec.id).toStdString());
+    QWidget* w = window.widget(spec.id);
+    const QPoint at = w->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &hover);
+    EXPECT_EQ(QToolTip::text(), Q(spec.toolTip));
+    QToolTip::hideText();
   }
 }
 
@@ -101,8 +150,36 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
   }
 }
 
-// Pressing Tab from the screw speed walks the controls in tab order.  The
-// profile buttons form one stop: only the selected one takes the focus.
+// The longest results a user gets in ordinary use fit every result box: a
+// motor speed, belt speeds, a wrap angle, a PM pulley width, a negative ratio.
+TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
+  const QString results[] = {"2980", "69.93", "163.44", "116.2", "-12.34", "94.25", "1.36"};
+  for (const ControlSpec& spec : kControls) {
+    if (spec.kind != Kind::Label || !spec.border) continue;
+    auto* label = qobject_cast<QLabel*>(window.widget(spec.id));
+    ASSERT_NE(label, nullptr);
+    // The label draws inside its border, its margin and its indent; a
+    // bordered label with no indent set indents by half an 'x'.
+    const QFontMetrics metrics = label->fontMetrics();
+    const int m = label->margin();
+    int indent = label->indent();
+    if (indent < 0) indent = label->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const QRect room = label->contentsRect().adjusted(m + indent, m, -m, -m);
+    for (const QString& result : results) {
+      SCOPED_TRACE(WidgetName(spec.id).toStdString() + " '" + result.toStdString() + "'");
+      EXPECT_LE(metrics.horizontalAdvance(result), room.width());
+      // The ink, drawn from the top of the room on the first line.
+      const QRect ink = metrics.tightBoundingRect(result).translated(0, metrics.ascent());
+      EXPECT_TRUE(QRect(QPoint(), room.size()).contains(ink))
+          << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height() << " in " << room.width() << "x"
+          << room.height();
+    }
+  }
+}
+
+// Pressing Tab from the screw speed walks the controls in tab order, and
+// Shift+Tab walks them back.  The profile buttons form one stop: only the
+// selected one takes the focus.
 TEST_F(LayoutTest, TabWalksTheTabOrder) {
   window.show();
   window.activateWindow();
@@ -114,22 +191,29 @@ TEST_F(LayoutTest, TabWalksTheTabOrder) {
     if (Spec(id).kind != Kind::OptionButton || window.form().Value(id)) expected.push_back(window.widget(id));
   expected.push_back(window.widget(Ctl::Text2));  // round again
 
-  std::vector<QWidget*> walked{QApplication::focusWidget()};
-  for (std::size_t i = 1; i < expected.size(); ++i) {
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QWidget* focus = QApplication::focusWidget();
-    // The text field of a list passes its focus on to the list.
+  // The control a focus stands for: a list for its text field.
+  auto control = [](QWidget* focus) {
     while (focus && focus->focusProxy()) focus = focus->focusProxy();
     if (focus && qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
-    walked.push_back(focus);
-  }
+    return focus;
+  };
+  auto walk = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    std::vector<QWidget*> walked{control(QApplication::focusWidget())};
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+      if (!QApplication::focusWidget()) break;
+      QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+      walked.push_back(control(QApplication::focusWidget()));
+    }
+    return walked;
+  };
   auto names = [](const std::vector<QWidget*>& ws) {
     std::vector<std::string> out;
     for (QWidget* w : ws) out.push_back(w ? w->objectName().toStdString() : "(none)");
     return out;
   };
-  EXPECT_EQ(names(walked), names(expected));
+  EXPECT_EQ(names(walk(Qt::Key_Tab, Qt::NoModifier)), names(expected));
+  const std::vector<QWidget*> back(expected.rbegin(), expected.rend());
+  EXPECT_EQ(names(walk(Qt::Key_Backtab, Qt::ShiftModifier)), names(back));
 }
 
 }  // namespace

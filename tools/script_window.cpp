@@ -1,0 +1,247 @@
+#include "tools/script_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "app/window.h"
+#include "catalogue/startup.h"
+#include "tools/script.h"
+
+namespace kasnak {
+namespace {
+
+QString ToQString(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsUtf8(const std::string& text) { return ToQString(text).toStdString() == text; }
+
+// The fault whose message a box shows.
+std::optional<FaultKind> FaultShown(const QString& message) {
+  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
+    if (message == QString::fromUtf8(FaultMessage(kind))) return kind;
+  return std::nullopt;
+}
+
+// One key press and release carrying `character` (one code point, one or
+// two UTF-16 units).
+void PressKey(QWidget* target, const QString& character) {
+  const char32_t code = character.toUcs4().value(0);
+  if (code < 0x80) {
+    QTest::keyClick(target, static_cast<char>(code));
+    return;
+  }
+  // Beyond ASCII the key is the upper case letter, as a keyboard layout with
+  // that letter sends it; a character outside the first plane has no key.
+  const QString upper = character.toUpper();
+  Qt::Key key = Qt::Key_unknown;
+  if (upper.size() == 1)
+    key = static_cast<Qt::Key>(upper.at(0).unicode());
+  else if (character.size() == 1)
+    key = static_cast<Qt::Key>(character.at(0).unicode());
+  QTest::sendKeyEvent(QTest::Click, target, key, character, Qt::NoModifier);
+}
+
+bool NoKeyTypes(const QString& character) {
+  const char32_t code = character.toUcs4().value(0);
+  return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
+class WindowPlayer : public ScriptPlayer {
+ public:
+  explicit WindowPlayer(Window& window) : window_(window) {
+    // A fault's message box runs its own event loop inside the input that
+    // opened it; this timer fires in that loop and closes the box.
+    closer_.setInterval(0);
+    QObject::connect(&closer_, &QTimer::timeout, [this] { CloseMessageBox(); });
+    closer_.start();
+  }
+
+  bool Ended() const override { return !window_.isVisible(); }
+
+  std::optional<std::string> Play(const Action& action, std::ostream& out) override {
+    if (!IsUtf8(action.text)) return std::string("the text is not UTF-8");
+    out_ = &out;
+    switch (action.verb) {
+      case Verb::Skip:
+        break;
+      case Verb::Dump:
+        PrintDump(out, [this](Ctl id) { return ShownValue(id); });
+        break;
+      case Verb::Type:
+        Type(action.control, ToQString(action.text));
+        break;
+      case Verb::Edit:
+        Edit(action.control, ToQString(action.text));
+        break;
+      case Verb::Backspace:
+        Backspace(action.control);
+        break;
+      case Verb::Pick:
+        return Pick(action.control, action.text);
+      case Verb::Click:
+        Click(action.control);
+        break;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  QWidget* widget(Ctl id) const { return window_.widget(id); }
+
+  // The box the user types into: a text box, or a list's text field.
+  QLineEdit* LineEdit(Ctl id) const {
+    if (auto* combo = qobject_cast<QComboBox*>(widget(id))) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(widget(id));
+  }
+
+  // Runs one simulated input; a message box that it opens has been closed
+  // when it returns.
+  template <typename Input>
+  void Simulate(Input input) {
+    input();
+    if (!trouble_.empty()) {
+      std::string trouble;
+      trouble.swap(trouble_);
+      throw std::runtime_error(trouble);
+    }
+  }
+
+  void CloseMessageBox() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr;
+    if (!ok) {
+      trouble_ = "an unexpected dialog opened: " + modal->windowTitle().toStdString();
+      modal->close();
+      return;
+    }
+    if (std::optional<FaultKind> fault = FaultShown(box->text()))
+      PrintFault(*out_, *fault);
+    else
+      trouble_ = "a message box names no fault: " + box->text().toStdString();
+    QTest::mouseClick(ok, Qt::LeftButton);
+  }
+
+  void Type(Ctl id, const QString& chars) {
+    QWidget* target = widget(id);
+    QLineEdit* edit = LineEdit(id);
+    target->setFocus(Qt::MouseFocusReason);
+    Simulate([&] { QTest::keyClick(target, Qt::Key_End); });
+    for (qsizetype i = 0; i < chars.size() && !Ended();) {
+      const qsizetype length = chars.at(i).isHighSurrogate() && i + 1 < chars.size() ? 2 : 1;
+      const QString character = chars.mid(i, length);
+      i += length;
+      if (NoKeyTypes(character))
+        Simulate([&] {
+          edit->end(false);
+          edit->insert(character);
+        });
+      else
+        Simulate([&] { PressKey(target, character); });
+    }
+  }
+
+  void Edit(Ctl id, const QString& text) {
+    QLineEdit* edit = LineEdit(id);
+    widget(id)->setFocus(Qt::MouseFocusReason);
+    Simulate([&] {
+      edit->selectAll();
+      edit->insert(text);
+    });
+  }
+
+  void Backspace(Ctl id) {
+    QWidget* target = widget(id);
+    target->setFocus(Qt::MouseFocusReason);
+    Simulate([&] {
+      QTest::keyClick(target, Qt::Key_End);
+      QTest::keyClick(target, Qt::Key_Backspace);
+    });
+  }
+
+  std::optional<std::string> Pick(Ctl id, const std::string& item) {
+    auto* combo = qobject_cast<QComboBox*>(widget(id));
+    const int row = combo->findText(ToQString(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (row < 0) return NotAnItem(item, id);
+    combo->setFocus(Qt::MouseFocusReason);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int k = 0; k < row; ++k) QTest::keyClick(view, Qt::Key_Down);
+    if (view->currentIndex().row() != row)
+      throw std::runtime_error("the popup of " + WidgetName(id).toStdString() + " did not reach item " + item);
+    Simulate([&] { QTest::keyClick(view, Qt::Key_Return); });
+    return std::nullopt;
+  }
+
+  void Click(Ctl id) {
+    auto* button = qobject_cast<QAbstractButton*>(widget(id));
+    Simulate([&] { QTest::mouseClick(button, Qt::LeftButton); });
+  }
+
+  // What the window shows for a dumped control.
+  std::string ShownValue(Ctl id) const {
+    QWidget* w = widget(id);
+    switch (Spec(id).kind) {
+      case Kind::Label:
+        return static_cast<QLabel*>(w)->text().toStdString();
+      case Kind::TextBox:
+        return static_cast<QLineEdit*>(w)->text().toStdString();
+      case Kind::ComboBox:
+        return static_cast<QComboBox*>(w)->currentText().toStdString();
+      case Kind::CheckBox:
+        return static_cast<QCheckBox*>(w)->isChecked() ? "1" : "0";
+      case Kind::OptionButton: {
+        const int checked = window_.profileGroup()->checkedId();
+        return checked < 0 ? "none" : std::to_string(checked);
+      }
+      case Kind::CommandButton:
+        break;
+    }
+    return static_cast<QAbstractButton*>(w)->text().toStdString();
+  }
+
+  Window& window_;
+  QTimer closer_;
+  std::ostream* out_ = nullptr;
+  std::string trouble_;  // what went wrong inside a message box's loop
+};
+
+}  // namespace
+
+int PlayScriptInWindow(std::istream& in, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<Window> window;
+  try {
+    window = std::make_unique<Window>(StartUp());
+  } catch (const std::exception& failure) {
+    err << "kasnak-script: start-up: " << failure.what() << '\n';
+    return kScriptBroken;
+  }
+  window->show();
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window.get())) {
+    err << "kasnak-script: the window did not become active\n";
+    return kScriptBroken;
+  }
+  WindowPlayer player(*window);
+  return PlayScript(player, in, out, err);
+}
+
+}  // namespace kasnak
