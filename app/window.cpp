@@ -25,9 +25,9 @@ namespace {
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QRect Place(const ControlSpec& spec, int dpiX, int dpiY) {
-  return QRect(TwipsToPixels(spec.left, dpiX), TwipsToPixels(spec.top, dpiY), TwipsToPixels(spec.width, dpiX),
-               TwipsToPixels(spec.height, dpiY));
+QRect Place(const ControlDef& def, int dpiX, int dpiY) {
+  return QRect(TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY), TwipsToPixels(def.width, dpiX),
+               TwipsToPixels(def.height, dpiY));
 }
 
 // Characters (code points), as the model counts them.
@@ -79,11 +79,11 @@ class CharacterLimit : public QValidator {
 };
 
 // The five output labels: a border, and a caption written by the program.
-bool IsOutput(const ControlSpec& spec) { return spec.kind == Kind::Label && spec.border; }
+bool IsOutput(const ControlDef& def) { return def.kind == Kind::Label && def.border; }
 
 // A caption belongs to a control's row when its middle lies within the
 // control's height.
-bool OnRowOf(const ControlSpec& caption, const ControlSpec& control) {
+bool OnRowOf(const ControlDef& caption, const ControlDef& control) {
   const int middle = caption.top + caption.height / 2;
   return middle >= control.top && middle < control.top + control.height;
 }
@@ -125,18 +125,18 @@ QAccessibleInterface* NamedListFace(const QString& className, QObject* object) {
   return new ListFace(combo);
 }
 
-QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(ToQString(spec.caption), parent);
+QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
+  auto* label = new QLabel(ToQString(def.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  if (spec.border) {
+  if (def.border) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setMargin(1);
     // No indent beside the border: the results need the room.
     label->setIndent(0);
   }
-  if (spec.background == Background::TitleBarText) {
+  if (def.background == Background::TitleBarText) {
     // The output labels' background, the colour of active title-bar text,
     // has no palette role in Qt; white stands in for it.
     QPalette palette = label->palette();
@@ -201,16 +201,16 @@ QFont WindowFont() {
 int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
 
 QString AccessibleName(Ctl id) {
-  const ControlSpec& spec = Spec(id);
-  if (spec.kind != Kind::TextBox && spec.kind != Kind::ComboBox && !IsOutput(spec)) return {};
+  const ControlDef& def = Def(id);
+  if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox && !IsOutput(def)) return {};
   // The nearest captions on the same row: the prompt to the left, the unit
   // to the right.
-  const ControlSpec* prompt = nullptr;
-  const ControlSpec* unit = nullptr;
-  for (const ControlSpec& other : kControls) {
-    if (other.kind != Kind::Label || IsOutput(other) || !OnRowOf(other, spec)) continue;
-    if (other.left < spec.left && (!prompt || other.left > prompt->left)) prompt = &other;
-    if (other.left > spec.left && (!unit || other.left < unit->left)) unit = &other;
+  const ControlDef* prompt = nullptr;
+  const ControlDef* unit = nullptr;
+  for (const ControlDef& other : kControls) {
+    if (other.kind != Kind::Label || IsOutput(other) || !OnRowOf(other, def)) continue;
+    if (other.left < def.left && (!prompt || other.left > prompt->left)) prompt = &other;
+    if (other.left > def.left && (!unit || other.left < unit->left)) unit = &other;
   }
   if (!prompt || !prompt->caption.ends_with('=')) return {};
   QString name = ToQString(prompt->caption);
@@ -222,9 +222,9 @@ QString AccessibleName(Ctl id) {
 }
 
 QString WidgetName(Ctl id) {
-  const ControlSpec& spec = Spec(id);
-  QString name = ToQString(spec.name);
-  if (spec.index >= 0) name += QStringLiteral("_%1").arg(spec.index);
+  const ControlDef& def = Def(id);
+  QString name = ToQString(def.name);
+  if (def.index >= 0) name += QStringLiteral("_%1").arg(def.index);
   return name;
 }
 
@@ -261,15 +261,15 @@ void Window::Build() {
   const int dpiX = logicalDpiX();
   const int dpiY = logicalDpiY();
 
-  for (const ControlSpec& spec : kControls) {
+  for (const ControlDef& def : kControls) {
     QWidget* w = nullptr;
-    switch (spec.kind) {
+    switch (def.kind) {
       case Kind::Label:
-        w = MakeLabel(spec, this);
+        w = MakeLabel(def, this);
         break;
       case Kind::TextBox: {
         auto* edit = new QLineEdit(this);
-        if (spec.maxLength > 0) edit->setValidator(new CharacterLimit(*form_, spec.id, edit));
+        if (def.maxLength > 0) edit->setValidator(new CharacterLimit(*form_, def.id, edit));
         w = edit;
         break;
       }
@@ -277,31 +277,31 @@ void Window::Build() {
         w = MakeList(this);
         break;
       case Kind::CheckBox:
-        w = new QCheckBox(ToQString(spec.caption), this);
+        w = new QCheckBox(ToQString(def.caption), this);
         break;
       case Kind::OptionButton: {
-        auto* button = new QRadioButton(ToQString(spec.caption), this);
-        profiles_->addButton(button, spec.index);
+        auto* button = new QRadioButton(ToQString(def.caption), this);
+        profiles_->addButton(button, def.index);
         w = button;
         break;
       }
       case Kind::CommandButton: {
-        auto* button = new QPushButton(ToQString(spec.caption), this);
+        auto* button = new QPushButton(ToQString(def.caption), this);
         button->setAutoDefault(false);
         button->setDefault(false);
         w = button;
         break;
       }
     }
-    w->setObjectName(WidgetName(spec.id));
-    if (!spec.toolTip.empty()) w->setToolTip(ToQString(spec.toolTip));
-    w->setGeometry(Place(spec, dpiX, dpiY));
-    if (const QString name = AccessibleName(spec.id); !name.isEmpty()) {
+    w->setObjectName(WidgetName(def.id));
+    if (!def.toolTip.empty()) w->setToolTip(ToQString(def.toolTip));
+    w->setGeometry(Place(def, dpiX, dpiY));
+    if (const QString name = AccessibleName(def.id); !name.isEmpty()) {
       w->setAccessibleName(name);
       if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->setAccessibleName(name);
     }
-    widgets_[IndexOf(spec.id)] = w;
-    Connect(spec.id);
+    widgets_[IndexOf(def.id)] = w;
+    Connect(def.id);
   }
   // A click on the button that is already selected runs its procedure again,
   // as a click on any other button does.
@@ -311,7 +311,7 @@ void Window::Build() {
 
 void Window::Connect(Ctl id) {
   QWidget* w = widget(id);
-  switch (Spec(id).kind) {
+  switch (Def(id).kind) {
     case Kind::Label:
     case Kind::OptionButton:  // through the button group
       break;
@@ -353,29 +353,29 @@ void Window::Act(Action action) {
 }
 
 void Window::Sync() {
-  for (const ControlSpec& spec : kControls) {
-    QWidget* w = widget(spec.id);
+  for (const ControlDef& def : kControls) {
+    QWidget* w = widget(def.id);
     const QSignalBlocker block(w);
-    switch (spec.kind) {
+    switch (def.kind) {
       case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
-        const QString caption = ToQString(form_->Caption(spec.id));
+        const QString caption = ToQString(form_->Caption(def.id));
         if (label->text() == caption) break;
         label->setText(caption);
-        if (IsOutput(spec)) ShowInFull(label);
+        if (IsOutput(def)) ShowInFull(label);
         break;
       }
       case Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
-        const QString text = ToQString(form_->Text(spec.id));
+        const QString text = ToQString(form_->Text(def.id));
         if (edit->text() != text) edit->setText(text);
         break;
       }
       case Kind::ComboBox:
-        SyncList(static_cast<QComboBox*>(w), form_->Items(spec.id), form_->Text(spec.id));
+        SyncList(static_cast<QComboBox*>(w), form_->Items(def.id), form_->Text(def.id));
         break;
       case Kind::CheckBox:
-        static_cast<QCheckBox*>(w)->setChecked(form_->Value(spec.id));
+        static_cast<QCheckBox*>(w)->setChecked(form_->Value(def.id));
         break;
       case Kind::OptionButton:
       case Kind::CommandButton:

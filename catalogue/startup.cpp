@@ -34,13 +34,22 @@ std::unique_ptr<Form1> StartUp() {
   return form;
 }
 
+namespace {
+
+// Appends the catalogue's texts to a list in their order, then empties the
+// list's text field.
+template <std::size_t N>
+void FillList(Form1& form, Ctl list, const std::array<std::string_view, N>& catalogue) {
+  for (std::string_view text : catalogue) form.AddItem(list, std::string(text));
+  form.SetText(list, "");
+}
+
+}  // namespace
+
 void Form_Load(Form1& form) {
-  for (std::string_view power : kMotorPowerCatalogue) form.AddItem(Ctl::Combo1, std::string(power));
-  form.SetText(Ctl::Combo1, "");
-  for (std::string_view diameter : kPulleyDiameterCatalogue) form.AddItem(Ctl::Combo2, std::string(diameter));
-  form.SetText(Ctl::Combo2, "");
-  for (std::string_view diameter : kPulleyDiameterCatalogue) form.AddItem(Ctl::Combo3, std::string(diameter));
-  form.SetText(Ctl::Combo3, "");
+  FillList(form, Ctl::Combo1, kMotorPowerCatalogue);
+  FillList(form, Ctl::Combo2, kPulleyDiameterCatalogue);
+  FillList(form, Ctl::Combo3, kPulleyDiameterCatalogue);
   form.drive.piValue = Real(3.1415927);
 }
 

@@ -18,7 +18,7 @@ constexpr auto Out = Background::TitleBarText;
 }  // namespace
 
 // clang-format off
-const std::array<ControlSpec, kControlCount> kControls = {{
+const std::array<ControlDef, kControlCount> kControls = {{
   // id               name          idx kind caption                      tool tip                         left  top  width height tab border bg  max  on
   // row 1
   {Ctl::Label1,      "Label1",     -1, L, "Motor Deviri =",             "",                              120,  240, 1095, 375,  0, false, Plain, 0, false},
@@ -86,7 +86,7 @@ const std::array<ControlSpec, kControlCount> kControls = {{
 // clang-format on
 
 std::optional<Ctl> FindControl(std::string_view name, int index) {
-  for (const ControlSpec& c : kControls)
+  for (const ControlDef& c : kControls)
     if (c.name == name && c.index == index) return c.id;
   return std::nullopt;
 }
@@ -94,9 +94,9 @@ std::optional<Ctl> FindControl(std::string_view name, int index) {
 std::array<Ctl, 18> TabOrder() {
   std::array<Ctl, 18> order{};
   std::size_t n = 0;
-  for (const ControlSpec& c : kControls)
+  for (const ControlDef& c : kControls)
     if (c.kind != Kind::Label) order[n++] = c.id;
-  std::sort(order.begin(), order.end(), [](Ctl a, Ctl b) { return Spec(a).tabIndex < Spec(b).tabIndex; });
+  std::sort(order.begin(), order.end(), [](Ctl a, Ctl b) { return Def(a).tabIndex < Def(b).tabIndex; });
   return order;
 }
 

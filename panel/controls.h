@@ -33,7 +33,7 @@ enum class Ctl {
 
 inline constexpr std::size_t kControlCount = 51;
 
-struct ControlSpec {
+struct ControlDef {
   Ctl id;
   std::string_view name;  // "Option1" for the four buttons of the group
   int index;              // 0..3 within the Option1 group, -1 elsewhere
@@ -48,7 +48,7 @@ struct ControlSpec {
   bool startOn;   // check box ticked or option button selected at start
 };
 
-extern const std::array<ControlSpec, kControlCount> kControls;
+extern const std::array<ControlDef, kControlCount> kControls;
 
 // The window itself.
 inline constexpr std::string_view kFormName = "Form1";
@@ -58,7 +58,7 @@ inline constexpr int kClientHeightTwips = 4320;
 inline constexpr int kTwipsPerInch = 1440;
 
 inline constexpr std::size_t IndexOf(Ctl id) { return static_cast<std::size_t>(id); }
-inline const ControlSpec& Spec(Ctl id) { return kControls[IndexOf(id)]; }
+inline const ControlDef& Def(Ctl id) { return kControls[IndexOf(id)]; }
 
 // The Option1 button of a profile index 0..3.
 inline constexpr Ctl OptionButton(int index) { return static_cast<Ctl>(IndexOf(Ctl::Option1_0) + static_cast<std::size_t>(index)); }

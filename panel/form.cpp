@@ -5,10 +5,10 @@
 namespace kasnak {
 
 Form1::Form1(EventTable events) : events_(events) {
-  for (const ControlSpec& spec : kControls) {
-    ControlState& s = state(spec.id);
-    if (spec.kind != Kind::TextBox && spec.kind != Kind::ComboBox) s.text = std::string(spec.caption);
-    s.on = spec.startOn;
+  for (const ControlDef& def : kControls) {
+    ControlState& s = state(def.id);
+    if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox) s.text = std::string(def.caption);
+    s.on = def.startOn;
   }
 }
 
@@ -40,7 +40,7 @@ Form1::Outcome Form1::Load() {
 }
 
 Form1::Outcome Form1::UserEdit(Ctl id, std::string_view text) {
-  if (Spec(id).kind == Kind::ComboBox) {
+  if (Def(id).kind == Kind::ComboBox) {
     state(id).text = std::string(text);
     return std::nullopt;
   }
@@ -57,12 +57,12 @@ Form1::Outcome Form1::UserPick(Ctl list, std::size_t item) {
 }
 
 Form1::Outcome Form1::UserClick(Ctl id) {
-  const ControlSpec& spec = Spec(id);
-  if (spec.kind == Kind::CheckBox) state(id).on = !state(id).on;
-  if (spec.kind == Kind::OptionButton) {
-    for (int k = 0; k < 4; ++k) state(OptionButton(k)).on = (k == spec.index);
+  const ControlDef& def = Def(id);
+  if (def.kind == Kind::CheckBox) state(id).on = !state(id).on;
+  if (def.kind == Kind::OptionButton) {
+    for (int k = 0; k < 4; ++k) state(OptionButton(k)).on = (k == def.index);
     return Run([&] {
-      if (events_.Option1_Click) events_.Option1_Click(*this, spec.index);
+      if (events_.Option1_Click) events_.Option1_Click(*this, def.index);
     });
   }
   return Run([&] {

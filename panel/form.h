@@ -82,7 +82,7 @@ class Form1 {
   Outcome UserClick(Ctl id);
 
   // The number of characters the user may type into a control (0: no limit).
-  static std::size_t MaxLength(Ctl id) { return static_cast<std::size_t>(Spec(id).maxLength); }
+  static std::size_t MaxLength(Ctl id) { return static_cast<std::size_t>(Def(id).maxLength); }
 
  private:
   ControlState& state(Ctl id) { return controls_[IndexOf(id)]; }

@@ -66,7 +66,7 @@ Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
   }
   std::optional<Ctl> id = FindControl(name);
   if (!id) return Malformed{"unknown control " + Quoted(name)};
-  Kind kind = Spec(*id).kind;
+  Kind kind = Def(*id).kind;
   if (kind != Kind::CheckBox && kind != Kind::CommandButton)
     return Malformed{"cannot click " + Quoted(name) + ": not a button or check box"};
   if (!IsBlank(arg)) return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
@@ -77,8 +77,8 @@ Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
 Parsed ParseTextAction(Verb verb, std::string_view word, std::string_view name, std::optional<std::string_view> arg) {
   std::optional<Ctl> id = FindControl(name);
   if (!id && !IsOptionGroup(name)) return Malformed{"unknown control " + Quoted(name)};
-  bool list = id && Spec(*id).kind == Kind::ComboBox;
-  bool textBox = id && Spec(*id).kind == Kind::TextBox;
+  bool list = id && Def(*id).kind == Kind::ComboBox;
+  bool textBox = id && Def(*id).kind == Kind::TextBox;
   if (verb == Verb::Pick) {
     if (!list) return Malformed{"cannot pick from " + Quoted(name) + ": not a list"};
     if (!arg || arg->empty()) return Malformed{"missing item to pick from " + Quoted(name)};
@@ -109,13 +109,13 @@ Parsed ParseLine(std::string_view line) {
 }
 
 std::string NotAnItem(std::string_view item, Ctl list) {
-  return Quoted(item) + " is not an item of " + std::string(Spec(list).name);
+  return Quoted(item) + " is not an item of " + std::string(Def(list).name);
 }
 
 void PrintFault(std::ostream& out, FaultKind kind) { out << "fault=" << FaultName(kind) << '\n'; }
 
 void PrintDump(std::ostream& out, const std::function<std::string(Ctl)>& valueOf) {
-  for (Ctl id : kDumpedControls) out << Spec(id).name << '=' << valueOf(id) << '\n';
+  for (Ctl id : kDumpedControls) out << Def(id).name << '=' << valueOf(id) << '\n';
   out << "--\n";
 }
 
@@ -154,7 +154,7 @@ void Backspace(Form1& form, Ctl id, std::ostream& out) {
 }
 
 std::string ModelValue(const Form1& form, Ctl id) {
-  switch (Spec(id).kind) {
+  switch (Def(id).kind) {
     case Kind::CheckBox:
       return form.Value(id) ? "1" : "0";
     case Kind::OptionButton:

@@ -199,7 +199,7 @@ class WindowPlayer : public ScriptPlayer {
   // What the window shows for a dumped control.
   std::string ShownValue(Ctl id) const {
     QWidget* w = widget(id);
-    switch (Spec(id).kind) {
+    switch (Def(id).kind) {
       case Kind::Label:
         return static_cast<QLabel*>(w)->text().toStdString();
       case Kind::TextBox:

@@ -70,8 +70,8 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
       {Ctl::Label40, "Kayış Hızı, m/sn"},
   };
   std::size_t named = 0;
-  for (const ControlSpec& spec : kControls)
-    if (!AccessibleName(spec.id).isEmpty()) ++named;
+  for (const ControlDef& def : kControls)
+    if (!AccessibleName(def.id).isEmpty()) ++named;
   EXPECT_EQ(named, std::size(cases));
 
   // A list says its current item and a text box nothing unless named: give
@@ -93,11 +93,11 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
 }
 
 TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
-  for (const ControlSpec& spec : kControls) {
-    if (spec.kind != Kind::CheckBox && spec.kind != Kind::OptionButton && spec.kind != Kind::CommandButton) continue;
-    SCOPED_TRACE(WidgetName(spec.id).toStdString());
-    EXPECT_EQ(AccessibleName(spec.id), QString());
-    EXPECT_EQ(Accessible(window.widget(spec.id), QAccessible::Name), Q(spec.caption));
+  for (const ControlDef& def : kControls) {
+    if (def.kind != Kind::CheckBox && def.kind != Kind::OptionButton && def.kind != Kind::CommandButton) continue;
+    SCOPED_TRACE(WidgetName(def.id).toStdString());
+    EXPECT_EQ(AccessibleName(def.id), QString());
+    EXPECT_EQ(Accessible(window.widget(def.id), QAccessible::Name), Q(def.caption));
   }
 }
 

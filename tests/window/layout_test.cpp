@@ -60,22 +60,22 @@ constexpr const char* kClassOf[] = {"QLabel", "QLineEdit", "QComboBox", "QCheckB
 TEST_F(LayoutTest, EveryControlHasItsWidget) {
   const int dpiX = window.logicalDpiX();
   const int dpiY = window.logicalDpiY();
-  for (const ControlSpec& spec : kControls) {
-    SCOPED_TRACE(WidgetName(spec.id).toStdString());
-    QWidget* w = window.findChild<QWidget*>(WidgetName(spec.id));
+  for (const ControlDef& def : kControls) {
+    SCOPED_TRACE(WidgetName(def.id).toStdString());
+    QWidget* w = window.findChild<QWidget*>(WidgetName(def.id));
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w, window.widget(spec.id));
-    EXPECT_STREQ(w->metaObject()->className(), kClassOf[static_cast<int>(spec.kind)]);
-    EXPECT_EQ(Caption(w), Q(spec.caption));
-    EXPECT_EQ(w->toolTip(), Q(spec.toolTip));
-    EXPECT_EQ(w->geometry(), QRect(TwipsToPixels(spec.left, dpiX), TwipsToPixels(spec.top, dpiY),
-                                   TwipsToPixels(spec.width, dpiX), TwipsToPixels(spec.height, dpiY)));
+    EXPECT_EQ(w, window.widget(def.id));
+    EXPECT_STREQ(w->metaObject()->className(), kClassOf[static_cast<int>(def.kind)]);
+    EXPECT_EQ(Caption(w), Q(def.caption));
+    EXPECT_EQ(w->toolTip(), Q(def.toolTip));
+    EXPECT_EQ(w->geometry(), QRect(TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY),
+                                   TwipsToPixels(def.width, dpiX), TwipsToPixels(def.height, dpiY)));
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-      EXPECT_EQ(button->isChecked(), spec.startOn);
+      EXPECT_EQ(button->isChecked(), def.startOn);
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
       QStringList items;
-      for (const std::string& item : window.form().Items(spec.id)) items << Q(item);
+      for (const std::string& item : window.form().Items(def.id)) items << Q(item);
       QStringList shown;
       for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
       EXPECT_EQ(shown, items);
@@ -104,14 +104,14 @@ TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
 TEST_F(LayoutTest, ToolTipsShowOnHover) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  for (const ControlSpec& spec : kControls) {
-    if (spec.toolTip.empty()) continue;
-    SCOPED_TRACE(WidgetName(spec.id).toStdString());
-    QWidget* w = window.widget(spec.id);
+  for (const ControlDef& def : kControls) {
+    if (def.toolTip.empty()) continue;
+    SCOPED_TRACE(WidgetName(def.id).toStdString());
+    QWidget* w = window.widget(def.id);
     const QPoint at = w->rect().center();
     QHelpEvent hover(QEvent::ToolTip, at, w->mapToGlobal(at));
     QApplication::sendEvent(w, &hover);
-    EXPECT_EQ(QToolTip::text(), Q(spec.toolTip));
+    EXPECT_EQ(QToolTip::text(), Q(def.toolTip));
     QToolTip::hideText();
   }
 }
@@ -135,16 +135,16 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
   // Qt resolves a missing family to another font, which may be wider.
   EXPECT_TRUE(QFontInfo(WindowFont()).family().startsWith(WindowFont().family()))
       << WindowFont().family().toStdString() << " is not installed";
-  for (const ControlSpec& spec : kControls) {
-    if (spec.caption.empty()) continue;
-    SCOPED_TRACE(WidgetName(spec.id).toStdString());
-    QWidget* w = window.widget(spec.id);
+  for (const ControlDef& def : kControls) {
+    if (def.caption.empty()) continue;
+    SCOPED_TRACE(WidgetName(def.id).toStdString());
+    QWidget* w = window.widget(def.id);
     const QFontMetrics metrics(w->font());
-    const int text = metrics.horizontalAdvance(Q(spec.caption));
+    const int text = metrics.horizontalAdvance(Q(def.caption));
     int room = w->contentsRect().width();
-    if (spec.kind == Kind::CheckBox || spec.kind == Kind::OptionButton)
+    if (def.kind == Kind::CheckBox || def.kind == Kind::OptionButton)
       room = w->width() - (w->sizeHint().width() - text);
-    if (spec.kind == Kind::CommandButton) room -= 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    if (def.kind == Kind::CommandButton) room -= 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin);
     EXPECT_LE(text, room);
     EXPECT_LE(metrics.height(), w->height());
   }
@@ -154,9 +154,9 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
 // motor speed, belt speeds, a wrap angle, a PM pulley width, a negative ratio.
 TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
   const QString results[] = {"2980", "69.93", "163.44", "116.2", "-12.34", "94.25", "1.36"};
-  for (const ControlSpec& spec : kControls) {
-    if (spec.kind != Kind::Label || !spec.border) continue;
-    auto* label = qobject_cast<QLabel*>(window.widget(spec.id));
+  for (const ControlDef& def : kControls) {
+    if (def.kind != Kind::Label || !def.border) continue;
+    auto* label = qobject_cast<QLabel*>(window.widget(def.id));
     ASSERT_NE(label, nullptr);
     // The label draws inside its border, its margin and its indent; a
     // bordered label with no indent set indents by half an 'x'.
@@ -166,7 +166,7 @@ TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
     if (indent < 0) indent = label->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
     const QRect room = label->contentsRect().adjusted(m + indent, m, -m, -m);
     for (const QString& result : results) {
-      SCOPED_TRACE(WidgetName(spec.id).toStdString() + " '" + result.toStdString() + "'");
+      SCOPED_TRACE(WidgetName(def.id).toStdString() + " '" + result.toStdString() + "'");
       EXPECT_LE(metrics.horizontalAdvance(result), room.width());
       // The ink, drawn from the top of the room on the first line.
       const QRect ink = metrics.tightBoundingRect(result).translated(0, metrics.ascent());
@@ -188,7 +188,7 @@ TEST_F(LayoutTest, TabWalksTheTabOrder) {
 
   std::vector<QWidget*> expected;
   for (Ctl id : TabOrder())
-    if (Spec(id).kind != Kind::OptionButton || window.form().Value(id)) expected.push_back(window.widget(id));
+    if (Def(id).kind != Kind::OptionButton || window.form().Value(id)) expected.push_back(window.widget(id));
   expected.push_back(window.widget(Ctl::Text2));  // round again
 
   // The control a focus stands for: a list for its text field.

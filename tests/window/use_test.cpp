@@ -78,24 +78,24 @@ class UseTest : public testing::Test {
   std::vector<std::string> Differences() {
     std::vector<std::string> out;
     const Form1& form = window.form();
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlDef& def : kControls) {
       QString model;
-      switch (spec.kind) {
+      switch (def.kind) {
         case Kind::Label:
         case Kind::CommandButton:
-          model = spec.kind == Kind::Label ? Q(form.Caption(spec.id)) : Shown(spec.id);
+          model = def.kind == Kind::Label ? Q(form.Caption(def.id)) : Shown(def.id);
           break;
         case Kind::TextBox:
         case Kind::ComboBox:
-          model = Q(form.Text(spec.id));
+          model = Q(form.Text(def.id));
           break;
         case Kind::CheckBox:
         case Kind::OptionButton:
-          model = form.Value(spec.id) ? "on" : "off";
+          model = form.Value(def.id) ? "on" : "off";
           break;
       }
-      if (Shown(spec.id) != model)
-        out.push_back(WidgetName(spec.id).toStdString() + ": shows '" + Shown(spec.id).toStdString() + "', model '" +
+      if (Shown(def.id) != model)
+        out.push_back(WidgetName(def.id).toStdString() + ": shows '" + Shown(def.id).toStdString() + "', model '" +
                       model.toStdString() + "'");
     }
     return out;
