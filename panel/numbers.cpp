@@ -105,7 +105,8 @@ bool AboveOne(const std::string& number) {
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   const std::size_t first = mantissa.find_first_of("123456789");
   if (first == std::string::npos) return false;
-  const long long place = first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point - 1);
+  const long long place =
+      first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point - 1);
   return place + shift > 0;
 }
 
@@ -272,7 +273,8 @@ std::string ScaledDigits(double mag, int n, Tie tie) {
 // "1.23"; "5", 2 -> "0.05".
 std::string PlacePoint(std::string digits, int n) {
   if (n == 0) return digits;
-  if (digits.size() <= static_cast<std::size_t>(n)) digits.insert(0, static_cast<std::size_t>(n) + 1 - digits.size(), '0');
+  if (digits.size() <= static_cast<std::size_t>(n))
+    digits.insert(0, static_cast<std::size_t>(n) + 1 - digits.size(), '0');
   digits.insert(digits.end() - n, '.');
   return digits;
 }
@@ -311,11 +313,30 @@ Single IntPart(Single x) { return Single::FromFloat(std::floor(x.value())); }
 
 namespace {
 
+// The digits of x cut (not rounded) to `digits` significant ones, in the
+// exponent form: for the few values next to the largest double, whose
+// rounded text would read back beyond the double range.
+std::string TruncatedText(double x, int digits) {
+  std::array<char, 64> buf;
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific, 20);
+  std::string text(buf.data(), res.ptr);
+  const std::size_t e = text.find('e');
+  const std::size_t firstDigit = text[0] == '-' ? 1 : 0;
+  std::string mantissa = text.substr(0, firstDigit + 2 + static_cast<std::size_t>(digits - 1));
+  while (mantissa.back() == '0') mantissa.pop_back();
+  if (mantissa.back() == '.') mantissa.pop_back();
+  return mantissa + "E" + text.substr(e + 1);
+}
+
 std::string GeneralText(double x, int digits) {
   if (x == 0.0) return "0";
   std::array<char, 64> buf;
   const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::general, digits);
   std::string text(buf.data(), res.ptr);
+  double back = 0.0;
+  if (std::from_chars(text.data(), text.data() + text.size(), back).ec == std::errc::result_out_of_range &&
+      std::fabs(x) > 1.0)
+    return TruncatedText(x, digits);
   const std::size_t e = text.find('e');
   if (e != std::string::npos) text[e] = 'E';
   return text;
