@@ -2,9 +2,9 @@
 
 #include "coupling/coupling.h"
 #include "drive/arc_factor.h"
-#include "profile/belt_profile.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
+#include "profile/belt_profile.h"
 
 namespace kasnak {
 namespace {

@@ -1,8 +1,8 @@
 // The belt-length correction factor of each profile.
 #pragma once
 
-#include "profile/belt_profile.h"
 #include "panel/numbers.h"
+#include "profile/belt_profile.h"
 
 namespace kasnak {
 

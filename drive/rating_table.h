@@ -2,8 +2,8 @@
 // and its correction for intermediate screw pulley diameters.
 #pragma once
 
-#include "profile/belt_profile.h"
 #include "panel/numbers.h"
+#include "profile/belt_profile.h"
 
 namespace kasnak {
 

@@ -17,6 +17,7 @@ enum class Background { Default, TitleBarText };
 
 // Every control, in the order of the table (the window's rows, top to bottom,
 // left to right).
+// clang-format off
 enum class Ctl {
   Label1, Label31, Label7, Combo1, Label22, chkKompakt, Label4,  // row 1
   chk4kutup,                                                      // row 2
@@ -30,6 +31,7 @@ enum class Ctl {
   Command1, Command3, Label41, Label40, Label42,                  // row 10
   Label15,                                                        // row 11
 };
+// clang-format on
 
 inline constexpr std::size_t kControlCount = 51;
 
@@ -61,7 +63,9 @@ inline constexpr std::size_t IndexOf(Ctl id) { return static_cast<std::size_t>(i
 inline const ControlDef& Def(Ctl id) { return kControls[IndexOf(id)]; }
 
 // The Option1 button of a profile index 0..3.
-inline constexpr Ctl OptionButton(int index) { return static_cast<Ctl>(IndexOf(Ctl::Option1_0) + static_cast<std::size_t>(index)); }
+inline constexpr Ctl OptionButton(int index) {
+  return static_cast<Ctl>(IndexOf(Ctl::Option1_0) + static_cast<std::size_t>(index));
+}
 
 // A control by its name as the scenario scripts write it ("Text2", "Combo1");
 // the option buttons are named "Option1" with their index.

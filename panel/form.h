@@ -28,8 +28,8 @@ using Procedure = void (*)(Form1&);
 using IndexedProcedure = void (*)(Form1&, int);
 
 struct ControlState {
-  std::string text;  // text of a text box or list text field, or a caption
-  bool on = false;   // check box ticked, option button selected
+  std::string text;                // text of a text box or list text field, or a caption
+  bool on = false;                 // check box ticked, option button selected
   std::vector<std::string> items;  // list items
 };
 
