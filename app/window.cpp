@@ -8,16 +8,20 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QValidator>
 #include <string_view>
+
+#include "app/icons/kasnak_32.h"
 
 namespace kasnak {
 
@@ -233,7 +237,8 @@ Window::Window(std::unique_ptr<Form1> form, QWidget* parent)
       form_(std::move(form)) {
   setObjectName(ToQString(kFormName));
   setWindowTitle(ToQString(kFormTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/kasnak-32.png")));
+  const QImage icon(reinterpret_cast<const uchar*>(kIcon32.data()), 32, 32, QImage::Format_ARGB32);
+  setWindowIcon(QIcon(QPixmap::fromImage(icon)));
   setFont(WindowFont());
   setFixedSize(TwipsToPixels(kClientWidthTwips, logicalDpiX()), TwipsToPixels(kClientHeightTwips, logicalDpiY()));
   // Centred by its client area, as the frame that the desktop adds is not
