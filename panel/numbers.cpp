@@ -1,11 +1,13 @@
 #include "panel/numbers.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 namespace kasnak {
 
@@ -77,7 +79,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 // The text without the blanks, which count nowhere.
 std::string WithoutBlanks(std::string_view text) {
@@ -88,70 +89,53 @@ std::string WithoutBlanks(std::string_view text) {
   return s;
 }
 
-// Whether a decimal number that does not fit a double is too large (rather
-// than too small): its magnitude, the place of its first significant digit
-// shifted by its exponent, lies above 1.
-bool AboveOne(const std::string& number) {
-  const std::size_t e = number.find('e');
-  const std::string mantissa = number.substr(0, e);
-  long long shift = 0;
-  if (e != std::string::npos) {
-    std::size_t i = e + 1;
-    const bool negative = i < number.size() && number[i] == '-';
-    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
-    for (; i < number.size(); ++i) shift = std::min(shift * 10 + (number[i] - '0'), 1000000000LL);
-    if (negative) shift = -shift;
-  }
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const std::size_t first = mantissa.find_first_of("123456789");
-  if (first == std::string::npos) return false;
-  const long long place =
-      first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point - 1);
-  return place + shift > 0;
-}
-
-Real ParseOrOverflow(const std::string& digits, std::chars_format format) {
+// A decimal number text as the reader has gathered it.  fast_float rounds it
+// to the nearest double and gives infinity beyond the double range (an
+// overflow) and 0 below it.
+Real ParseDecimal(const std::string& digits) {
   double v = 0.0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, format);
-  if (ec == std::errc::result_out_of_range) {
-    // Reported for a number too large and for one too small alike; only the
-    // first is a fault, the second reads as 0.
-    if (format == std::chars_format::hex || AboveOne(digits)) throw ArithmeticFault(FaultKind::Overflow);
-    return Real(0.0);
-  }
+  const auto [end, ec] = fast_float::from_chars(digits.data(), digits.data() + digits.size(), v);
   if (ec != std::errc() || end != digits.data() + digits.size()) return Real(0.0);
   if (std::isinf(v)) throw ArithmeticFault(FaultKind::Overflow);
   return Real(v == 0.0 ? 0.0 : v);  // '-0' is plain 0
 }
 
-// '&H1F' or '&O17': a whole number in base 16 or 8.
+// '&H1F' or '&O17': a whole number in base 16 or 8, rounded to the nearest
+// double.  The first 64 bits' worth of digits from the first non-zero one are
+// kept exactly; any later non-zero digit is folded into the lowest bit, far
+// below the 53 that the double keeps, so that it still decides a tie.
 Real ReadPrefixed(const std::string& s) {
   const bool hex = s[1] == 'H' || s[1] == 'h';
-  std::string digits;
+  const int bitsPerDigit = hex ? 4 : 3;
+  const int keptDigits = 64 / bitsPerDigit;
+  std::uint64_t kept = 0;
+  int keptCount = 0;
+  int droppedDigits = 0;
+  bool droppedNonZero = false;
   for (std::size_t i = 2; i < s.size(); ++i) {
     const char c = s[i];
-    const bool fits = hex ? IsHexDigit(c) : (c >= '0' && c <= '7');
-    if (!fits) break;
-    digits.push_back(c);
-  }
-  if (digits.empty()) return Real(0.0);
-  if (!hex) {
-    // Three bits a digit: rewrite the octal digits as binary, read as hex.
-    std::string bits;
-    for (char c : digits) {
-      const int d = c - '0';
-      bits += (d & 4) ? '1' : '0';
-      bits += (d & 2) ? '1' : '0';
-      bits += (d & 1) ? '1' : '0';
-    }
-    while (bits.size() % 4 != 0) bits.insert(bits.begin(), '0');
-    digits.clear();
-    for (std::size_t i = 0; i < bits.size(); i += 4) {
-      const int v = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
-      digits.push_back("0123456789abcdef"[v]);
+    int digit = 0;
+    if (IsDigit(c) && (hex || c <= '7'))
+      digit = c - '0';
+    else if (hex && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else if (hex && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else
+      break;
+    if (keptCount == 0 && digit == 0) continue;
+    if (keptCount < keptDigits) {
+      kept = (kept << bitsPerDigit) | static_cast<std::uint64_t>(digit);
+      ++keptCount;
+    } else {
+      droppedDigits = std::min(droppedDigits + 1, 1 << 20);  // far beyond the double range already
+      droppedNonZero = droppedNonZero || digit != 0;
     }
   }
-  return ParseOrOverflow(digits, std::chars_format::hex);
+  if (droppedNonZero) kept |= 1;
+  const double v = std::ldexp(static_cast<double>(kept), droppedDigits * bitsPerDigit);
+  if (std::isinf(v)) throw ArithmeticFault(FaultKind::Overflow);
+  return Real(v);
 }
 
 }  // namespace
@@ -191,7 +175,7 @@ Real ReadNumber(std::string_view text) {
     while (j < s.size() && IsDigit(s[j])) exponent.push_back(s[j++]);
     if (j > firstDigit) number += exponent;
   }
-  return ParseOrOverflow(number, std::chars_format::general);
+  return ParseDecimal(number);
 }
 
 // --------------------------------------------------------------- rounding
@@ -227,45 +211,19 @@ bool QuickScaled(double mag, int n, Tie tie, std::uint64_t& k) {
 }
 
 // The digits of the whole number mag * 10^n (mag >= 0) rounded as above.
-// Beyond the quick way, decided on the exact decimal expansion of the binary
-// value.
+// Beyond the quick way fmt writes the exact binary value rounded to n
+// decimals, a tie to even.  A tie that goes away from zero (two decimals
+// only) lies there on a value with three binary decimals: mag * 8 is then an
+// odd whole number m below 2^53, and mag * 100 = 25m / 2 exactly.
 std::string ScaledDigits(double mag, int n, Tie tie) {
-  static thread_local std::array<char, 1500> buf;
-  if (std::uint64_t k = 0; QuickScaled(mag, n, tie, k)) {
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), k);
-    return std::string(buf.data(), res.ptr);
+  if (std::uint64_t k = 0; QuickScaled(mag, n, tie, k)) return std::to_string(k);
+  if (tie == Tie::AwayFromZero && n == 2) {
+    const double eighths = mag * 8;
+    if (eighths < 0x1p53 && std::fmod(eighths, 2.0) == 1.0)
+      return std::to_string((static_cast<std::uint64_t>(eighths) * 25 + 1) / 2);
   }
-  int exponent = 0;
-  std::frexp(mag, &exponent);
-  // The lowest bit of the significand weighs 2^(exponent - 53): that many
-  // fractional binary digits, and as many decimal ones, make the expansion
-  // exact.
-  const int precision = std::clamp(53 - exponent, n + 1, 1100);
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), mag, std::chars_format::fixed, precision);
-  const std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-  const std::size_t dot = text.find('.');
-  std::string digits(text.substr(0, dot));
-  const std::string_view fraction = text.substr(dot + 1);
-  digits.append(fraction.substr(0, static_cast<std::size_t>(n)));
-  const std::string_view rest = fraction.substr(static_cast<std::size_t>(n));
-  bool up = false;
-  if (!rest.empty() && rest[0] >= '5') {
-    const bool exactHalf = rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string_view::npos;
-    if (!exactHalf || tie == Tie::AwayFromZero)
-      up = true;
-    else
-      up = ((digits.back() - '0') % 2) == 1;
-  }
-  if (up) {
-    std::size_t k = digits.size();
-    while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
-    if (k == 0)
-      digits.insert(digits.begin(), '1');
-    else
-      ++digits[k - 1];
-  }
-  const std::size_t lead = digits.find_first_not_of('0');
-  digits.erase(0, std::min(lead, digits.size() - 1));
+  std::string digits = fmt::format("{:.{}f}", mag, n);
+  std::erase(digits, '.');
   return digits;
 }
 
@@ -295,8 +253,8 @@ T Rounded(T x, int n) {
     // first rounding.
     r = static_cast<T>(static_cast<double>(k) / kPowerOfTen[n]);
   } else {
-    const std::string text = PlacePoint(ScaledDigits(mag, n, Tie::ToEven), n);
-    std::from_chars(text.data(), text.data() + text.size(), r);
+    const std::string text = fmt::format("{:.{}f}", mag, n);
+    fast_float::from_chars(text.data(), text.data() + text.size(), r);
   }
   return x < 0 && r != 0 ? -r : r;
 }
@@ -317,9 +275,7 @@ namespace {
 // exponent form: for the few values next to the largest double, whose
 // rounded text would read back beyond the double range.
 std::string TruncatedText(double x, int digits) {
-  std::array<char, 64> buf;
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific, 20);
-  std::string text(buf.data(), res.ptr);
+  const std::string text = fmt::format("{:.20e}", x);
   const std::size_t e = text.find('e');
   const std::size_t firstDigit = text[0] == '-' ? 1 : 0;
   std::string mantissa = text.substr(0, firstDigit + 2 + static_cast<std::size_t>(digits - 1));
@@ -330,13 +286,10 @@ std::string TruncatedText(double x, int digits) {
 
 std::string GeneralText(double x, int digits) {
   if (x == 0.0) return "0";
-  std::array<char, 64> buf;
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::general, digits);
-  std::string text(buf.data(), res.ptr);
+  std::string text = fmt::format("{:.{}g}", x, digits);
   double back = 0.0;
-  if (std::from_chars(text.data(), text.data() + text.size(), back).ec == std::errc::result_out_of_range &&
-      std::fabs(x) > 1.0)
-    return TruncatedText(x, digits);
+  fast_float::from_chars(text.data(), text.data() + text.size(), back);
+  if (std::isinf(back)) return TruncatedText(x, digits);
   const std::size_t e = text.find('e');
   if (e != std::string::npos) text[e] = 'E';
   return text;
