@@ -1,5 +1,6 @@
 #include "tools/script.h"
 
+#include <algorithm>
 #include <exception>
 #include <istream>
 #include <memory>
@@ -114,9 +115,53 @@ std::string NotAnItem(std::string_view item, Ctl list) {
 
 void PrintFault(std::ostream& out, FaultKind kind) { out << "fault=" << FaultName(kind) << '\n'; }
 
-void PrintDump(std::ostream& out, const std::function<std::string(Ctl)>& valueOf) {
-  for (Ctl id : kDumpedControls) out << Def(id).name << '=' << valueOf(id) << '\n';
-  out << "--\n";
+std::string ActionLine(const Action& action) {
+  const ControlDef& def = Def(action.control);
+  const std::string name(def.name);
+  switch (action.verb) {
+    case Verb::Skip:
+      return "";
+    case Verb::Dump:
+      return "dump";
+    case Verb::Type:
+      return "type " + name + " " + action.text;
+    case Verb::Edit:
+      return "edit " + name + (action.text.empty() ? "" : " " + action.text);
+    case Verb::Backspace:
+      return "backspace " + name;
+    case Verb::Pick:
+      return "pick " + name + " " + action.text;
+    case Verb::Click:
+      return "click " + name + (def.index >= 0 ? " " + std::to_string(def.index) : "");
+  }
+  return "";
+}
+
+std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream& out) {
+  if (std::optional<std::string> refused = Refused(action)) return refused;
+  switch (action.verb) {
+    case Verb::Skip:
+      break;
+    case Verb::Dump:
+      for (Ctl id : kDumpedControls) out << Def(id).name << '=' << Shown(id) << '\n';
+      out << "--\n";
+      break;
+    case Verb::Type:
+      Type(action.control, action.text, out);
+      break;
+    case Verb::Edit:
+      Edit(action.control, action.text, out);
+      break;
+    case Verb::Backspace:
+      Backspace(action.control, out);
+      break;
+    case Verb::Pick:
+      return Pick(action.control, action.text, out);
+    case Verb::Click:
+      Click(action.control, out);
+      break;
+  }
+  return std::nullopt;
 }
 
 // ---- playing on the model
@@ -125,95 +170,72 @@ namespace {
 
 bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
-void Report(Form1::Outcome outcome, std::ostream& out) {
+}  // namespace
+
+bool ModelPlayer::Ended() const { return form_.Ended(); }
+
+void ModelPlayer::Report(std::optional<FaultKind> outcome, std::ostream& out) {
+  lastFault_ = outcome;
   if (outcome) PrintFault(out, *outcome);
 }
 
 // Each character is one keystroke; a text box refuses one that would take it
 // beyond its maximum length.
-void Type(Form1& form, Ctl id, std::string_view chars, std::ostream& out) {
+void ModelPlayer::Type(Ctl id, std::string_view chars, std::ostream& out) {
+  lastFault_.reset();
   std::size_t start = 0;
-  while (start < chars.size() && !form.Ended()) {
+  while (start < chars.size() && !form_.Ended()) {
     std::size_t end = start + 1;
     while (end < chars.size() && ContinuesCharacter(chars[end])) ++end;
-    std::string typed = form.Text(id);
+    std::string typed = form_.Text(id);
     typed.append(chars.substr(start, end - start));
     start = end;
     if (FirstCharacters(typed, Form1::MaxLength(id)) != typed) continue;
-    Report(form.UserEdit(id, typed), out);
+    Report(form_.UserEdit(id, typed), out);
   }
 }
 
-void Backspace(Form1& form, Ctl id, std::ostream& out) {
-  std::string text = form.Text(id);
+void ModelPlayer::Edit(Ctl id, std::string_view text, std::ostream& out) { Report(form_.UserEdit(id, text), out); }
+
+void ModelPlayer::Backspace(Ctl id, std::ostream& out) {
+  lastFault_.reset();
+  std::string text = form_.Text(id);
   if (text.empty()) return;
   std::size_t end = text.size();
   while (end > 0 && ContinuesCharacter(text[end - 1])) --end;
   text.resize(end > 0 ? end - 1 : 0);
-  Report(form.UserEdit(id, text), out);
+  Report(form_.UserEdit(id, text), out);
 }
 
-std::string ModelValue(const Form1& form, Ctl id) {
+std::optional<std::string> ModelPlayer::Pick(Ctl list, std::string_view item, std::ostream& out) {
+  const std::vector<std::string>& items = form_.Items(list);
+  const auto found = std::find(items.begin(), items.end(), item);
+  if (found == items.end()) return NotAnItem(item, list);
+  Report(form_.UserPick(list, static_cast<std::size_t>(found - items.begin())), out);
+  return std::nullopt;
+}
+
+void ModelPlayer::Click(Ctl id, std::ostream& out) { Report(form_.UserClick(id), out); }
+
+std::string ModelPlayer::Shown(Ctl id) const {
   switch (Def(id).kind) {
     case Kind::CheckBox:
-      return form.Value(id) ? "1" : "0";
+      return form_.Value(id) ? "1" : "0";
     case Kind::OptionButton:
       for (int k = 0; k < 4; ++k)
-        if (form.Option1(k)) return std::to_string(k);
+        if (form_.Option1(k)) return std::to_string(k);
       return "none";
     case Kind::Label:
     case Kind::CommandButton:
-      return form.Caption(id);
+      return form_.Caption(id);
     case Kind::TextBox:
     case Kind::ComboBox:
       break;
   }
-  return form.Text(id);
+  return form_.Text(id);
 }
 
-// Plays one action; the reason when it cannot be played.
-std::optional<std::string> PlayOnModel(Form1& form, const Action& action, std::ostream& out) {
-  switch (action.verb) {
-    case Verb::Skip:
-      break;
-    case Verb::Dump:
-      PrintDump(out, [&form](Ctl id) { return ModelValue(form, id); });
-      break;
-    case Verb::Type:
-      Type(form, action.control, action.text, out);
-      break;
-    case Verb::Edit:
-      Report(form.UserEdit(action.control, action.text), out);
-      break;
-    case Verb::Backspace:
-      Backspace(form, action.control, out);
-      break;
-    case Verb::Pick: {
-      const std::vector<std::string>& items = form.Items(action.control);
-      std::size_t item = 0;
-      while (item < items.size() && items[item] != action.text) ++item;
-      if (item == items.size()) return NotAnItem(action.text, action.control);
-      Report(form.UserPick(action.control, item), out);
-      break;
-    }
-    case Verb::Click:
-      Report(form.UserClick(action.control), out);
-      break;
-  }
-  return std::nullopt;
-}
-
-class ModelPlayer : public ScriptPlayer {
- public:
-  explicit ModelPlayer(Form1& form) : form_(form) {}
-  bool Ended() const override { return form_.Ended(); }
-  std::optional<std::string> Play(const Action& action, std::ostream& out) override {
-    return PlayOnModel(form_, action, out);
-  }
-
- private:
-  Form1& form_;
-};
+namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 

@@ -23,7 +23,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -68,7 +67,12 @@ struct Malformed {
 // One line, without its line break, as an action or the reason it is not one.
 std::variant<Action, Malformed> ParseLine(std::string_view line);
 
-// Who plays the parsed actions: the model, or the window.
+// The action as a script line: the inverse of ParseLine.
+std::string ActionLine(const Action& action);
+
+// Who plays the parsed actions: the model, or the window.  Play runs the one
+// verb switch and calls the player's input of that verb; each input prints
+// the fault lines of the changes it makes to `out`.
 class ScriptPlayer {
  public:
   virtual ~ScriptPlayer() = default;
@@ -77,7 +81,43 @@ class ScriptPlayer {
   // Plays one action, printing dump blocks and fault lines to `out`; the
   // reason when it cannot be played.  Throws std::exception when the program
   // itself fails.
-  virtual std::optional<std::string> Play(const Action& action, std::ostream& out) = 0;
+  std::optional<std::string> Play(const Action& action, std::ostream& out);
+
+ protected:
+  // Why the player cannot play this action at all, if it cannot.
+  virtual std::optional<std::string> Refused(const Action&) const { return std::nullopt; }
+  virtual void Type(Ctl id, std::string_view chars, std::ostream& out) = 0;
+  virtual void Edit(Ctl id, std::string_view text, std::ostream& out) = 0;
+  virtual void Backspace(Ctl id, std::ostream& out) = 0;
+  // The reason when the item is not one of the list's.
+  virtual std::optional<std::string> Pick(Ctl list, std::string_view item, std::ostream& out) = 0;
+  virtual void Click(Ctl id, std::ostream& out) = 0;
+  // What a dump prints for a control: a text, a caption, "1"/"0" for a
+  // check box, and the selected profile index or "none" for Option1_0.
+  virtual std::string Shown(Ctl id) const = 0;
+};
+
+// Plays on the model.
+class ModelPlayer : public ScriptPlayer {
+ public:
+  explicit ModelPlayer(Form1& form) : form_(form) {}
+  bool Ended() const override;
+  // The fault of the last change played, if it faulted.
+  std::optional<FaultKind> LastFault() const { return lastFault_; }
+
+ protected:
+  void Type(Ctl id, std::string_view chars, std::ostream& out) override;
+  void Edit(Ctl id, std::string_view text, std::ostream& out) override;
+  void Backspace(Ctl id, std::ostream& out) override;
+  std::optional<std::string> Pick(Ctl list, std::string_view item, std::ostream& out) override;
+  void Click(Ctl id, std::ostream& out) override;
+  std::string Shown(Ctl id) const override;
+
+ private:
+  void Report(std::optional<FaultKind> outcome, std::ostream& out);
+
+  Form1& form_;
+  std::optional<FaultKind> lastFault_;
 };
 
 // Reads the script line by line and plays it, with the statuses and messages
@@ -90,11 +130,6 @@ inline constexpr std::array<Ctl, 18> kDumpedControls = {
     Ctl::Combo2,  Ctl::Combo3,  Ctl::Option1_0, Ctl::chkC2,      Ctl::Text5,     Ctl::Text10,
     Ctl::Text11,  Ctl::Label35, Ctl::Text12,    Ctl::Text13,     Ctl::Label38,   Ctl::Label40,
 };
-
-// A dump block: "NAME=VALUE" for each dumped control, then "--".  `valueOf`
-// gives a text, a caption, "1"/"0" for a check box, and the selected profile
-// index or "none" for Option1_0.
-void PrintDump(std::ostream& out, const std::function<std::string(Ctl)>& valueOf);
 
 // "fault=NAME".
 void PrintFault(std::ostream& out, FaultKind kind);

@@ -25,9 +25,7 @@
 namespace kasnak {
 namespace {
 
-QString ToQString(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool IsUtf8(const std::string& text) { return ToQString(text).toStdString() == text; }
 
@@ -74,30 +72,9 @@ class WindowPlayer : public ScriptPlayer {
 
   bool Ended() const override { return !window_.isVisible(); }
 
-  std::optional<std::string> Play(const Action& action, std::ostream& out) override {
+ protected:
+  std::optional<std::string> Refused(const Action& action) const override {
     if (!IsUtf8(action.text)) return std::string("the text is not UTF-8");
-    out_ = &out;
-    switch (action.verb) {
-      case Verb::Skip:
-        break;
-      case Verb::Dump:
-        PrintDump(out, [this](Ctl id) { return ShownValue(id); });
-        break;
-      case Verb::Type:
-        Type(action.control, ToQString(action.text));
-        break;
-      case Verb::Edit:
-        Edit(action.control, ToQString(action.text));
-        break;
-      case Verb::Backspace:
-        Backspace(action.control);
-        break;
-      case Verb::Pick:
-        return Pick(action.control, action.text);
-      case Verb::Click:
-        Click(action.control);
-        break;
-    }
     return std::nullopt;
   }
 
@@ -139,7 +116,9 @@ class WindowPlayer : public ScriptPlayer {
     QTest::mouseClick(ok, Qt::LeftButton);
   }
 
-  void Type(Ctl id, const QString& chars) {
+  void Type(Ctl id, std::string_view text, std::ostream& out) override {
+    out_ = &out;
+    const QString chars = ToQString(text);
     QWidget* target = widget(id);
     QLineEdit* edit = LineEdit(id);
     target->setFocus(Qt::MouseFocusReason);
@@ -158,16 +137,18 @@ class WindowPlayer : public ScriptPlayer {
     }
   }
 
-  void Edit(Ctl id, const QString& text) {
+  void Edit(Ctl id, std::string_view text, std::ostream& out) override {
+    out_ = &out;
     QLineEdit* edit = LineEdit(id);
     widget(id)->setFocus(Qt::MouseFocusReason);
     Simulate([&] {
       edit->selectAll();
-      edit->insert(text);
+      edit->insert(ToQString(text));
     });
   }
 
-  void Backspace(Ctl id) {
+  void Backspace(Ctl id, std::ostream& out) override {
+    out_ = &out;
     QWidget* target = widget(id);
     target->setFocus(Qt::MouseFocusReason);
     Simulate([&] {
@@ -176,7 +157,8 @@ class WindowPlayer : public ScriptPlayer {
     });
   }
 
-  std::optional<std::string> Pick(Ctl id, const std::string& item) {
+  std::optional<std::string> Pick(Ctl id, std::string_view item, std::ostream& out) override {
+    out_ = &out;
     auto* combo = qobject_cast<QComboBox*>(widget(id));
     const int row = combo->findText(ToQString(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (row < 0) return NotAnItem(item, id);
@@ -186,18 +168,20 @@ class WindowPlayer : public ScriptPlayer {
     QTest::keyClick(view, Qt::Key_Home);
     for (int k = 0; k < row; ++k) QTest::keyClick(view, Qt::Key_Down);
     if (view->currentIndex().row() != row)
-      throw std::runtime_error("the popup of " + WidgetName(id).toStdString() + " did not reach item " + item);
+      throw std::runtime_error("the popup of " + WidgetName(id).toStdString() + " did not reach item " +
+                               std::string(item));
     Simulate([&] { QTest::keyClick(view, Qt::Key_Return); });
     return std::nullopt;
   }
 
-  void Click(Ctl id) {
+  void Click(Ctl id, std::ostream& out) override {
+    out_ = &out;
     auto* button = qobject_cast<QAbstractButton*>(widget(id));
     Simulate([&] { QTest::mouseClick(button, Qt::LeftButton); });
   }
 
   // What the window shows for a dumped control.
-  std::string ShownValue(Ctl id) const {
+  std::string Shown(Ctl id) const override {
     QWidget* w = widget(id);
     switch (Def(id).kind) {
       case Kind::Label:

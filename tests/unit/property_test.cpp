@@ -16,11 +16,13 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "catalogue/startup.h"
 #include "panel/form.h"
+#include "tools/script.h"
 
 namespace kasnak {
 namespace {
@@ -31,34 +33,6 @@ constexpr unsigned kSequences = 5000;
 constexpr int kActionsPerSequence = 60;
 
 // ------------------------------------------------------------ the actions
-
-enum class Verb { Pick, Edit, Type, Backspace, Click };
-
-struct Action {
-  Verb verb;
-  Ctl id;
-  std::size_t item = 0;  // Pick
-  std::string text;      // Edit: the new text; Type: the characters
-
-  // The action as a line of a scenario script.
-  std::string Line(const Form1& form) const {
-    const std::string name(Def(id).name);
-    switch (verb) {
-      case Verb::Pick:
-        return "pick " + name + " " + form.Items(id).at(item);
-      case Verb::Edit:
-        return "edit " + name + (text.empty() ? "" : " " + text);
-      case Verb::Type:
-        return "type " + name + " " + text;
-      case Verb::Backspace:
-        return "backspace " + name;
-      case Verb::Click:
-        return Def(id).kind == Kind::OptionButton ? "click Option1 " + std::to_string(Def(id).index)
-                                                   : "click " + name;
-    }
-    return "";
-  }
-};
 
 // What a designer types, field by field, and what a careless paste brings.
 struct Field {
@@ -88,6 +62,7 @@ const T& OneOf(std::mt19937& rng, const std::vector<T>& v) {
   return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(rng)];
 }
 
+// A scenario script's action.
 Action RandomAction(std::mt19937& rng, const Form1& form) {
   const int roll = std::uniform_int_distribution<int>(0, 99)(rng);
   const Field& field = OneOf(rng, kFields);
@@ -95,45 +70,16 @@ Action RandomAction(std::mt19937& rng, const Form1& form) {
   const std::string& text = odd ? OneOf(rng, kOddTexts) : OneOf(rng, field.texts);
   if (roll < 25) {
     const Ctl list = OneOf(rng, std::vector<Ctl>{Combo1, Combo2, Combo3});
-    return {Verb::Pick, list, std::uniform_int_distribution<std::size_t>(0, form.Items(list).size() - 1)(rng), {}};
+    return {Verb::Pick, list, OneOf(rng, form.Items(list))};
   }
-  if (roll < 50) return {Verb::Edit, field.id, 0, text};
+  if (roll < 50) return {Verb::Edit, field.id, text};
   if (roll < 62 && !text.empty()) {
     // One keystroke at the end of what is there.
     const std::size_t at = std::uniform_int_distribution<std::size_t>(0, text.size() - 1)(rng);
-    return {Verb::Type, field.id, 0, text.substr(at, 1)};
+    return {Verb::Type, field.id, text.substr(at, 1)};
   }
-  if (roll < 68) return {Verb::Backspace, field.id, 0, {}};
-  return {Verb::Click, OneOf(rng, kClickable), 0, {}};
-}
-
-// Plays an action as the user does it: typing is one change per character,
-// and a text box refuses a character beyond its limit.  The fault of the
-// last change, if any.
-Form1::Outcome Play(Form1& form, const Action& a) {
-  switch (a.verb) {
-    case Verb::Pick:
-      return form.UserPick(a.id, a.item);
-    case Verb::Edit:
-      return form.UserEdit(a.id, a.text);
-    case Verb::Type: {
-      Form1::Outcome outcome;
-      for (char c : a.text) {
-        const std::string typed = form.Text(a.id) + c;
-        if (FirstCharacters(typed, Form1::MaxLength(a.id)) != typed) continue;
-        outcome = form.UserEdit(a.id, typed);
-      }
-      return outcome;
-    }
-    case Verb::Backspace: {
-      std::string text = form.Text(a.id);
-      if (!text.empty()) text.pop_back();
-      return form.UserEdit(a.id, text);
-    }
-    case Verb::Click:
-      return form.UserClick(a.id);
-  }
-  return std::nullopt;
+  if (roll < 68) return {Verb::Backspace, field.id, {}};
+  return {Verb::Click, OneOf(rng, kClickable), {}};
 }
 
 // --------------------------------------------------------- what is seen
@@ -190,12 +136,12 @@ std::vector<Ctl> Joined(std::initializer_list<std::vector<Ctl>> parts) {
 // the chain's procedures write.
 std::vector<Ctl> MayChange(const Action& a) {
   const std::vector<Ctl> motor = {Label31, Label36, Combo2, Combo3};  // with deselected profiles
-  switch (a.id) {
+  switch (a.control) {
     case Combo1:
       return a.verb == Verb::Pick ? Joined({{Combo1}, motor, kOptions}) : std::vector<Ctl>{Combo1};
     case chkKompakt:
     case chk4kutup:
-      return Joined({{a.id}, motor, kOptions});
+      return Joined({{a.control}, motor, kOptions});
     case Combo2:
       return a.verb == Verb::Pick ? std::vector<Ctl>{Combo2, Text2, Label36, Label40} : std::vector<Ctl>{Combo2};
     case Combo3:
@@ -217,7 +163,7 @@ std::vector<Ctl> MayChange(const Action& a) {
     case Command1:
       return kCalculateWrites;
     default:
-      return {a.id};
+      return {a.control};
   }
 }
 
@@ -240,9 +186,9 @@ bool AnyReadFaults(const View& v, const std::vector<Ctl>& ids) {
 // handler the motor speed and the screw speed; the belt length handler the
 // two pulleys and the belt length.
 std::optional<std::vector<Ctl>> FirstReads(const Action& a) {
-  if (a.id == Command1 || a.id == chkC2) return kCalculateReads;
-  if (a.id == Text2) return std::vector<Ctl>{Label31, Text2};
-  if (a.id == Text11) return std::vector<Ctl>{Combo2, Combo3, Text11};
+  if (a.control == Command1 || a.control == chkC2) return kCalculateReads;
+  if (a.control == Text2) return std::vector<Ctl>{Label31, Text2};
+  if (a.control == Text11) return std::vector<Ctl>{Combo2, Combo3, Text11};
   return std::nullopt;
 }
 
@@ -360,12 +306,12 @@ void PlaySequence(unsigned seed, Counts& counts) {
 
   for (int step = 0; step < kActionsPerSequence; ++step) {
     const Action action = RandomAction(rng, *form);
-    history += action.Line(*form) + "\n";
+    history += ActionLine(action) + "\n";
     const View before = Look(*form);
 
     // A Calculate: the same input controls in a fresh window.
     std::unique_ptr<Form1> fresh;
-    if (action.id == Command1) {
+    if (action.control == Command1) {
       fresh = FreshWindowLike(before);
       for (Ctl id : kCalculateControls) {
         ASSERT_EQ(fresh->Text(id), form->Text(id)) << Name(id) << history;
@@ -373,7 +319,10 @@ void PlaySequence(unsigned seed, Counts& counts) {
       }
     }
 
-    const Form1::Outcome outcome = Play(*form, action);
+    ModelPlayer player(*form);
+    std::ostringstream printed;
+    ASSERT_EQ(player.Play(action, printed), std::nullopt) << history;
+    const Form1::Outcome outcome = player.LastFault();
     const View after = Look(*form);
     ++counts.actions;
     if (outcome) ++counts.faults;
@@ -391,7 +340,7 @@ void PlaySequence(unsigned seed, Counts& counts) {
     for (Ctl id : Changed(before, after)) {
       EXPECT_NE(std::find(allowed.begin(), allowed.end(), id), allowed.end()) << Name(id) << " changed" << history;
     }
-    if (Def(action.id).kind != Kind::OptionButton) {
+    if (Def(action.control).kind != Kind::OptionButton) {
       for (Ctl id : kOptions) EXPECT_TRUE(before.on[IndexOf(id)] || !after.on[IndexOf(id)]) << history;
     }
     EXPECT_LE(std::count_if(kOptions.begin(), kOptions.end(), [&](Ctl id) { return after.on[IndexOf(id)]; }), 1)
@@ -399,26 +348,27 @@ void PlaySequence(unsigned seed, Counts& counts) {
 
     // A chain that faults on reading its numbers has written nothing.  (A
     // text box left as it was runs nothing.)
-    const bool ran =
-        Def(action.id).kind != Kind::TextBox || before.text[IndexOf(action.id)] != after.text[IndexOf(action.id)];
+    const bool ran = Def(action.control).kind != Kind::TextBox ||
+                     before.text[IndexOf(action.control)] != after.text[IndexOf(action.control)];
     const std::optional<std::vector<Ctl>> reads = FirstReads(action);
     if (ran && reads && AnyReadFaults(after, *reads)) {
       ++counts.readFaults;
       EXPECT_EQ(outcome, FaultKind::Overflow) << history;
       std::vector<Ctl> changed = Changed(before, after);
-      std::erase(changed, action.id);
+      std::erase(changed, action.control);
       EXPECT_TRUE(changed.empty()) << "changed: " << Names(changed) << history;
     }
     // The rib count and belt length handlers write their one control last:
     // when they fault, nothing but the edited text has changed.
-    if (outcome && (action.id == Text5 || action.id == Text11)) {
+    if (outcome && (action.control == Text5 || action.control == Text11)) {
       std::vector<Ctl> changed = Changed(before, after);
-      std::erase(changed, action.id);
+      std::erase(changed, action.control);
       EXPECT_TRUE(changed.empty()) << "changed: " << Names(changed) << history;
     }
 
     // A whole Calculate chain.
-    const bool calculated = action.id == Command1 || action.id == chkC2 || Def(action.id).kind == Kind::OptionButton;
+    const bool calculated =
+        action.control == Command1 || action.control == chkC2 || Def(action.control).kind == Kind::OptionButton;
     if (calculated && !outcome) {
       ++counts.calculations;
       if (RatingGateOpen(*form)) ++counts.ratedCalculations;
