@@ -8,6 +8,14 @@
 
 namespace kasnak {
 
+namespace {
+
+// Pi as the window keeps it: the single-precision value nearest to pi, the
+// one value of pi that every angle, length and speed uses.
+const Single kPi = Single::FromFloat(3.1415927f);
+
+}  // namespace
+
 EventTable WindowEvents() {
   EventTable events;
   auto click = [&events](Ctl id, Procedure p) { events.click[IndexOf(id)] = p; };
@@ -50,7 +58,7 @@ void Form_Load(Form1& form) {
   FillList(form, Ctl::Combo1, kMotorPowerCatalogue);
   FillList(form, Ctl::Combo2, kPulleyDiameterCatalogue);
   FillList(form, Ctl::Combo3, kPulleyDiameterCatalogue);
-  form.drive.piValue = Real(3.1415927);
+  form.drive.piValue = kPi;
 }
 
 void Command3_Click(Form1& form) { form.End(); }

@@ -1,19 +1,15 @@
 #include "coupling/coupling.h"
 
+#include "coupling/ratio.h"
+#include "drive/geometry.h"
+
 namespace kasnak {
 
 namespace {
 
 using enum Ctl;
 
-// The largest value the pulley coupling writes; above it a text stays as it
-// was.
-const Real kLargestWritten = Real(32767);
-
 Single NumberIn(const Form1& form, Ctl id) { return ReadNumber(form.Text(id)); }
-
-// The whole-number text of a stored value: rounded down, no decimal point.
-std::string WholeNumberText(Single x) { return NumberText(IntPart(x)); }
 
 // With both pulleys known the new screw speed follows from them (and the
 // screw speed handler runs inside the write); with one missing, the motor
@@ -23,13 +19,9 @@ void CouplePulleys(Form1& form) {
   const Single screwPulley = NumberIn(form, Combo3);
   if (motorPulley > 0 && screwPulley > 0) {
     const Single screwSpeed = NumberIn(form, Label31) * motorPulley / screwPulley;
-    if (screwSpeed > kLargestWritten) return;
-    form.SetText(Text2, WholeNumberText(screwSpeed));
+    WriteWholeNumber(form, Text2, screwSpeed);
   } else {
-    const Single ratio = NumberIn(form, Label36);
-    const Single proposed = screwPulley * ratio;
-    if (proposed > kLargestWritten) return;
-    form.SetText(Combo2, WholeNumberText(proposed));
+    ProposeMotorPulley(form, NumberIn(form, Label36), screwPulley);
   }
 }
 
@@ -37,12 +29,10 @@ void CouplePulleys(Form1& form) {
 void WriteBeltSpeed(Form1& form) {
   const Single screwPulley = NumberIn(form, Combo3);
   const Single screwSpeed = NumberIn(form, Text2);
-  if (screwPulley > 0) {
-    const Real speed = form.drive.piValue * screwSpeed * screwPulley / 60000;
-    form.SetCaption(Label40, NumberText(RoundTo(speed, 2)));
-  } else {
+  if (screwPulley > 0)
+    form.SetCaption(Label40, NumberText(RoundTo(BeltSpeed(screwSpeed, screwPulley, form.drive.piValue), 2)));
+  else
     form.SetCaption(Label40, "");
-  }
 }
 
 }  // namespace
@@ -58,14 +48,12 @@ void Combo3_Click(Form1& form) {
 void Text2_Change(Form1& form) {
   const Single motorSpeed = NumberIn(form, Label31);
   const Single screwSpeed = NumberIn(form, Text2);
+  form.SetCaption(Label36, RatioText(screwSpeed, motorSpeed));
   if (motorSpeed > 0) {
-    const Single ratio = screwSpeed / motorSpeed;
-    form.SetCaption(Label36, TwoDecimalText(ratio));
     // The motor pulley follows the exact ratio, not the two-decimal one.
     const Real motorPulley = screwSpeed / motorSpeed * ReadNumber(form.Text(Combo3));
     form.SetText(Combo2, NumberText(RoundTo(motorPulley, 0)));
   } else {
-    form.SetCaption(Label36, "");
     form.SetText(Combo2, "");
   }
   WriteBeltSpeed(form);

@@ -1,10 +1,9 @@
 #include "drive/calculate.h"
 
-#include "coupling/coupling.h"
 #include "drive/arc_factor.h"
+#include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
-#include "profile/belt_profile.h"
 
 namespace kasnak {
 namespace {
@@ -37,22 +36,19 @@ void DriveGeometry(Form1& form) {
   if (meanDiameter > d.centerDist) d.centerDist = meanDiameter;
   if (d.centerDist < kMinimumCenterDist) {
     d.centerDist = kMinimumCenterDist;
-    form.SetText(Text10, "250");
+    form.SetText(Text10, NumberText(kMinimumCenterDist));
   } else {
     form.SetText(Text10, NumberText(RoundTo(d.centerDist, 0)));
   }
 
   // Wrap angle on the screw pulley.
   const Single x = (d.diaA - d.diaB) / (Real(2) * d.centerDist);
-  d.wrapAngle = Real(2) * ArcCosDeg(form, x);
+  d.wrapAngle = Real(2) * ArcCosDeg(x, d.piValue);
   form.SetCaption(Label35, NumberText(RoundTo(d.wrapAngle, 2)));
 
   d.arcFactor = ArcFactor(d.wrapAngle);
 
-  // Belt length of the open drive.
-  const Real difference = d.diaA - d.diaB;
-  d.beltLength = difference * difference / (Real(4) * d.centerDist) + (d.diaA + d.diaB) * (d.piValue / Real(2)) +
-                 Real(2) * d.centerDist;
+  d.beltLength = BeltLength(d.diaA, d.diaB, d.centerDist, d.piValue);
   SetLengthFactor(form);
 
   form.SetText(Text11, NumberText(RoundTo(d.beltLength, 1)));
@@ -65,7 +61,7 @@ void BeltRating(Form1& form) {
 
   d.ribRating = Real(0);
   if (d.screwSpeed > kLowestRatedSpeed && d.ratio >= kLowestRatedRatio) {
-    if (const std::optional<BeltProfile> profile = SelectedProfile(form)) {
+    if (const std::optional<BeltProfile> profile = form.SelectedProfile()) {
       d.ribRating = RatedPowerPerRib(*profile, d.diaB, d.screwSpeed, d.ratio);
       d.ribRating = CorrectForDiameter(*profile, d.diaB, d.ribRating);
     }
@@ -88,14 +84,8 @@ void Command1_Click(Form1& form) {
 
 void chkC2_Click(Form1& form) { Command1_Click(form); }
 
-Single ArcCosDeg(const Form1& form, Single x) {
-  const Real r = Sqrt(Real(1) - x * x);
-  const Real t = Atan(-x / r);
-  return (t + Real(2) * Atan(Real(1))) * Real(180) / form.drive.piValue;
-}
-
 void SetLengthFactor(Form1& form) {
-  const std::optional<BeltProfile> profile = SelectedProfile(form);
+  const std::optional<BeltProfile> profile = form.SelectedProfile();
   if (!profile) return;
   form.drive.lengthFactor = LengthFactor(*profile, form.drive.beltLength);
 }

@@ -11,8 +11,6 @@ void Command1_Click(Form1& form);
 // Heavy duty ticked or cleared: calculates again.
 void chkC2_Click(Form1& form);
 
-// The angle in degrees whose cosine is x.
-Single ArcCosDeg(const Form1& form, Single x);
 // Sets lengthFactor from beltLength and the selected profile.
 void SetLengthFactor(Form1& form);
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "panel/numbers.h"
-#include "profile/belt_profile.h"
+#include "panel/profiles.h"
 
 namespace kasnak {
 

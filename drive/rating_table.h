@@ -3,7 +3,7 @@
 #pragma once
 
 #include "panel/numbers.h"
-#include "profile/belt_profile.h"
+#include "panel/profiles.h"
 
 namespace kasnak {
 

@@ -1,103 +1,11 @@
 #include "panel/controls.h"
 
-#include <algorithm>
-
 namespace kasnak {
-
-namespace {
-
-constexpr auto L = Kind::Label;
-constexpr auto T = Kind::TextBox;
-constexpr auto C = Kind::ComboBox;
-constexpr auto K = Kind::CheckBox;
-constexpr auto O = Kind::OptionButton;
-constexpr auto B = Kind::CommandButton;
-constexpr auto Plain = Background::Default;
-constexpr auto Out = Background::TitleBarText;
-
-}  // namespace
-
-// clang-format off
-const std::array<ControlDef, kControlCount> kControls = {{
-  // id               name          idx kind caption                      tool tip                         left  top  width height tab border bg  max  on
-  // row 1
-  {Ctl::Label1,      "Label1",     -1, L, "Motor Deviri =",             "",                              120,  240, 1095, 375,  0, false, Plain, 0, false},
-  {Ctl::Label31,     "Label31",    -1, L, "",                           "",                              1200, 240, 735,  285, 36, true,  Out,   0, false},
-  {Ctl::Label7,      "Label7",     -1, L, "Motor Gücü =",               "",                              2640, 240, 975,  375, 11, false, Plain, 0, false},
-  {Ctl::Combo1,      "Combo1",     -1, C, "",                           "",                              3840, 240, 855,  315, 37, false, Plain, 0, false},
-  {Ctl::Label22,     "Label22",    -1, L, "kW",                         "",                              4800, 240, 375,  255, 28, false, Plain, 0, false},
-  {Ctl::chkKompakt,  "chkKompakt", -1, K, "Kompakt Motor",              "",                              5280, 240, 1455, 255, 14, false, Plain, 0, false},
-  {Ctl::Label4,      "Label4",     -1, L, "d/dk",                       "",                              2040, 300, 615,  255,  4, false, Plain, 0, false},
-  // row 2
-  {Ctl::chk4kutup,   "chk4kutup",  -1, K, "4 Kutuplu",                  "",                              5280, 600, 1455, 255, 35, false, Plain, 0, false},
-  // row 3
-  {Ctl::Label2,      "Label2",     -1, L, "Vida Deviri =",              "",                              120,  720, 1095, 375,  1, false, Plain, 0, false},
-  {Ctl::Text2,       "Text2",      -1, T, "",                           "",                              1200, 720, 735,  285,  2, false, Plain, 5, false},
-  {Ctl::Label3,      "Label3",     -1, L, "Devir Oranı (i) =",          "",                              2640, 720, 1095, 375,  3, false, Plain, 0, false},
-  {Ctl::Label36,     "Label36",    -1, L, "",                           "",                              3840, 720, 495,  285, 43, true,  Out,   0, false},
-  {Ctl::Label5,      "Label5",     -1, L, "d/dk",                       "",                              2040, 795, 615,  255,  5, false, Plain, 0, false},
-  // row 4
-  {Ctl::Label9,      "Label9",     -1, L, "Motor Kasnağı Çapı =",       "",                              120,  1320, 1695, 375, 12, false, Plain, 0, false},
-  {Ctl::Combo2,      "Combo2",     -1, C, "",                           "",                              1800, 1320, 855,  315, 38, false, Plain, 0, false},
-  {Ctl::Label25,     "Label25",    -1, L, "mm",                         "",                              2760, 1320, 495,  255, 29, false, Plain, 0, false},
-  {Ctl::Label10,     "Label10",    -1, L, "Vida Kasnağı Çapı =",        "",                              3360, 1320, 1575, 375, 13, false, Plain, 0, false},
-  {Ctl::Combo3,      "Combo3",     -1, C, "",                           "",                              5040, 1320, 855,  315, 39, false, Plain, 0, false},
-  {Ctl::Label26,     "Label26",    -1, L, "mm",                         "",                              6000, 1320, 495,  255, 30, false, Plain, 0, false},
-  // row 5
-  {Ctl::Label6,      "Label6",     -1, L, "Poly-V Kayış Tipi =",        "ContiTech MultiRib",            120,  1845, 1335, 255,  6, false, Plain, 0, false},
-  {Ctl::Option1_0,   "Option1",     0, O, "PJ",                         "En yüksek kayış hızı 60 m/sn",  1800, 1800, 615,  375,  7, false, Plain, 0, true},
-  {Ctl::Option1_1,   "Option1",     1, O, "PK",                         "En yüksek kayış hızı 50 m/sn",  2520, 1800, 615,  375,  8, false, Plain, 0, false},
-  {Ctl::Option1_2,   "Option1",     2, O, "PL",                         "En yüksek kayış hızı 40 m/sn",  3240, 1800, 615,  375,  9, false, Plain, 0, false},
-  {Ctl::Option1_3,   "Option1",     3, O, "PM",                         "En yüksek kayış hızı 35 m/sn",  3960, 1800, 615,  375, 10, false, Plain, 0, false},
-  {Ctl::chkC2,       "chkC2",      -1, K, "Ağır Hizmet",                "",                              4920, 1845, 1215, 255, 50, false, Plain, 0, true},
-  // row 6
-  {Ctl::Label8,      "Label8",     -1, L, "Kanal Sayısı =",             "",                              120,  2280, 1335, 255, 15, false, Plain, 0, false},
-  {Ctl::Text5,       "Text5",      -1, T, "",                           "",                              1800, 2280, 495,  285, 16, false, Plain, 0, false},
-  {Ctl::Label13,     "Label13",    -1, L, "Eksen Mesafesi =",           "",                              3840, 2280, 1335, 255, 17, false, Plain, 0, false},
-  {Ctl::Text10,      "Text10",     -1, T, "",                           "",                              5280, 2280, 735,  285, 18, false, Plain, 0, false},
-  {Ctl::Label27,     "Label27",    -1, L, "mm",                         "",                              6120, 2280, 375,  255, 31, false, Plain, 0, false},
-  // row 7
-  {Ctl::Label14,     "Label14",    -1, L, "Kayış Boyu=",                "",                              120,  2640, 1455, 255, 19, false, Plain, 0, false},
-  {Ctl::Text11,      "Text11",     -1, T, "",                           "",                              1800, 2640, 1095, 285, 20, false, Plain, 0, false},
-  {Ctl::Label28,     "Label28",    -1, L, "mm",                         "",                              3000, 2640, 495,  255, 32, false, Plain, 0, false},
-  {Ctl::Label34,     "Label34",    -1, L, "Açı =",                      "",                              4725, 2640, 375,  255, 41, false, Plain, 0, false},
-  {Ctl::Label35,     "Label35",    -1, L, "",                           "",                              5280, 2640, 615,  285, 42, true,  Out,   0, false},
-  {Ctl::Label33,     "Label33",    -1, L, "derece",                     "",                              6000, 2640, 615,  255, 40, false, Plain, 0, false},
-  // row 8
-  {Ctl::Label16,     "Label16",    -1, L, "Tek Kanalın Gücü =",         "ContiTech",                     120,  3000, 1575, 255, 21, false, Plain, 0, false},
-  {Ctl::Text12,      "Text12",     -1, T, "",                           "",                              1800, 3000, 615,  285, 22, false, Plain, 0, false},
-  {Ctl::Label29,     "Label29",    -1, L, "kW",                         "",                              2520, 3000, 495,  255, 33, false, Plain, 0, false},
-  {Ctl::Label37,     "Label37",    -1, L, "Kasnak Genişliği =",         "",                              3780, 3000, 1335, 255, 44, false, Plain, 0, false},
-  {Ctl::Label38,     "Label38",    -1, L, "",                           "",                              5280, 3000, 495,  285, 45, true,  Out,   0, false},
-  {Ctl::Label39,     "Label39",    -1, L, "mm",                         "",                              5880, 3000, 495,  255, 46, false, Plain, 0, false},
-  // row 9
-  {Ctl::Label17,     "Label17",    -1, L, "Toplam Kayış Gücü =",        "",                              120,  3360, 1575, 375, 23, false, Plain, 0, false},
-  {Ctl::Text13,      "Text13",     -1, T, "",                           "",                              1800, 3360, 615,  285, 24, false, Plain, 0, false},
-  {Ctl::Label30,     "Label30",    -1, L, "kW",                         "",                              2520, 3420, 495,  255, 34, false, Plain, 0, false},
-  // row 10
-  {Ctl::Command1,    "Command1",   -1, B, "Hesapla",                    "",                              3840, 3600, 1215, 375, 25, false, Plain, 0, false},
-  {Ctl::Command3,    "Command3",   -1, B, "Çıkış",                      "",                              5400, 3600, 1215, 375, 26, false, Plain, 0, false},
-  {Ctl::Label41,     "Label41",    -1, L, "Kayış Hızı =",               "",                              120,  3720, 975,  375, 48, false, Plain, 0, false},
-  {Ctl::Label40,     "Label40",    -1, L, "",                           "",                              1800, 3720, 495,  285, 47, true,  Out,   0, false},
-  {Ctl::Label42,     "Label42",    -1, L, "m/sn",                       "",                              2400, 3720, 615,  255, 49, false, Plain, 0, false},
-  // row 11
-  {Ctl::Label15,     "Label15",    -1, L, "Poly-V kayış ve kasnak hesabı", "",                           3960, 4080, 2535, 255, 27, false, Plain, 0, false},
-}};
-// clang-format on
 
 std::optional<Ctl> FindControl(std::string_view name, int index) {
   for (const ControlDef& c : kControls)
     if (c.name == name && c.index == index) return c.id;
   return std::nullopt;
-}
-
-std::array<Ctl, 18> TabOrder() {
-  std::array<Ctl, 18> order{};
-  std::size_t n = 0;
-  for (const ControlDef& c : kControls)
-    if (c.kind != Kind::Label) order[n++] = c.id;
-  std::sort(order.begin(), order.end(), [](Ctl a, Ctl b) { return Def(a).tabIndex < Def(b).tabIndex; });
-  return order;
 }
 
 }  // namespace kasnak

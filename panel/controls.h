@@ -4,10 +4,13 @@
 // built from it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
+
+#include "panel/profiles.h"
 
 namespace kasnak {
 
@@ -33,8 +36,6 @@ enum class Ctl {
 };
 // clang-format on
 
-inline constexpr std::size_t kControlCount = 51;
-
 struct ControlDef {
   Ctl id;
   std::string_view name;  // "Option1" for the four buttons of the group
@@ -50,7 +51,105 @@ struct ControlDef {
   bool startOn;   // check box ticked or option button selected at start
 };
 
-extern const std::array<ControlDef, kControlCount> kControls;
+// The rows of the control table, with short names for the kinds and
+// backgrounds so that a row fits a line.
+namespace control_rows {
+
+constexpr auto L = Kind::Label;
+constexpr auto T = Kind::TextBox;
+constexpr auto C = Kind::ComboBox;
+constexpr auto K = Kind::CheckBox;
+constexpr auto O = Kind::OptionButton;
+constexpr auto B = Kind::CommandButton;
+constexpr auto Plain = Background::Default;
+constexpr auto Out = Background::TitleBarText;
+
+// Every control, one row each, in the order of Ctl.
+// clang-format off
+inline constexpr ControlDef kRows[] = {
+  // id               name          idx kind caption                      tool tip                         left  top  width height tab border bg  max  on
+  // row 1
+  {Ctl::Label1,      "Label1",     -1, L, "Motor Deviri =",             "",                              120,  240, 1095, 375,  0, false, Plain, 0, false},
+  {Ctl::Label31,     "Label31",    -1, L, "",                           "",                              1200, 240, 735,  285, 36, true,  Out,   0, false},
+  {Ctl::Label7,      "Label7",     -1, L, "Motor Gücü =",               "",                              2640, 240, 975,  375, 11, false, Plain, 0, false},
+  {Ctl::Combo1,      "Combo1",     -1, C, "",                           "",                              3840, 240, 855,  315, 37, false, Plain, 0, false},
+  {Ctl::Label22,     "Label22",    -1, L, "kW",                         "",                              4800, 240, 375,  255, 28, false, Plain, 0, false},
+  {Ctl::chkKompakt,  "chkKompakt", -1, K, "Kompakt Motor",              "",                              5280, 240, 1455, 255, 14, false, Plain, 0, false},
+  {Ctl::Label4,      "Label4",     -1, L, "d/dk",                       "",                              2040, 300, 615,  255,  4, false, Plain, 0, false},
+  // row 2
+  {Ctl::chk4kutup,   "chk4kutup",  -1, K, "4 Kutuplu",                  "",                              5280, 600, 1455, 255, 35, false, Plain, 0, false},
+  // row 3
+  {Ctl::Label2,      "Label2",     -1, L, "Vida Deviri =",              "",                              120,  720, 1095, 375,  1, false, Plain, 0, false},
+  {Ctl::Text2,       "Text2",      -1, T, "",                           "",                              1200, 720, 735,  285,  2, false, Plain, 5, false},
+  {Ctl::Label3,      "Label3",     -1, L, "Devir Oranı (i) =",          "",                              2640, 720, 1095, 375,  3, false, Plain, 0, false},
+  {Ctl::Label36,     "Label36",    -1, L, "",                           "",                              3840, 720, 495,  285, 43, true,  Out,   0, false},
+  {Ctl::Label5,      "Label5",     -1, L, "d/dk",                       "",                              2040, 795, 615,  255,  5, false, Plain, 0, false},
+  // row 4
+  {Ctl::Label9,      "Label9",     -1, L, "Motor Kasnağı Çapı =",       "",                              120,  1320, 1695, 375, 12, false, Plain, 0, false},
+  {Ctl::Combo2,      "Combo2",     -1, C, "",                           "",                              1800, 1320, 855,  315, 38, false, Plain, 0, false},
+  {Ctl::Label25,     "Label25",    -1, L, "mm",                         "",                              2760, 1320, 495,  255, 29, false, Plain, 0, false},
+  {Ctl::Label10,     "Label10",    -1, L, "Vida Kasnağı Çapı =",        "",                              3360, 1320, 1575, 375, 13, false, Plain, 0, false},
+  {Ctl::Combo3,      "Combo3",     -1, C, "",                           "",                              5040, 1320, 855,  315, 39, false, Plain, 0, false},
+  {Ctl::Label26,     "Label26",    -1, L, "mm",                         "",                              6000, 1320, 495,  255, 30, false, Plain, 0, false},
+  // row 5
+  {Ctl::Label6,      "Label6",     -1, L, "Poly-V Kayış Tipi =",        "ContiTech MultiRib",            120,  1845, 1335, 255,  6, false, Plain, 0, false},
+  {Ctl::Option1_0,   "Option1",     0, O, kProfiles[0].name,           kProfiles[0].toolTip,           1800, 1800, 615,  375,  7, false, Plain, 0, true},
+  {Ctl::Option1_1,   "Option1",     1, O, kProfiles[1].name,           kProfiles[1].toolTip,           2520, 1800, 615,  375,  8, false, Plain, 0, false},
+  {Ctl::Option1_2,   "Option1",     2, O, kProfiles[2].name,           kProfiles[2].toolTip,           3240, 1800, 615,  375,  9, false, Plain, 0, false},
+  {Ctl::Option1_3,   "Option1",     3, O, kProfiles[3].name,           kProfiles[3].toolTip,           3960, 1800, 615,  375, 10, false, Plain, 0, false},
+  {Ctl::chkC2,       "chkC2",      -1, K, "Ağır Hizmet",                "",                              4920, 1845, 1215, 255, 50, false, Plain, 0, true},
+  // row 6
+  {Ctl::Label8,      "Label8",     -1, L, "Kanal Sayısı =",             "",                              120,  2280, 1335, 255, 15, false, Plain, 0, false},
+  {Ctl::Text5,       "Text5",      -1, T, "",                           "",                              1800, 2280, 495,  285, 16, false, Plain, 0, false},
+  {Ctl::Label13,     "Label13",    -1, L, "Eksen Mesafesi =",           "",                              3840, 2280, 1335, 255, 17, false, Plain, 0, false},
+  {Ctl::Text10,      "Text10",     -1, T, "",                           "",                              5280, 2280, 735,  285, 18, false, Plain, 0, false},
+  {Ctl::Label27,     "Label27",    -1, L, "mm",                         "",                              6120, 2280, 375,  255, 31, false, Plain, 0, false},
+  // row 7
+  {Ctl::Label14,     "Label14",    -1, L, "Kayış Boyu=",                "",                              120,  2640, 1455, 255, 19, false, Plain, 0, false},
+  {Ctl::Text11,      "Text11",     -1, T, "",                           "",                              1800, 2640, 1095, 285, 20, false, Plain, 0, false},
+  {Ctl::Label28,     "Label28",    -1, L, "mm",                         "",                              3000, 2640, 495,  255, 32, false, Plain, 0, false},
+  {Ctl::Label34,     "Label34",    -1, L, "Açı =",                      "",                              4725, 2640, 375,  255, 41, false, Plain, 0, false},
+  {Ctl::Label35,     "Label35",    -1, L, "",                           "",                              5280, 2640, 615,  285, 42, true,  Out,   0, false},
+  {Ctl::Label33,     "Label33",    -1, L, "derece",                     "",                              6000, 2640, 615,  255, 40, false, Plain, 0, false},
+  // row 8
+  {Ctl::Label16,     "Label16",    -1, L, "Tek Kanalın Gücü =",         "ContiTech",                     120,  3000, 1575, 255, 21, false, Plain, 0, false},
+  {Ctl::Text12,      "Text12",     -1, T, "",                           "",                              1800, 3000, 615,  285, 22, false, Plain, 0, false},
+  {Ctl::Label29,     "Label29",    -1, L, "kW",                         "",                              2520, 3000, 495,  255, 33, false, Plain, 0, false},
+  {Ctl::Label37,     "Label37",    -1, L, "Kasnak Genişliği =",         "",                              3780, 3000, 1335, 255, 44, false, Plain, 0, false},
+  {Ctl::Label38,     "Label38",    -1, L, "",                           "",                              5280, 3000, 495,  285, 45, true,  Out,   0, false},
+  {Ctl::Label39,     "Label39",    -1, L, "mm",                         "",                              5880, 3000, 495,  255, 46, false, Plain, 0, false},
+  // row 9
+  {Ctl::Label17,     "Label17",    -1, L, "Toplam Kayış Gücü =",        "",                              120,  3360, 1575, 375, 23, false, Plain, 0, false},
+  {Ctl::Text13,      "Text13",     -1, T, "",                           "",                              1800, 3360, 615,  285, 24, false, Plain, 0, false},
+  {Ctl::Label30,     "Label30",    -1, L, "kW",                         "",                              2520, 3420, 495,  255, 34, false, Plain, 0, false},
+  // row 10
+  {Ctl::Command1,    "Command1",   -1, B, "Hesapla",                    "",                              3840, 3600, 1215, 375, 25, false, Plain, 0, false},
+  {Ctl::Command3,    "Command3",   -1, B, "Çıkış",                      "",                              5400, 3600, 1215, 375, 26, false, Plain, 0, false},
+  {Ctl::Label41,     "Label41",    -1, L, "Kayış Hızı =",               "",                              120,  3720, 975,  375, 48, false, Plain, 0, false},
+  {Ctl::Label40,     "Label40",    -1, L, "",                           "",                              1800, 3720, 495,  285, 47, true,  Out,   0, false},
+  {Ctl::Label42,     "Label42",    -1, L, "m/sn",                       "",                              2400, 3720, 615,  255, 49, false, Plain, 0, false},
+  // row 11
+  {Ctl::Label15,     "Label15",    -1, L, "Poly-V kayış ve kasnak hesabı", "",                           3960, 4080, 2535, 255, 27, false, Plain, 0, false},
+};
+// clang-format on
+
+}  // namespace control_rows
+
+inline constexpr std::array kControls = std::to_array(control_rows::kRows);
+inline constexpr std::size_t kControlCount = kControls.size();
+
+inline constexpr std::size_t IndexOf(Ctl id) { return static_cast<std::size_t>(id); }
+constexpr const ControlDef& Def(Ctl id) { return kControls[IndexOf(id)]; }
+
+// Row i holds the control whose Ctl is i, and every control has its row.
+static_assert(IndexOf(Ctl::Label15) + 1 == kControlCount, "one row for every control");
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kControlCount; ++i)
+        if (IndexOf(kControls[i].id) != i) return false;
+      return true;
+    }(),
+    "each row in the place of its control");
 
 // The window itself.
 inline constexpr std::string_view kFormName = "Form1";
@@ -59,19 +158,48 @@ inline constexpr int kClientWidthTwips = 6885;
 inline constexpr int kClientHeightTwips = 4320;
 inline constexpr int kTwipsPerInch = 1440;
 
-inline constexpr std::size_t IndexOf(Ctl id) { return static_cast<std::size_t>(id); }
-inline const ControlDef& Def(Ctl id) { return kControls[IndexOf(id)]; }
-
-// The Option1 button of a profile index 0..3.
-inline constexpr Ctl OptionButton(int index) {
-  return static_cast<Ctl>(IndexOf(Ctl::Option1_0) + static_cast<std::size_t>(index));
+// The Option1 button of a profile.
+constexpr Ctl OptionButton(BeltProfile profile) {
+  return static_cast<Ctl>(IndexOf(Ctl::Option1_0) + static_cast<std::size_t>(profile));
 }
+constexpr Ctl OptionButton(int index) { return OptionButton(static_cast<BeltProfile>(index)); }
+
+// The four buttons follow one another in the table, each with its index.
+static_assert([] {
+  for (const Profile& p : kProfiles)
+    if (Def(OptionButton(p.id)).index != static_cast<int>(p.id) || Def(OptionButton(p.id)).kind != Kind::OptionButton)
+      return false;
+  return true;
+}());
 
 // A control by its name as the scenario scripts write it ("Text2", "Combo1");
 // the option buttons are named "Option1" with their index.
 std::optional<Ctl> FindControl(std::string_view name, int index = -1);
 
+// The number of controls that take the focus: every one but the labels.
+inline constexpr std::size_t kFocusableCount = [] {
+  std::size_t n = 0;
+  for (const ControlDef& c : kControls)
+    if (c.kind != Kind::Label) ++n;
+  return n;
+}();
+
 // The controls that take the focus, in tab order.
-std::array<Ctl, 18> TabOrder();
+constexpr std::array<Ctl, kFocusableCount> TabOrder() {
+  std::array<Ctl, kFocusableCount> order{};
+  std::size_t n = 0;
+  for (const ControlDef& c : kControls)
+    if (c.kind != Kind::Label) order[n++] = c.id;
+  std::sort(order.begin(), order.end(), [](Ctl a, Ctl b) { return Def(a).tabIndex < Def(b).tabIndex; });
+  return order;
+}
+
+// No two controls share a tab index.
+static_assert([] {
+  for (const ControlDef& a : kControls)
+    for (const ControlDef& b : kControls)
+      if (a.id != b.id && a.tabIndex == b.tabIndex) return false;
+  return true;
+}());
 
 }  // namespace kasnak

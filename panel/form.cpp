@@ -19,7 +19,13 @@ void Form1::SetText(Ctl id, std::string text) {
 
 void Form1::SetCaption(Ctl id, std::string caption) { state(id).text = std::move(caption); }
 
-void Form1::DeselectOption1(int index) { state(OptionButton(index)).on = false; }
+void Form1::DeselectOption1(BeltProfile profile) { state(OptionButton(profile)).on = false; }
+
+std::optional<BeltProfile> Form1::SelectedProfile() const {
+  for (const Profile& profile : kProfiles)
+    if (Value(OptionButton(profile.id))) return profile.id;
+  return std::nullopt;
+}
 
 void Form1::AddItem(Ctl list, std::string item) { state(list).items.push_back(std::move(item)); }
 
@@ -60,7 +66,7 @@ Form1::Outcome Form1::UserClick(Ctl id) {
   const ControlDef& def = Def(id);
   if (def.kind == Kind::CheckBox) state(id).on = !state(id).on;
   if (def.kind == Kind::OptionButton) {
-    for (int k = 0; k < 4; ++k) state(OptionButton(k)).on = (k == def.index);
+    for (const Profile& profile : kProfiles) state(OptionButton(profile.id)).on = OptionButton(profile.id) == id;
     return Run([&] {
       if (events_.Option1_Click) events_.Option1_Click(*this, def.index);
     });

@@ -16,9 +16,10 @@
 #include <string_view>
 #include <vector>
 
-#include "drive/drive_state.h"
 #include "panel/controls.h"
+#include "panel/drive_state.h"
 #include "panel/numbers.h"
+#include "panel/profiles.h"
 
 namespace kasnak {
 
@@ -56,14 +57,20 @@ class Form1 {
   // Check box ticked, or option button selected.
   bool Value(Ctl id) const { return state(id).on; }
   bool Option1(int index) const { return Value(OptionButton(index)); }
+  bool Option1(BeltProfile profile) const { return Value(OptionButton(profile)); }
+  // The profile of the first selected Option1 button in index order, or
+  // none when no button is selected.
+  std::optional<BeltProfile> SelectedProfile() const;
   // Deselects an option button; raises nothing.
-  void DeselectOption1(int index);
+  void DeselectOption1(int index) { DeselectOption1(static_cast<BeltProfile>(index)); }
+  void DeselectOption1(BeltProfile profile);
   void AddItem(Ctl list, std::string item);
   const std::vector<std::string>& Items(Ctl list) const { return state(list).items; }
   // Ends the program ("Çıkış").
   void End() { ended_ = true; }
   bool Ended() const { return ended_; }
 
+  // The window-level working values.
   DriveState drive;
 
   // ---- the user's actions; each returns the fault that stopped its chain

@@ -60,7 +60,7 @@ Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
   if (IsOptionGroup(name)) {
     if (IsBlank(arg)) return Malformed{"missing button index after " + Quoted(name)};
     Cut index = CutAtBlank(*arg);
-    if (index.head.size() != 1 || index.head[0] < '0' || index.head[0] > '3')
+    if (index.head.size() != 1 || index.head[0] < '0' || index.head[0] >= '0' + kProfileCount)
       return Malformed{"button index " + Quoted(index.head) + " is not 0 to 3"};
     if (!IsBlank(index.rest)) return Malformed{"unexpected " + Quoted(*index.rest) + " after the button index"};
     return Action{Verb::Click, OptionButton(index.head[0] - '0'), {}};
@@ -222,8 +222,8 @@ std::string ModelPlayer::Shown(Ctl id) const {
     case Kind::CheckBox:
       return form_.Value(id) ? "1" : "0";
     case Kind::OptionButton:
-      for (int k = 0; k < 4; ++k)
-        if (form_.Option1(k)) return std::to_string(k);
+      if (const std::optional<BeltProfile> profile = form_.SelectedProfile())
+        return std::to_string(static_cast<int>(*profile));
       return "none";
     case Kind::Label:
     case Kind::CommandButton:

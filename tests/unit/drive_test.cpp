@@ -11,6 +11,7 @@
 #include "coupling/coupling.h"
 #include "drive/arc_factor.h"
 #include "drive/calculate.h"
+#include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
 
@@ -83,6 +84,12 @@ TEST(Calculate, ShowsGeometryAndPowersOfWholeRuns) {
       {{"", "", "412.37", true, "250", "125", 0, ""}, "412.4", "162.56", "1423.3", "0", "0"},
       {{"", "", "400", true, "250", "180", 0, ""}, "400", "169.96", "1478.5", "0", "0"},
       {{"", "", "", true, "315", "250", 0, ""}, "282.5", "166.79", "1456.2", "0", "0"},
+      // A ratio of exactly 1.00 opens the rating gate: PK on 200 mm at 2940
+      // rpm rates 3.19 kW, / 1.2 heavy duty = 2.6583 a rib.  The total comes
+      // from the single-precision factors in double precision, not from the
+      // shown 2.66 (10.64) nor from a single-precision power per rib.
+      {{"2940", "1.00", "500", true, "200", "200", 1, "4"}, "500", "180", "1628.3", "2.66", "10.63"},
+      {{"2940", "1.00", "500", true, "200", "200", 1, "1000000"}, "500", "180", "1628.3", "2.66", "2658333.28"},
   };
   for (const WholeRun& run : runs) {
     SCOPED_TRACE(std::string(run.drive.motorPulley) + "/" + run.drive.screwPulley + " at '" + run.drive.centerDist +
@@ -205,9 +212,31 @@ TEST(Calculate, AFaultInTheBeltLengthHandlerEndsCalculateToo) {
 
 // --------------------------------------------------------------- tables
 
-TEST(ArcCosDeg, GivesExactlyNinetyForZero) {
-  auto form = StartUp();
-  EXPECT_EQ(ArcCosDeg(*form, Single(Real(0))).value(), 90.0f);
+const Single kPi = Single::FromFloat(3.1415927f);
+
+TEST(ArcCosDeg, GivesTheAngleOfACosine) {
+  EXPECT_EQ(ArcCosDeg(Single(Real(0)), kPi).value(), 90.0f);
+  const std::pair<double, double> cases[] = {
+      {0.5, 60}, {-0.5, 120}, {0.8660254, 30}, {-0.9848078, 170}, {0.1, 84.26083}};
+  for (const auto& [x, degrees] : cases) EXPECT_NEAR(ArcCosDeg(Single(Real(x)), kPi).value(), degrees, 2e-4) << x;
+  // The sine is 0 at ±1: a division by zero.
+  for (double x : {1.0, -1.0}) EXPECT_THROW(ArcCosDeg(Single(Real(x)), kPi), ArithmeticFault) << x;
+}
+
+// A belt length turned into a centre distance and back gives the length
+// again, within single precision; and the centre distance for the published
+// 1500 mm belt on 250 and 180 mm pulleys is 410.79 mm.
+TEST(Geometry, CentreDistanceAndBeltLengthAreInverse) {
+  EXPECT_NEAR(CenterDistance(Single(Real(1500)), Single(Real(250)), Single(Real(180)), kPi).value(), 410.79, 0.005);
+  for (double diaA : {100.0, 180.0, 500.0})
+    for (double diaB : {100.0, 250.0, 450.0})
+      for (double centerDist : {250.0, 412.37, 1000.0, 3000.0}) {
+        const Single a = Real(diaA), b = Real(diaB);
+        const Single length = BeltLength(a, b, Real(centerDist), kPi);
+        const Single back = CenterDistance(length, a, b, kPi);
+        EXPECT_NEAR(back.value(), centerDist, centerDist * 1e-6) << diaA << " " << diaB << " " << centerDist;
+        EXPECT_NEAR(BeltLength(a, b, back, kPi).value(), length.value(), length.value() * 1e-6);
+      }
 }
 
 TEST(ArcFactor, FollowsItsBandsWithTheirLimits) {
@@ -281,6 +310,8 @@ TEST(RatingTable, GivesTheCellOfTheFirstBandThatHoldsTheSpeed) {
       {PM, 224, 3000, 1.2f, 11.9f},
       {PM, 250, 3000, 1.5f, Corrected(13.6f, {1.1})},
       {PM, 250, 3600, 1.2f, 0.0f},
+      {PM, 224, 3500, 1.5f, 12.99f},
+      {PM, 236, 3599, 1.5f, Corrected(12.99f, {1.1})},
   };
   for (const Case& c : cases) {
     const Single d = Single::FromFloat(c.screwPulley);

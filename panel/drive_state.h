@@ -1,5 +1,6 @@
-// The twelve single-precision working values the window keeps: the registers
-// of Calculate, borrowed as scratch (diaA, diaB) by other procedures.
+// The twelve single-precision working values the window keeps at window
+// level: the registers of Calculate, borrowed as scratch (diaA, diaB) by
+// other procedures.
 #pragma once
 
 #include "panel/numbers.h"

@@ -1,0 +1,48 @@
+// The four belt profiles, one to each button of the Option1 group: the
+// button's caption and tool tip, and every fact of the profile that the
+// window's procedures use.  Plain data; nothing of the window model.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace kasnak {
+
+// The index of the profile's Option1 button.
+enum class BeltProfile { PJ, PK, PL, PM };
+
+struct Profile {
+  BeltProfile id;
+  std::string_view name;     // the button's caption
+  std::string_view toolTip;  // the button's tool tip: the highest belt speed
+  double ribPitch;           // e, mm
+  double edgeAllowance;      // 2f, both edges of the pulley together, mm
+  // The screw speed (rpm) above which the profile may not run; 0 for none.
+  int highestScrewSpeed;
+  // The smallest screw pulley (mm) the profile runs on; 0 for none.
+  int smallestScrewPulley;
+};
+
+// clang-format off
+inline constexpr std::array<Profile, 4> kProfiles = {{
+    // profile          caption tool tip                         e     2f    screw speed  screw pulley
+    {BeltProfile::PJ,   "PJ",   "En yüksek kayış hızı 60 m/sn",  2.34, 3.6,  0,           0},
+    {BeltProfile::PK,   "PK",   "En yüksek kayış hızı 50 m/sn",  3.56, 5.0,  8000,        0},
+    {BeltProfile::PL,   "PL",   "En yüksek kayış hızı 40 m/sn",  4.7,  6.6,  6000,        0},
+    {BeltProfile::PM,   "PM",   "En yüksek kayış hızı 35 m/sn",  9.4,  12.8, 4000,        180},
+}};
+// clang-format on
+
+inline constexpr int kProfileCount = static_cast<int>(kProfiles.size());
+
+constexpr const Profile& ProfileOf(BeltProfile p) { return kProfiles[static_cast<std::size_t>(p)]; }
+
+// The table is indexed by its profiles.
+static_assert([] {
+  for (std::size_t i = 0; i < kProfiles.size(); ++i)
+    if (static_cast<std::size_t>(kProfiles[i].id) != i) return false;
+  return true;
+}());
+
+}  // namespace kasnak

@@ -1,0 +1,7 @@
+#include "profile/pulley_width.h"
+
+namespace kasnak {
+
+Real PulleyWidth(Real ribs, const Profile& profile) { return (ribs - 1) * profile.ribPitch + profile.edgeAllowance; }
+
+}  // namespace kasnak

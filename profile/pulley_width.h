@@ -1,0 +1,13 @@
+// The width of a pulley for a rib count: a plain function of numbers.
+#pragma once
+
+#include "panel/numbers.h"
+#include "panel/profiles.h"
+
+namespace kasnak {
+
+// (ribs − 1) × e + 2f, mm, in double precision; ribs is used as it reads,
+// whole or not.
+Real PulleyWidth(Real ribs, const Profile& profile);
+
+}  // namespace kasnak
