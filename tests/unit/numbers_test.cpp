@@ -267,6 +267,11 @@ TEST(NumberText, WritesSevenOrFifteenSignificantDigits) {
       {0.0001f, "0.0001"},
       {1e-5f, "1E-05"},
       {FLT_MAX, "3.402823E+38"},
+      // Rounded from the exact value where the shortest text that reads
+      // back has fewer digits: a subnormal, and a float near the top of a
+      // decade whose spacing is close to a unit in the 7th digit.
+      {-0x1.763ac8p-127f, "-8.591891E-39"},
+      {9999998976.0f, "9.999999E+09"},
   };
   for (const auto& [x, text] : singles) EXPECT_EQ(NumberText(Single::FromFloat(x)), text) << x;
   const std::pair<double, const char*> doubles[] = {
@@ -284,6 +289,7 @@ TEST(NumberText, WritesSevenOrFifteenSignificantDigits) {
       {1e-5, "1E-05"},
       {1.5e-300, "1.5E-300"},
       {DBL_MAX, "1.79769313486231E+308"},  // cut, so that it reads back
+      {0x0.094fb0d3d0093p-1022, "8.09309072044202E-310"},
   };
   for (const auto& [x, text] : doubles) EXPECT_EQ(NumberText(Real(x)), text) << x;
   EXPECT_EQ(NumberText(Single(Real(16777217))), "1.677722E+07");

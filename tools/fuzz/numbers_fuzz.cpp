@@ -17,6 +17,10 @@
 //    '9.999999E+27');
 //  - TwoDecimalText writes -?[0-9]*\.[0-9][0-9] with no leading zero, the
 //    value rounded to two decimals with a tie away from zero.
+//  - NumberText writes what printf's "%.7g" (Single) or "%.15g" (Real)
+//    writes, with 'E' for 'e' (the standard library's general conversion is
+//    the reference), but for the doubles next to the largest one, which are
+//    cut so that they read back.
 // A broken rule prints what broke and aborts.
 #include <algorithm>
 #include <charconv>
@@ -72,6 +76,16 @@ T Parsed(const std::string& text) {
   return v;
 }
 
+// printf's "%.Ng" of x by the standard library, with 'E' for 'e'.
+std::string GeneralText(double x, int digits) {
+  if (x == 0) return "0";
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, digits);
+  std::string text(buf, res.ptr);
+  if (const std::size_t e = text.find('e'); e != std::string::npos) text[e] = 'E';
+  return text;
+}
+
 // A text whose every byte is read; an overflow fault is the only fault.
 std::optional<double> Read(std::string_view text) {
   try {
@@ -103,6 +117,8 @@ void CheckRounding(double x) {
     if (r != expected) Broken("RoundTo gave " + Exact(r) + ", not " + Exact(expected) + where);
 
     const std::string text = NumberText(Real(r));
+    if (std::fabs(r) < 1e308 && text != GeneralText(r, 15))
+      Broken("NumberText wrote '" + text + "', not '" + GeneralText(r, 15) + "'" + where);
     const std::optional<double> back = Read(text);
     if (!back) Broken("NumberText '" + text + "' does not read back" + where);
     if (FitsDigits(r, 15, n) && *back != r) Broken("'" + text + "' reads back as " + Exact(*back) + where);
@@ -139,6 +155,7 @@ void CheckRounding(float x) {
     if (r != expected) Broken("RoundTo gave " + Exact(r) + ", not " + Exact(expected) + where);
 
     const std::string text = NumberText(Single::FromFloat(r));
+    if (text != GeneralText(r, 7)) Broken("NumberText wrote '" + text + "', not '" + GeneralText(r, 7) + "'" + where);
     const std::optional<double> read = Read(text);
     if (!read) Broken("NumberText '" + text + "' does not read back" + where);
     float back = 0;
