@@ -32,10 +32,11 @@ kavrama açısını, kayış boyunu, kayış hızını, kasnak genişliğini, te
 gücünü ve toplam kayış gücünü bulur.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Debian's section for science and engineering programs.
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-# Libraries the program links come from dpkg-shlibdeps (the Qt 6 widgets
-# library brings Qt's X11 platform plugin); Qt's own Turkish messages, loaded
-# at start-up, come from a package no link shows.
+# The libraries the program links come from dpkg-shlibdeps; Qt's X11 platform
+# plugin is in libqt6gui6 among them. Qt's own Turkish messages
+# (qtbase_tr.qm) come from a package that no link shows.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 
