@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kasnak::kProgramName));
-  // The desktop entry the program is installed with (kasnak.desktop).
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(kasnak::kProgramName));
+  // The desktop entry the program is installed with (KASNAK_APP_ID.desktop).
+  QGuiApplication::setDesktopFileName(QStringLiteral(KASNAK_APP_ID));
   QApplication::setFont(kasnak::WindowFont());
 
   kasnak::Window window(kasnak::StartUp());

@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix and checks what a desktop finds
 # there: the program, its menu entry (valid by desktop-file-validate, naming
 # the installed program and icon) and its icon in every size.
-#   cmake -DBUILD=DIR -DPREFIX=DIR -P install_check.cmake
+#   cmake -DBUILD=DIR -DPREFIX=DIR -DAPP_ID=ID -P install_check.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
   OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE status)
@@ -10,7 +10,7 @@ if(NOT status EQUAL 0)
 endif()
 
 set(program ${PREFIX}/bin/kasnak)
-set(entry ${PREFIX}/share/applications/kasnak.desktop)
+set(entry ${PREFIX}/share/applications/${APP_ID}.desktop)
 if(NOT EXISTS ${program} OR IS_DIRECTORY ${program})
   message(FATAL_ERROR "no program at ${program}")
 endif()
