@@ -125,7 +125,7 @@ class ModelPlayer : public ScriptPlayer {
 int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The controls a dump prints, in order; Option1_0 stands for the group.
-inline constexpr std::array<Ctl, 18> kDumpedControls = {
+inline constexpr std::array kDumpedControls = {
     Ctl::Label31, Ctl::Label36, Ctl::Combo1,    Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Text2,
     Ctl::Combo2,  Ctl::Combo3,  Ctl::Option1_0, Ctl::chkC2,      Ctl::Text5,     Ctl::Text10,
     Ctl::Text11,  Ctl::Label35, Ctl::Text12,    Ctl::Text13,     Ctl::Label38,   Ctl::Label40,
