@@ -22,12 +22,11 @@
 #include <string_view>
 
 #include "app/icons/kasnak_32.h"
+#include "app/text.h"
 
 namespace kasnak {
 
 namespace {
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QRect Place(const ControlDef& def, int dpiX, int dpiY) {
   return QRect(TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY), TwipsToPixels(def.width, dpiX),

@@ -11,14 +11,14 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/text.h"
 #include "app/window.h"
 #include "catalogue/startup.h"
 #include "tests/window/support.h"
+#include "tools/window_input.h"
 
 namespace kasnak {
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QString Accessible(QObject* object, QAccessible::Text text) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
@@ -32,18 +32,13 @@ class AccessibilityTest : public testing::Test {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
-  // Types into a text box as the user does, key by key.
   void Type(Ctl id, const char* keys) {
-    auto* edit = qobject_cast<QLineEdit*>(window.widget(id));
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::keyClicks(edit, keys);
+    window.widget(id)->setFocus();
+    TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
   }
   void Pick(Ctl id, const QString& item) {
     auto* combo = qobject_cast<QComboBox*>(window.widget(id));
-    combo->showPopup();
-    combo->view()->setCurrentIndex(combo->model()->index(combo->findText(item), 0));
-    QTest::keyClick(combo->view(), Qt::Key_Return);
+    ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
   }
 
   Window window{StartUp()};
@@ -97,7 +92,7 @@ TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
     if (def.kind != Kind::CheckBox && def.kind != Kind::OptionButton && def.kind != Kind::CommandButton) continue;
     SCOPED_TRACE(WidgetName(def.id).toStdString());
     EXPECT_EQ(AccessibleName(def.id), QString());
-    EXPECT_EQ(Accessible(window.widget(def.id), QAccessible::Name), Q(def.caption));
+    EXPECT_EQ(Accessible(window.widget(def.id), QAccessible::Name), ToQString(def.caption));
   }
 }
 
@@ -109,7 +104,7 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   Pick(Ctl::Combo1, "22");
   Type(Ctl::Text2, "9E37");
   const QString shown = ratio->text();
-  EXPECT_EQ(shown, Q(window.form().Caption(Ctl::Label36)));
+  EXPECT_EQ(shown, ToQString(window.form().Caption(Ctl::Label36)));
   EXPECT_EQ(shown.size(), 38);  // 35 digits, the point, 2 decimals
   EXPECT_GT(ratio->fontMetrics().horizontalAdvance(shown), ratio->contentsRect().width());
   EXPECT_EQ(ratio->toolTip(), shown);

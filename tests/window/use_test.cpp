@@ -20,14 +20,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/text.h"
 #include "app/window.h"
 #include "catalogue/startup.h"
 #include "tests/window/support.h"
+#include "tools/window_input.h"
 
 namespace kasnak {
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 class UseTest : public testing::Test {
  protected:
@@ -50,30 +50,16 @@ class UseTest : public testing::Test {
   // ---- the user's input
   void Pick(Ctl id, const QString& item) {
     auto* combo = qobject_cast<QComboBox*>(window.widget(id));
-    const int row = combo->findText(item);
-    ASSERT_GE(row, 0) << item.toStdString();
-    combo->showPopup();
-    QTest::keyClick(combo->view(), Qt::Key_Home);
-    for (int k = 0; k < row; ++k) QTest::keyClick(combo->view(), Qt::Key_Down);
-    QTest::keyClick(combo->view(), Qt::Key_Return);
+    ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
     EXPECT_FALSE(combo->view()->isVisible());
   }
   void Type(Ctl id, const char* keys) {
-    QWidget* w = window.widget(id);
-    w->setFocus();
-    QTest::keyClick(w, Qt::Key_End);
-    QTest::keyClicks(w, keys);
+    window.widget(id)->setFocus();
+    TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
   }
   void Click(Ctl id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.widget(id)), Qt::LeftButton); }
+  QString Shown(Ctl id) { return kasnak::Shown(window.widget(id)); }
 
-  // ---- what the window shows
-  QString Shown(Ctl id) {
-    QWidget* w = window.widget(id);
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-    return qobject_cast<QAbstractButton*>(w)->isChecked() ? "on" : "off";
-  }
   // The controls whose widget differs from the model, with both values.
   std::vector<std::string> Differences() {
     std::vector<std::string> out;
@@ -83,15 +69,15 @@ class UseTest : public testing::Test {
       switch (def.kind) {
         case Kind::Label:
         case Kind::CommandButton:
-          model = def.kind == Kind::Label ? Q(form.Caption(def.id)) : Shown(def.id);
+          model = def.kind == Kind::Label ? ToQString(form.Caption(def.id)) : Shown(def.id);
           break;
         case Kind::TextBox:
         case Kind::ComboBox:
-          model = Q(form.Text(def.id));
+          model = ToQString(form.Text(def.id));
           break;
         case Kind::CheckBox:
         case Kind::OptionButton:
-          model = form.Value(def.id) ? "on" : "off";
+          model = form.Value(def.id) ? "1" : "0";
           break;
       }
       if (Shown(def.id) != model)
@@ -122,8 +108,8 @@ TEST_F(UseTest, TypicalUse) {
         {Ctl::Label36, ""},
         {Ctl::Text2, ""},
         {Ctl::Combo1, ""},
-        {Ctl::Option1_0, "on"},
-        {Ctl::chkC2, "on"}}},
+        {Ctl::Option1_0, "1"},
+        {Ctl::chkC2, "1"}}},
       {"22 kW", [&] { Pick(Ctl::Combo1, "22"); }, {{Ctl::Label31, "2940"}, {Ctl::Label36, ".00"}, {Ctl::Combo2, "0"}}},
       {"4000 rpm",
        [&] { Type(Ctl::Text2, "4000"); },
@@ -133,8 +119,8 @@ TEST_F(UseTest, TypicalUse) {
        {{Ctl::Combo3, "200"}, {Ctl::Combo2, "272"}, {Ctl::Label40, "41.89"}}},
       {"PK",
        [&] { Click(Ctl::Option1_1); },
-       {{Ctl::Option1_0, "off"},
-        {Ctl::Option1_1, "on"},
+       {{Ctl::Option1_0, "0"},
+        {Ctl::Option1_1, "1"},
         {Ctl::Label38, "1.44"},
         {Ctl::Text10, "250"},
         {Ctl::Label35, "163.44"},
