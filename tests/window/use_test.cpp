@@ -42,6 +42,12 @@ class UseTest : public testing::Test {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       messages.push_back(box->text());
+      // A warning with one button, wide enough for a title bar to show its
+      // title beside its icon and buttons: two and a half inches at least.
+      EXPECT_EQ(box->windowTitle(), "kasnak");
+      EXPECT_EQ(box->icon(), QMessageBox::Warning);
+      EXPECT_EQ(box->buttons().size(), 1);
+      EXPECT_GE(2 * box->width(), 5 * box->logicalDpiX());
       QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     closer.start();
@@ -189,6 +195,20 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
     EXPECT_EQ(Differences(), std::vector<std::string>{});
     for (const auto& [id, text] : c.then) EXPECT_EQ(Shown(id), text) << WidgetName(id).toStdString();
     EXPECT_TRUE(window.isVisible());
+  }
+}
+
+// A press anywhere in a check box's or profile button's box counts as a
+// press on its caption: here near the right edge, beyond the caption, where
+// Qt's own check box and option button would ignore it.
+TEST_F(UseTest, WholeBoxAnswersAPress) {
+  for (Ctl id :
+       {Ctl::chkKompakt, Ctl::chk4kutup, Ctl::chkC2, Ctl::Option1_3, Ctl::Option1_2, Ctl::Option1_1, Ctl::Option1_0}) {
+    QWidget* w = window.widget(id);
+    const QString before = Shown(id);
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() - 2, w->height() / 2));
+    EXPECT_NE(Shown(id), before) << WidgetName(id).toStdString();
+    EXPECT_EQ(Differences(), std::vector<std::string>{});
   }
 }
 
