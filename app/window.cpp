@@ -184,6 +184,21 @@ QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
   return label;
 }
 
+// A list's popup takes no key once it has closed.  With a screen reader on,
+// Qt's accessibility bridge hands each key to the reader and then delivers
+// it again: the Return that chose an item would reach the closed popup a
+// second time and choose the item again, running the list's procedure twice.
+class ClosedPopupTakesNoKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* view, QEvent* event) override {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    return key && !static_cast<QWidget*>(view)->isVisible();
+  }
+};
+
 QComboBox* MakeList(QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(true);
@@ -194,6 +209,7 @@ QComboBox* MakeList(QWidget* parent) {
   // A typed text that matches an item must not count as choosing it: the
   // list's click procedure runs only when the user picks from the list.
   QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+  combo->view()->installEventFilter(new ClosedPopupTakesNoKeys(combo));
   return combo;
 }
 
