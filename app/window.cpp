@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -18,16 +19,17 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSpacerItem>
 #include <QValidator>
+#include <limits>
 #include <string_view>
 
 #include "app/icons/kasnak_32.h"
+#include "app/text.h"
 
 namespace kasnak {
 
 namespace {
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QRect Place(const ControlDef& def, int dpiX, int dpiY) {
   return QRect(TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY), TwipsToPixels(def.width, dpiX),
@@ -123,11 +125,41 @@ class ListFace : public QAccessibleWidget {
   QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
-QAccessibleInterface* NamedListFace(const QString& className, QObject* object) {
+// The accessible face of the window: a window named by its title.  Qt takes
+// a plain top-level widget for a client area, which reads as a "filler".
+class WindowFace : public QAccessibleWidget {
+ public:
+  explicit WindowFace(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return widget()->windowTitle().trimmed();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* Face(const QString& className, QObject* object) {
+  if (className == QLatin1String(Window::staticMetaObject.className()))
+    return new WindowFace(static_cast<Window*>(object));
   auto* combo = qobject_cast<QComboBox*>(object);
   if (className != QLatin1String("QComboBox") || !combo || combo->accessibleName().isEmpty()) return nullptr;
   return new ListFace(combo);
 }
+
+// A check box or profile button that a press anywhere in its box toggles or
+// selects, not only a press on its mark or caption.
+template <typename Button>
+class WholeBox : public Button {
+ public:
+  using Button::Button;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
+// A text field holds as many characters as the model: QLineEdit would keep
+// 32767 and cut a longer paste.  The control table's limits are the
+// validator's.
+void HoldAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
 
 QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
   auto* label = new QLabel(ToQString(def.caption), parent);
@@ -152,27 +184,44 @@ QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
   return label;
 }
 
+// A list's popup takes no key once it has closed.  With a screen reader on,
+// Qt's accessibility bridge hands each key to the reader and then delivers
+// it again: the Return that chose an item would reach the closed popup a
+// second time and choose the item again, running the list's procedure twice.
+class ClosedPopupTakesNoKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* view, QEvent* event) override {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    return key && !static_cast<QWidget*>(view)->isVisible();
+  }
+};
+
 QComboBox* MakeList(QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
+  HoldAnyLength(combo->lineEdit());
   // Inline completion would change the text behind the user's back.
   combo->setCompleter(nullptr);
   // A typed text that matches an item must not count as choosing it: the
   // list's click procedure runs only when the user picks from the list.
   QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+  combo->view()->installEventFilter(new ClosedPopupTakesNoKeys(combo));
   return combo;
 }
 
-// Makes an output label's whole caption readable when its box cuts it.
-void ShowInFull(QLabel* label) {
-  // A screen reader reads the result with the label's name; a result too
-  // long for its box shows in full in the tool tip.
-  const QString caption = label->text();
-  label->setAccessibleDescription(caption);
+// Shows a result label's result, read in full by a screen reader with the
+// label's name (the change of name is announced), and in the tool tip when
+// the box cuts it.
+void ShowResult(Ctl id, QLabel* label, const QString& result) {
+  label->setText(result);
+  label->setAccessibleName(AccessibleName(id, result));
   const int room = label->contentsRect().width() - 2 * label->margin();
-  const bool fits = label->fontMetrics().horizontalAdvance(caption) <= room;
-  label->setToolTip(fits ? QString() : caption);
+  const bool fits = label->fontMetrics().horizontalAdvance(result) <= room;
+  label->setToolTip(fits ? QString() : result);
 }
 
 void SyncList(QComboBox* combo, const std::vector<std::string>& items, const std::string& text) {
@@ -191,6 +240,21 @@ void SyncList(QComboBox* combo, const std::vector<std::string>& items, const std
   combo->setEditText(wanted);
 }
 
+// A fault's warning, with its one button.  Qt sizes a message box to its
+// message and its own guess at the title; a window manager's title bar, with
+// an icon and buttons beside the title, then cuts the short title to "…" or
+// to nothing.  A spacer across the box's grid keeps it at least
+// kFaultBoxLines lines of its font wide, at any dpi.
+void ShowFault(FaultKind fault, QWidget* parent) {
+  constexpr int kFaultBoxLines = 15;
+  QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramName), QString::fromUtf8(FaultMessage(fault)),
+                  QMessageBox::Ok, parent);
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(kFaultBoxLines * box.fontMetrics().height(), 0, QSizePolicy::Fixed), grid->rowCount(),
+                  0, 1, grid->columnCount());
+  box.exec();
+}
+
 }  // namespace
 
 QFont WindowFont() {
@@ -204,7 +268,7 @@ QFont WindowFont() {
 
 int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
 
-QString AccessibleName(Ctl id) {
+QString AccessibleName(Ctl id, const QString& result) {
   const ControlDef& def = Def(id);
   if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox && !IsOutput(def)) return {};
   // The nearest captions on the same row: the prompt to the left, the unit
@@ -221,8 +285,11 @@ QString AccessibleName(Ctl id) {
   name.chop(1);
   name = name.trimmed();
   // A prompt to the right belongs to the next control: this one has no unit.
-  if (unit && !unit->caption.ends_with('=')) name += QStringLiteral(", ") + ToQString(unit->caption);
-  return name;
+  const QString unitName = unit && !unit->caption.ends_with('=') ? ToQString(unit->caption) : QString();
+  if (!IsOutput(def)) return unitName.isEmpty() ? name : name + QStringLiteral(", ") + unitName;
+  if (result.isEmpty()) return name;
+  name += QStringLiteral(": ") + result;
+  return unitName.isEmpty() ? name : name + QLatin1Char(' ') + unitName;
 }
 
 QString WidgetName(Ctl id) {
@@ -249,7 +316,7 @@ Window::Window(std::unique_ptr<Form1> form, QWidget* parent)
     setGeometry(client);
   }
 
-  [[maybe_unused]] static const bool listFacesInstalled = (QAccessible::installFactory(NamedListFace), true);
+  [[maybe_unused]] static const bool facesInstalled = (QAccessible::installFactory(Face), true);
   Build();
   Sync();
 
@@ -274,6 +341,7 @@ void Window::Build() {
         break;
       case Kind::TextBox: {
         auto* edit = new QLineEdit(this);
+        HoldAnyLength(edit);
         if (def.maxLength > 0) edit->setValidator(new CharacterLimit(*form_, def.id, edit));
         w = edit;
         break;
@@ -282,10 +350,10 @@ void Window::Build() {
         w = MakeList(this);
         break;
       case Kind::CheckBox:
-        w = new QCheckBox(ToQString(def.caption), this);
+        w = new WholeBox<QCheckBox>(ToQString(def.caption), this);
         break;
       case Kind::OptionButton: {
-        auto* button = new QRadioButton(ToQString(def.caption), this);
+        auto* button = new WholeBox<QRadioButton>(ToQString(def.caption), this);
         profiles_->addButton(button, def.index);
         w = button;
         break;
@@ -350,11 +418,7 @@ void Window::Act(Action action) {
     QCoreApplication::quit();
     return;
   }
-  if (fault) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramName), QString::fromUtf8(FaultMessage(*fault)),
-                    QMessageBox::Ok, this);
-    box.exec();
-  }
+  if (fault) ShowFault(*fault, this);
 }
 
 void Window::Sync() {
@@ -366,8 +430,10 @@ void Window::Sync() {
         auto* label = static_cast<QLabel*>(w);
         const QString caption = ToQString(form_->Caption(def.id));
         if (label->text() == caption) break;
-        label->setText(caption);
-        if (IsOutput(def)) ShowInFull(label);
+        if (IsOutput(def))
+          ShowResult(def.id, label, caption);
+        else
+          label->setText(caption);
         break;
       }
       case Kind::TextBox: {

@@ -9,10 +9,13 @@
 // quits.
 //
 // Widgets are named after their controls ("Text2", "Combo1", "Label36"); the
-// four profile buttons are "Option1_0" to "Option1_3".  Text boxes, lists and
-// output labels carry an accessible name made of their prompt and unit; an
-// output label's accessible description is its caption, and its tool tip too
-// when the caption is wider than the box.
+// four profile buttons are "Option1_0" to "Option1_3".  Text boxes and lists
+// carry an accessible name made of their prompt and unit; a result label's
+// accessible name reads its result with them and changes with it, and its
+// tool tip shows the result when the result is wider than the box.  The
+// window reads to a screen reader as a window named by its title.  A check
+// box or profile button answers a press anywhere in its box.  Text boxes and
+// lists hold texts of any length but the table's limits.
 #pragma once
 
 #include <QFont>
@@ -38,11 +41,13 @@ QFont WindowFont();
 // to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);
 
-// The accessible name of a text box, a list or an output label: its prompt
-// on the same row without the "=", and its unit when it has one ("Vida
-// Deviri, d/dk", "Devir Oranı (i)").  Other controls get none: their own
-// captions name them.
-QString AccessibleName(Ctl id);
+// The accessible name of a text box or a list: its prompt on the same row
+// without the "=", and its unit when it has one ("Vida Deviri, d/dk").  A
+// result label reads as its prompt, the result it shows and its unit
+// ("Açı: 163.44 derece", "Devir Oranı (i): 1.36"), and as its prompt alone
+// while it shows none ("Açı").  Other controls get none: their own captions
+// name them.
+QString AccessibleName(Ctl id, const QString& result = {});
 
 // The object name of a control's widget.
 QString WidgetName(Ctl id);

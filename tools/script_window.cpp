@@ -1,11 +1,8 @@
 #include "tools/script_window.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,14 +15,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/text.h"
 #include "app/window.h"
 #include "catalogue/startup.h"
 #include "tools/script.h"
+#include "tools/window_input.h"
 
 namespace kasnak {
 namespace {
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool IsUtf8(const std::string& text) { return ToQString(text).toStdString() == text; }
 
@@ -34,30 +31,6 @@ std::optional<FaultKind> FaultShown(const QString& message) {
   for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
     if (message == QString::fromUtf8(FaultMessage(kind))) return kind;
   return std::nullopt;
-}
-
-// One key press and release carrying `character` (one code point, one or
-// two UTF-16 units).
-void PressKey(QWidget* target, const QString& character) {
-  const char32_t code = character.toUcs4().value(0);
-  if (code < 0x80) {
-    QTest::keyClick(target, static_cast<char>(code));
-    return;
-  }
-  // Beyond ASCII the key is the upper case letter, as a keyboard layout with
-  // that letter sends it; a character outside the first plane has no key.
-  const QString upper = character.toUpper();
-  Qt::Key key = Qt::Key_unknown;
-  if (upper.size() == 1)
-    key = static_cast<Qt::Key>(upper.at(0).unicode());
-  else if (character.size() == 1)
-    key = static_cast<Qt::Key>(character.at(0).unicode());
-  QTest::sendKeyEvent(QTest::Click, target, key, character, Qt::NoModifier);
-}
-
-bool NoKeyTypes(const QString& character) {
-  const char32_t code = character.toUcs4().value(0);
-  return code < 0x20 || (code >= 0x7F && code < 0xA0);
 }
 
 class WindowPlayer : public ScriptPlayer {
@@ -118,23 +91,9 @@ class WindowPlayer : public ScriptPlayer {
 
   void Type(Ctl id, std::string_view text, std::ostream& out) override {
     out_ = &out;
-    const QString chars = ToQString(text);
     QWidget* target = widget(id);
-    QLineEdit* edit = LineEdit(id);
     target->setFocus(Qt::MouseFocusReason);
-    Simulate([&] { QTest::keyClick(target, Qt::Key_End); });
-    for (qsizetype i = 0; i < chars.size() && !Ended();) {
-      const qsizetype length = chars.at(i).isHighSurrogate() && i + 1 < chars.size() ? 2 : 1;
-      const QString character = chars.mid(i, length);
-      i += length;
-      if (NoKeyTypes(character))
-        Simulate([&] {
-          edit->end(false);
-          edit->insert(character);
-        });
-      else
-        Simulate([&] { PressKey(target, character); });
-    }
+    Simulate([&] { TypeAtEnd(target, ToQString(text), [this] { return trouble_.empty() && !Ended(); }); });
   }
 
   void Edit(Ctl id, std::string_view text, std::ostream& out) override {
@@ -163,14 +122,11 @@ class WindowPlayer : public ScriptPlayer {
     const int row = combo->findText(ToQString(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (row < 0) return NotAnItem(item, id);
     combo->setFocus(Qt::MouseFocusReason);
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTest::keyClick(view, Qt::Key_Home);
-    for (int k = 0; k < row; ++k) QTest::keyClick(view, Qt::Key_Down);
-    if (view->currentIndex().row() != row)
+    bool reached = false;
+    Simulate([&] { reached = PickFromPopup(combo, row); });
+    if (!reached)
       throw std::runtime_error("the popup of " + WidgetName(id).toStdString() + " did not reach item " +
                                std::string(item));
-    Simulate([&] { QTest::keyClick(view, Qt::Key_Return); });
     return std::nullopt;
   }
 
@@ -180,26 +136,12 @@ class WindowPlayer : public ScriptPlayer {
     Simulate([&] { QTest::mouseClick(button, Qt::LeftButton); });
   }
 
-  // What the window shows for a dumped control.
+  // What the window shows for a dumped control; the profile group shows the
+  // index of its selected button.
   std::string Shown(Ctl id) const override {
-    QWidget* w = widget(id);
-    switch (Def(id).kind) {
-      case Kind::Label:
-        return static_cast<QLabel*>(w)->text().toStdString();
-      case Kind::TextBox:
-        return static_cast<QLineEdit*>(w)->text().toStdString();
-      case Kind::ComboBox:
-        return static_cast<QComboBox*>(w)->currentText().toStdString();
-      case Kind::CheckBox:
-        return static_cast<QCheckBox*>(w)->isChecked() ? "1" : "0";
-      case Kind::OptionButton: {
-        const int checked = window_.profileGroup()->checkedId();
-        return checked < 0 ? "none" : std::to_string(checked);
-      }
-      case Kind::CommandButton:
-        break;
-    }
-    return static_cast<QAbstractButton*>(w)->text().toStdString();
+    if (Def(id).kind != Kind::OptionButton) return kasnak::Shown(widget(id)).toStdString();
+    const int checked = window_.profileGroup()->checkedId();
+    return checked < 0 ? "none" : std::to_string(checked);
   }
 
   Window& window_;

@@ -6,8 +6,8 @@
 //              character) is pasted on its own
 //   edit       select all, then the text pasted as one change
 //   backspace  End, then Backspace
-//   pick       the list's popup opened, the item reached with Home and Down,
-//              and chosen with Return
+//   pick       Alt+Down opens the list's popup, Home and Down reach the
+//              item, Return chooses it
 //   click      a mouse click on the button, check box or profile button
 //   dump       the widgets' own texts, captions and states
 //

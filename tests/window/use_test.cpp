@@ -20,14 +20,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/text.h"
 #include "app/window.h"
 #include "catalogue/startup.h"
 #include "tests/window/support.h"
+#include "tools/window_input.h"
 
 namespace kasnak {
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 class UseTest : public testing::Test {
  protected:
@@ -42,6 +42,12 @@ class UseTest : public testing::Test {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       messages.push_back(box->text());
+      // A warning with one button, wide enough for a title bar to show its
+      // title beside its icon and buttons: two and a half inches at least.
+      EXPECT_EQ(box->windowTitle(), "kasnak");
+      EXPECT_EQ(box->icon(), QMessageBox::Warning);
+      EXPECT_EQ(box->buttons().size(), 1);
+      EXPECT_GE(2 * box->width(), 5 * box->logicalDpiX());
       QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     closer.start();
@@ -50,30 +56,16 @@ class UseTest : public testing::Test {
   // ---- the user's input
   void Pick(Ctl id, const QString& item) {
     auto* combo = qobject_cast<QComboBox*>(window.widget(id));
-    const int row = combo->findText(item);
-    ASSERT_GE(row, 0) << item.toStdString();
-    combo->showPopup();
-    QTest::keyClick(combo->view(), Qt::Key_Home);
-    for (int k = 0; k < row; ++k) QTest::keyClick(combo->view(), Qt::Key_Down);
-    QTest::keyClick(combo->view(), Qt::Key_Return);
+    ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
     EXPECT_FALSE(combo->view()->isVisible());
   }
   void Type(Ctl id, const char* keys) {
-    QWidget* w = window.widget(id);
-    w->setFocus();
-    QTest::keyClick(w, Qt::Key_End);
-    QTest::keyClicks(w, keys);
+    window.widget(id)->setFocus();
+    TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
   }
   void Click(Ctl id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.widget(id)), Qt::LeftButton); }
+  QString Shown(Ctl id) { return kasnak::Shown(window.widget(id)); }
 
-  // ---- what the window shows
-  QString Shown(Ctl id) {
-    QWidget* w = window.widget(id);
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-    return qobject_cast<QAbstractButton*>(w)->isChecked() ? "on" : "off";
-  }
   // The controls whose widget differs from the model, with both values.
   std::vector<std::string> Differences() {
     std::vector<std::string> out;
@@ -83,15 +75,15 @@ class UseTest : public testing::Test {
       switch (def.kind) {
         case Kind::Label:
         case Kind::CommandButton:
-          model = def.kind == Kind::Label ? Q(form.Caption(def.id)) : Shown(def.id);
+          model = def.kind == Kind::Label ? ToQString(form.Caption(def.id)) : Shown(def.id);
           break;
         case Kind::TextBox:
         case Kind::ComboBox:
-          model = Q(form.Text(def.id));
+          model = ToQString(form.Text(def.id));
           break;
         case Kind::CheckBox:
         case Kind::OptionButton:
-          model = form.Value(def.id) ? "on" : "off";
+          model = form.Value(def.id) ? "1" : "0";
           break;
       }
       if (Shown(def.id) != model)
@@ -122,8 +114,8 @@ TEST_F(UseTest, TypicalUse) {
         {Ctl::Label36, ""},
         {Ctl::Text2, ""},
         {Ctl::Combo1, ""},
-        {Ctl::Option1_0, "on"},
-        {Ctl::chkC2, "on"}}},
+        {Ctl::Option1_0, "1"},
+        {Ctl::chkC2, "1"}}},
       {"22 kW", [&] { Pick(Ctl::Combo1, "22"); }, {{Ctl::Label31, "2940"}, {Ctl::Label36, ".00"}, {Ctl::Combo2, "0"}}},
       {"4000 rpm",
        [&] { Type(Ctl::Text2, "4000"); },
@@ -133,8 +125,8 @@ TEST_F(UseTest, TypicalUse) {
        {{Ctl::Combo3, "200"}, {Ctl::Combo2, "272"}, {Ctl::Label40, "41.89"}}},
       {"PK",
        [&] { Click(Ctl::Option1_1); },
-       {{Ctl::Option1_0, "off"},
-        {Ctl::Option1_1, "on"},
+       {{Ctl::Option1_0, "0"},
+        {Ctl::Option1_1, "1"},
         {Ctl::Label38, "1.44"},
         {Ctl::Text10, "250"},
         {Ctl::Label35, "163.44"},
@@ -203,6 +195,20 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
     EXPECT_EQ(Differences(), std::vector<std::string>{});
     for (const auto& [id, text] : c.then) EXPECT_EQ(Shown(id), text) << WidgetName(id).toStdString();
     EXPECT_TRUE(window.isVisible());
+  }
+}
+
+// A press anywhere in a check box's or profile button's box counts as a
+// press on its caption: here near the right edge, beyond the caption, where
+// Qt's own check box and option button would ignore it.
+TEST_F(UseTest, WholeBoxAnswersAPress) {
+  for (Ctl id :
+       {Ctl::chkKompakt, Ctl::chk4kutup, Ctl::chkC2, Ctl::Option1_3, Ctl::Option1_2, Ctl::Option1_1, Ctl::Option1_0}) {
+    QWidget* w = window.widget(id);
+    const QString before = Shown(id);
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() - 2, w->height() / 2));
+    EXPECT_NE(Shown(id), before) << WidgetName(id).toStdString();
+    EXPECT_EQ(Differences(), std::vector<std::string>{});
   }
 }
 

@@ -1,0 +1,271 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Reads the kasnak window as a screen reader does, and uses it as a person
+without a mouse, or with an unsteady one, would.
+
+    tools/read-window.py [PROGRAM] [--dpi N]
+
+Starts PROGRAM (default build/kasnak) on a private Xvfb display with the
+accessibility bus (AT-SPI) inside its own D-Bus session, at N logical dpi
+(default 96), then with X11 input through xdotool:
+  - finds the window by its role (frame) and title;
+  - does the typical use with the keyboard alone: 4000 in the screw speed,
+    Tab round to the motor power, Alt+Down and 22, Tab to the screw pulley,
+    Alt+Down and 200, Tab to the profiles and Right to PK, Tab to the rib
+    count and 6, Tab to "Hesapla" and Space;
+  - prints every input and result as read, and the results whose change was
+    announced (accessible-name change events);
+  - makes a fault (6E308 ribs), reads its box in full, and takes it back;
+  - clicks every check box and profile button two pixels inside the right
+    edge of its box, and reads its state before and after.
+Exits 1 when something is not as expected (each such line starts "FAULT").
+Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
+"""
+import os
+import subprocess
+import sys
+import time
+
+TITLE = "Vidalı Kompresör Poly-V Kayış ve Kasnak Hesabı"
+faults = []
+
+
+def fault(text):
+    faults.append(text)
+    print("FAULT " + text)
+
+
+def start_session(argv):
+    """Re-runs this script inside a D-Bus session on a private X display."""
+    display = next(f":{n}" for n in range(90, 200) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        for _ in range(50):
+            if os.path.exists("/tmp/.X11-unix/X" + display[1:]):
+                break
+            time.sleep(0.1)
+        env = dict(os.environ, DISPLAY=display, KASNAK_READ_WINDOW_SESSION="1")
+        return subprocess.call(["dbus-run-session", "--", sys.executable] + argv, env=env)
+    finally:
+        xvfb.terminate()
+
+
+def pump(seconds=0.3):
+    """Lets events and the program catch up."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def xdo(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+    pump()
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def main():
+    args = sys.argv[1:]
+    dpi = 96
+    if "--dpi" in args:
+        i = args.index("--dpi")
+        dpi = int(args[i + 1])
+        del args[i:i + 2]
+    program = args[0] if args else "build/kasnak"
+    if not os.environ.get("KASNAK_READ_WINDOW_SESSION"):
+        return start_session(sys.argv)
+
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_FONT_DPI=str(dpi),
+               QT_ENABLE_HIGHDPI_SCALING="0")
+    app = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        return read(dpi)
+    finally:
+        app.terminate()
+        app.wait()
+        launcher.terminate()
+
+
+def read(dpi):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    frame = None
+    for _ in range(100):
+        pump(0.1)
+        for application in desktop:
+            for window in application or []:
+                if window is not None and window.getRoleName() == "frame" and window.name == TITLE:
+                    frame = window
+        if frame:
+            break
+    if not frame:
+        fault(f'no frame named "{TITLE}"')
+        return 1
+    application = frame.getApplication()
+    # No window manager: give the window the input focus as one would.
+    window_id = subprocess.run(["xdotool", "search", "--name", TITLE], capture_output=True, text=True).stdout.split()[0]
+    xdo("windowfocus", "--sync", window_id)
+    extents = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(f'{dpi} dpi: window found by role and title: {frame.getRoleName()} "{frame.name}" '
+          f"{extents.width}x{extents.height}")
+
+    announced = []
+
+    def on_name(event):
+        if event.source.getRoleName() == "label":
+            announced.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+
+    # What has the focus, as a screen reader learns it: from focus events,
+    # which also come from a list's popup; at first, from the states.
+    focus = []
+
+    def on_focus(event):
+        if event.detail1:
+            focus.append(event.source)
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+
+    def focused():
+        pump(0.1)
+        if focus:
+            return focus[-1]
+        for node in walk(application):
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                return node
+        return None
+
+    def expect_focus(name):
+        node = focused()
+        heard = node.name if node else "(nothing)"
+        if heard != name:
+            fault(f'focus on "{heard}", expected "{name}"')
+
+    def press(*keys):
+        """Presses keys and waits until a focus change is heard, for a second
+        at most: a Down that reached a list before its popup opened would
+        choose the next item."""
+        heard = len(focus)
+        xdo("key", *keys)
+        for _ in range(20):
+            if len(focus) > heard:
+                break
+            pump(0.05)
+        return focused()
+
+    def pick(item):
+        """Alt+Down, then Down until the popup's current item reads `item`."""
+        if press("alt+Down").getRoleName() not in ("list", "list item"):
+            fault("Alt+Down opened no popup")
+            return
+        node = press("Home")
+        for _ in range(40):
+            if node.getRoleName() == "list item" and node.name == item:
+                press("Return")
+                return
+            node = press("Down")
+        fault(f"the popup never reached {item}")
+        press("Escape")
+
+    # The typical use, with the keyboard alone.
+    expect_focus("Vida Deviri, d/dk")
+    xdo("type", "4000")
+    xdo("key", *["Tab"] * 11)
+    expect_focus("Motor Gücü, kW")
+    pick("22")
+    xdo("key", "Tab", "Tab")
+    expect_focus("Vida Kasnağı Çapı, mm")
+    pick("200")
+    xdo("key", "Tab", "Tab", "Tab")
+    expect_focus("PJ")
+    xdo("key", "Right")
+    expect_focus("PK")
+    xdo("key", "Tab", "Tab")
+    expect_focus("Kanal Sayısı")
+    xdo("type", "6")
+    xdo("key", *["Tab"] * 5)
+    expect_focus("Hesapla")
+    xdo("key", "space")
+    pump(0.5)
+
+    print("heard after the typical use:")
+    results = 0
+    for node in walk(frame):
+        role = node.getRoleName()
+        if role == "combo box" or (role == "text" and node.parent.getRoleName() != "combo box"):
+            # A list's text is its text field's.
+            field = node[0] if role == "combo box" else node
+            print(f"  {node.name} = {field.queryText().getText(0, -1)}")
+        elif role == "label" and ": " in node.name:
+            results += 1
+            print(f"  {node.name}")
+    if results != 5:
+        fault(f"{results} results heard, expected 5")
+    print("announced as they changed: " + "; ".join(dict.fromkeys(announced)))
+
+    # A fault: six ribs to the power 308.
+    xdo("key", *["Tab"] * 10)
+    expect_focus("Kanal Sayısı")
+    xdo("key", "End")
+    xdo("type", "E308")
+    pump(0.5)
+    box = None
+    for window in application:
+        if window is not None and window.getRoleName() in ("alert", "dialog"):
+            box = window
+    if box is None:
+        fault("no fault box")
+    else:
+        size = box.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        texts = [n.name for n in walk(box) if n.getRoleName() == "label" and n.name]
+        buttons = [n.name for n in walk(box) if n.getRoleName() == "push button"]
+        print(f'fault box: {box.getRoleName()} "{box.name}" {size.width}x{size.height}, '
+              f"says {texts}, buttons {buttons}")
+        xdo("key", "Return")
+        xdo("key", *["BackSpace"] * 4)  # six ribs again
+
+    # Every check box and profile button, clicked two pixels inside the right
+    # edge of its box (the control table's, in twips); Qt tells a screen
+    # reader only the part that its own check box would answer.
+    print("clicked near the right edge of the box:")
+    boxes = {"Kompakt Motor": (5280, 240, 1455, 255), "4 Kutuplu": (5280, 600, 1455, 255),
+             "PJ": (1800, 1800, 615, 375), "PK": (2520, 1800, 615, 375), "PL": (3240, 1800, 615, 375),
+             "PM": (3960, 1800, 615, 375), "Ağır Hizmet": (4920, 1845, 1215, 255)}
+    for node in list(walk(frame)):
+        if node.getRoleName() not in ("check box", "radio button"):
+            continue
+        left, top, width, height = ((t * dpi + 720) // 1440 for t in boxes[node.name])
+        heard = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        before = node.getState().contains(pyatspi.STATE_CHECKED)
+        xdo("mousemove", extents.x + left + width - 2, extents.y + top + height // 2, "click", "1")
+        for box in [w for w in application if w is not None and w.getRoleName() in ("alert", "dialog")]:
+            print(f'  (a box "{box.name}" opened: {[n.name for n in walk(box) if n.getRoleName() == "label"]})')
+            xdo("key", "Return")
+        after = node.getState().contains(pyatspi.STATE_CHECKED)
+        print(f'  {node.getRoleName()} "{node.name}" box {width}x{height} (extents heard {heard.width}x'
+              f"{heard.height}), click at x={width - 2}: {'on' if before else 'off'} -> {'on' if after else 'off'}")
+        if node.getRoleName() == "check box" and after == before:
+            fault(f'"{node.name}" did not toggle')
+        if node.getRoleName() == "radio button" and not after:
+            fault(f'"{node.name}" was not selected')
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

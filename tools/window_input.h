@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The user's input on the window's widgets, simulated, and what a widget
+// shows: shared by the scenario runner's window mode and the window tests.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QComboBox;
+class QWidget;
+
+namespace kasnak {
+
+// Types `text` at the end of a text box or a list's text field as the user
+// does: End, then one key press per character (beyond ASCII the key of the
+// upper case letter, as a keyboard layout with that letter sends it); a
+// character that no key types (a control character) is pasted on its own.
+// Stops when `goOn`, asked after each character, says no.
+void TypeAtEnd(QWidget* box, const QString& text, const std::function<bool()>& goOn = {});
+
+// Chooses row `row` of a list with the keyboard: Alt+Down opens its popup,
+// Home and Down reach the row, Return chooses it.  False, with the popup
+// closed and nothing chosen, when the popup does not reach the row.
+bool PickFromPopup(QComboBox* list, int row);
+
+// What a widget shows: a label's caption, the text of a text box or a list,
+// a command button's caption; "1" or "0" for a check box or option button.
+QString Shown(const QWidget* widget);
+
+}  // namespace kasnak
