@@ -457,10 +457,10 @@ void Window::Sync() {
   // with no profile selected.
   const QSignalBlocker blockGroup(profiles_);
   profiles_->setExclusive(false);
-  for (int index = 0; index < 4; ++index) {
-    QAbstractButton* button = profiles_->button(index);
+  for (const Profile& profile : kProfiles) {
+    QAbstractButton* button = profiles_->button(static_cast<int>(profile.id));
     const QSignalBlocker block(button);
-    button->setChecked(form_->Option1(index));
+    button->setChecked(form_->Option1(profile.id));
   }
   profiles_->setExclusive(true);
 }
