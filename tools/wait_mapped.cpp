@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// wait-mapped PROGRAM [ARGUMENT...]: starts PROGRAM on the X display named by
+// DISPLAY and waits for the map event of its first top-level window, lets it
+// paint for a moment, ends it, and prints the milliseconds from the start to
+// the map and the program's peak resident memory in KiB ("41.7 30512").  The
+// start-up measurement (tools/measure-startup) runs it: the wait costs no
+// process of its own, so it adds nothing to the time it measures.
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// How long a program may take to show its window.
+constexpr auto kTimeout = std::chrono::seconds(20);
+// How long the shown window may paint before it is ended, so that the peak
+// memory includes the first paint.
+constexpr auto kSettle = std::chrono::milliseconds(300);
+
+// Ends `child`; returns its peak resident memory in KiB.
+long EndAndReap(pid_t child) {
+  kill(child, SIGTERM);
+  rusage usage{};
+  int status = 0;
+  while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
+  }
+  return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs("usage: wait-mapped PROGRAM [ARGUMENT...]\n", stderr);
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::fputs("wait-mapped: cannot open the display (set DISPLAY)\n", stderr);
+    return 2;
+  }
+  const int connection = ConnectionNumber(display);
+  fcntl(connection, F_SETFD, FD_CLOEXEC);  // not the program's
+  // A top-level window is a child of the root: its map is a substructure
+  // event of the root.
+  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  XSync(display, False);
+
+  const Clock::time_point start = Clock::now();
+  const pid_t child = fork();
+  if (child < 0) {
+    std::perror("wait-mapped: fork");
+    return 2;
+  }
+  if (child == 0) {
+    execvp(argv[1], argv + 1);
+    std::perror("wait-mapped: exec");
+    _exit(127);
+  }
+
+  Clock::time_point mapped{};
+  while (mapped == Clock::time_point{}) {
+    while (XPending(display)) {
+      XEvent event;
+      XNextEvent(display, &event);
+      // Tool tips and pop-up lists are override-redirect: not the window.
+      if (event.type == MapNotify && !event.xmap.override_redirect) {
+        mapped = Clock::now();
+        break;
+      }
+    }
+    if (mapped != Clock::time_point{}) break;
+    if (waitpid(child, nullptr, WNOHANG) == child) {
+      std::fprintf(stderr, "wait-mapped: %s ended without showing a window\n", argv[1]);
+      return 1;
+    }
+    if (Clock::now() - start > kTimeout) {
+      std::fprintf(stderr, "wait-mapped: %s showed no window in time\n", argv[1]);
+      EndAndReap(child);
+      return 1;
+    }
+    pollfd wait{connection, POLLIN, 0};
+    poll(&wait, 1, 50);
+  }
+  usleep(std::chrono::microseconds(kSettle).count());
+  const long peakKib = EndAndReap(child);
+  const double ms = std::chrono::duration<double, std::milli>(mapped - start).count();
+  std::printf("%.1f %ld\n", ms, peakKib);
+  XCloseDisplay(display);
+  return 0;
+}
