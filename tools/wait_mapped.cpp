@@ -43,7 +43,12 @@ int main(int argc, char** argv) {
     std::fputs("usage: wait-mapped PROGRAM [ARGUMENT...]\n", stderr);
     return 2;
   }
-  Display* display = XOpenDisplay(nullptr);
+  // A busy server may refuse a connection for a moment: retry.
+  Display* display = nullptr;
+  for (int tries = 0; !display && tries < 50; ++tries) {
+    display = XOpenDisplay(nullptr);
+    if (!display) usleep(100000);
+  }
   if (!display) {
     std::fputs("wait-mapped: cannot open the display (set DISPLAY)\n", stderr);
     return 2;
