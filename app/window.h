@@ -34,7 +34,7 @@ namespace kasnak {
 inline constexpr const char* kProgramName = "kasnak";
 
 // The one font of the program, chosen so that every caption fits its box at
-// 96 dpi.
+// 96 and 144 dpi; the first call registers it with Qt's font database.
 QFont WindowFont();
 
 // Twips to pixels at a logical dpi (1440 twips to the logical inch), rounded

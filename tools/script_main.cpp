@@ -10,7 +10,7 @@
 #ifdef KASNAK_SCRIPT_WINDOW
 #include <QApplication>
 
-#include "app/window.h"
+#include "app/application.h"
 #include "tools/script_window.h"
 #endif
 
@@ -25,8 +25,7 @@ int PlayInWindow([[maybe_unused]] char* program, [[maybe_unused]] std::istream& 
   int argc = 1;
   char* argv[] = {program, nullptr};
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(kasnak::kProgramName));
-  QApplication::setFont(kasnak::WindowFont());
+  kasnak::SetUpApplication(app);
   return kasnak::PlayScriptInWindow(in, std::cout, std::cerr);
 #else
   std::cerr << "kasnak-script: --window: the window is not built (configure with -DKASNAK_WINDOW=ON)\n";

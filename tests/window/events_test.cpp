@@ -8,8 +8,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +21,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,6 +79,20 @@ std::unique_ptr<Form1> RecordingForm() {
   for (const char* power : {"7.5", "11", "15", "18.5"}) form->AddItem(Ctl::Combo1, power);
   for (const char* diameter : {"160", "170", "180", "190", "200"}) form->AddItem(Ctl::Combo3, diameter);
   return form;
+}
+
+// Answers every message box as soon as it shows: `seen` looks at it, then
+// its OK button closes it.  Polls, so that a box shown late still closes and
+// the test cannot hang.
+void CloseEveryBox(QTimer& poll, std::function<void(QMessageBox&)> seen) {
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [seen = std::move(seen)] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    seen(*box);
+    box->button(QMessageBox::Ok)->click();
+  });
+  poll.start();
 }
 
 class EventsTest : public testing::Test {
@@ -292,17 +310,10 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
     // What each message box showed: its title, its text and the wrap angle
     // in the window behind it.
     std::vector<std::array<QString, 3>> boxes;
-    // Polls for the box, so that one shown late still closes and the test
-    // cannot hang.
     QTimer closer;
-    closer.setInterval(5);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      boxes.push_back({box->windowTitle(), box->text(), get<QLabel>(Ctl::Label35)->text()});
-      box->button(QMessageBox::Ok)->click();
+    CloseEveryBox(closer, [&](QMessageBox& box) {
+      boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Ctl::Label35)->text()});
     });
-    closer.start();
     QTest::mouseClick(get<QCheckBox>(Ctl::chkC2), Qt::LeftButton);
     const std::array<QString, 3> expected{kProgramName, QString::fromUtf8(FaultMessage(kind)), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
@@ -312,6 +323,23 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
   EXPECT_TRUE(window.isVisible());
   QTest::mouseClick(get<QPushButton>(Ctl::Command1), Qt::LeftButton);
   EXPECT_EQ(Calls(), (CallList{"chkC2_Click", "Command1_Click"}));
+}
+
+// Qt's own texts are Turkish: the fault box's button and a text box's
+// context menu.
+TEST_F(EventsTest, QtTextsAreTurkish) {
+  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_tr.qm")))
+    GTEST_SKIP() << "Qt's Turkish translation is not installed (qt6-translations-l10n)";
+  QStringList buttons;
+  QTimer closer;
+  CloseEveryBox(closer, [&](QMessageBox& box) { buttons << box.button(QMessageBox::Ok)->text(); });
+  QTest::mouseClick(get<QCheckBox>(Ctl::chkC2), Qt::LeftButton);
+  EXPECT_EQ(buttons, QStringList{"Tamam"});
+  const std::unique_ptr<QMenu> menu(get<QLineEdit>(Ctl::Text2)->createStandardContextMenu());
+  QStringList entries;  // without their shortcuts
+  for (const QAction* action : menu->actions()) entries << action->text().section(QLatin1Char('\t'), 0, 0);
+  EXPECT_EQ(entries,
+            (QStringList{"&Geri al", "&Yinele", "", "Ke&s", "&Kopyala", "Ya&pıştır", "Sil", "", "Tümünü Seç"}));
 }
 
 TEST_F(EventsTest, ExitClosesTheWindow) {

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "app/window.h"
+#include "app/application.h"
 #include "tests/window/support.h"
 
 namespace kasnak {
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QApplication::setFont(kasnak::WindowFont());
+  kasnak::SetUpApplication(app);
   // A window closed by a test must not end the message boxes of later tests.
   QApplication::setQuitOnLastWindowClosed(false);
   testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The application's set-up, the same for the program, the scenario runner's
+// window mode and the window tests.
+#pragma once
+
+class QApplication;
+
+namespace kasnak {
+
+// Names the application (its name and its desktop entry), gives every
+// widget the window's font (message boxes too), and makes Qt's own texts
+// Turkish ("Tamam", the text boxes' context menus) when Qt's Turkish
+// translation is installed; without it Qt's texts stay English.
+void SetUpApplication(QApplication& app);
+
+}  // namespace kasnak
