@@ -81,6 +81,23 @@ val Window() {
   return w;
 }
 
+// A fault as {name, message}: the name the scenario runner prints, the
+// message the window shows.
+val FaultObject(FaultKind kind) {
+  val f = val::object();
+  f.set("name", Str(FaultName(kind)));
+  f.set("message", Str(FaultMessage(kind)));
+  return f;
+}
+
+// Every fault, for the players that read a fault's name from its message.
+val Faults() {
+  val faults = val::array();
+  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
+    faults.call<void>("push", FaultObject(kind));
+  return faults;
+}
+
 Ctl At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
 
 // The window model of one page: started as the program starts.
@@ -116,13 +133,7 @@ class Model {
   bool Ended() const { return form_->Ended(); }
 
  private:
-  static val Fault(Form1::Outcome outcome) {
-    if (!outcome) return val::null();
-    val f = val::object();
-    f.set("name", Str(FaultName(*outcome)));
-    f.set("message", Str(FaultMessage(*outcome)));
-    return f;
-  }
+  static val Fault(Form1::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
 
   std::unique_ptr<Form1> form_;
 };
@@ -135,6 +146,7 @@ EMSCRIPTEN_BINDINGS(kasnak) {
   emscripten::function("controls", &Controls);
   emscripten::function("tabOrder", &TabOrderPlaces);
   emscripten::function("window", &Window);
+  emscripten::function("faults", &Faults);
   emscripten::class_<Model>("Model")
       .constructor<>()
       .function("edit", &Model::Edit)
