@@ -282,11 +282,24 @@
         this.end();
         return;
       }
-      if (fault) {
-        document.getElementById('fault-message').textContent = fault.message;
-        document.getElementById('fault').showModal();
-        document.getElementById('fault-ok').focus();
-      }
+      if (fault) this.showFault(fault);
+    }
+
+    // The fault's message in a modal dialog.  Closing it gives the focus
+    // back to where it was, with the cursor where it was, as a message box
+    // does on the desktop.
+    showFault(fault) {
+      const dialog = document.getElementById('fault');
+      const back = document.activeElement;
+      const cursor = back && back.matches('input[type=text]') ? [back.selectionStart, back.selectionEnd] : null;
+      dialog.addEventListener('close', () => {
+        if (!back || !back.isConnected) return;
+        back.focus();
+        if (cursor) back.setSelectionRange(...cursor);
+      }, {once: true});
+      document.getElementById('fault-message').textContent = fault.message;
+      dialog.showModal();
+      document.getElementById('fault-ok').focus();
     }
 
     // Brings every element in line with the model; the results that changed
