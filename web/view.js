@@ -339,7 +339,7 @@
       document.body.classList.add('ended');
       for (const el of document.querySelectorAll('#window input, #window button')) el.disabled = true;
       document.getElementById('ended').hidden = false;
-      document.title = document.title + ' (sona erdi)';
+      document.querySelector('title').textContent += ' (sona erdi)';
     }
   }
 
