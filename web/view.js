@@ -148,12 +148,13 @@
         // pasted is cut to what fits and the text around it stays, so a key
         // that would add a character to a full box changes nothing.
         input.addEventListener('beforeinput', (e) => {
-          if (e.data == null) return;
+          const data = e.data ?? (e.dataTransfer && e.dataTransfer.getData('text/plain'));
+          if (!data) return;
           const value = input.value;
           const head = value.slice(0, input.selectionStart);
           const tail = value.slice(input.selectionEnd);
           const room = def.maxLength - characters(head).length - characters(tail).length;
-          const inserted = characters(e.data);
+          const inserted = characters(data);
           if (inserted.length <= room) return;
           e.preventDefault();
           if (room <= 0) return;
@@ -302,8 +303,8 @@
       document.getElementById('fault-ok').focus();
     }
 
-    // Brings every element in line with the model; the results that changed
-    // are announced.
+    // Brings every element in line with the model; the results and the
+    // boxes that the program wrote are announced.
     sync(announce) {
       const states = this.model.states();
       const changed = [];
@@ -322,7 +323,10 @@
             break;
           case 'text':
           case 'list':
-            if (input.value !== state.text) input.value = state.text;
+            if (input.value === state.text) break;
+            // A program write: the user's own change shows already.
+            input.value = state.text;
+            if (state.text !== '') changed.push(`${view.name}: ${state.text}`);
             break;
           case 'check':
           case 'option':
