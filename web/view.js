@@ -85,7 +85,11 @@
         this.views[place] = view;
       });
       this.core.tabOrder().forEach((place, i) => { (this.views[place].input || this.views[place].el).tabIndex = i + 1; });
-      document.getElementById('fault-ok').addEventListener('click', () => document.getElementById('fault').close());
+      document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
+      document.getElementById('fault').addEventListener('cancel', (e) => {
+        e.preventDefault();
+        this.closeFault();
+      });
       document.addEventListener('pointerdown', (e) => {
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
@@ -286,20 +290,20 @@
       if (fault) this.showFault(fault);
     }
 
-    // The fault's message in a modal dialog.  Closing it gives the focus
-    // back to where it was, with the cursor where it was, as a message box
-    // does on the desktop.
+    // The fault's message in a modal dialog.  Closing it (Tamam, or Escape)
+    // gives the focus back to where it was, with the cursor where it was, as
+    // a message box does on the desktop; at once, before any later key.
     showFault(fault) {
-      const dialog = document.getElementById('fault');
       const back = document.activeElement;
       const cursor = back && back.matches('input[type=text]') ? [back.selectionStart, back.selectionEnd] : null;
-      dialog.addEventListener('close', () => {
+      this.closeFault = () => {
+        document.getElementById('fault').close();
         if (!back || !back.isConnected) return;
         back.focus();
         if (cursor) back.setSelectionRange(...cursor);
-      }, {once: true});
+      };
       document.getElementById('fault-message').textContent = fault.message;
-      dialog.showModal();
+      document.getElementById('fault').showModal();
       document.getElementById('fault-ok').focus();
     }
 
