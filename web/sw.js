@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeps every file of the page, so that after the first visit it opens with
+// no network.  tools/build-web writes the list of files and a version made
+// from their contents; a new version replaces the old cache.
+const VERSION = '@VERSION@';
+const FILES = [@FILES@];
+const CACHE = 'kasnak-' + VERSION;
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(
+    caches.keys()
+      .then((names) => Promise.all(names.filter((n) => n.startsWith('kasnak-') && n !== CACHE).map((n) => caches.delete(n))))
+      .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(
+    caches.open(CACHE)
+      .then((cache) => cache.match(event.request, {ignoreSearch: true}))
+      .then((hit) => hit || fetch(event.request)));
+});

@@ -1,0 +1,367 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page: a thin view over the window model compiled to WebAssembly
+// (model.js, from web/binding.cpp).
+//
+// One element per control of the model's control table, placed in twips at
+// 96 dpi as the desktop window places its widgets.  The page never decides
+// when a procedure runs: every user action goes to the model (edit, pick,
+// click), and afterwards every element is brought in line with the model.
+// A fault that stopped the chain opens a modal dialog with its message; when
+// the model has ended the program the page closes its window where the
+// browser allows it and shows that the program has ended.
+'use strict';
+
+(() => {
+  const DPI = 96;
+
+  // Twips to CSS pixels, rounded to the nearest pixel as the desktop window
+  // rounds them.
+  let twipsPerInch = 1440;
+  const px = (twips) => Math.floor((twips * DPI + twipsPerInch / 2) / twipsPerInch);
+
+  // Characters as the model counts them: code points.
+  const characters = (text) => Array.from(text);
+
+  // A caption belongs to a control's row when its middle lies within the
+  // control's height.
+  const onRowOf = (caption, control) => {
+    const middle = caption.top + Math.floor(caption.height / 2);
+    return middle >= control.top && middle < control.top + control.height;
+  };
+  const isOutput = (def) => def.kind === 'label' && def.border;
+
+  // The name a screen reader gives a text box, a list or an output label:
+  // the nearest caption to its left on its row without its "=", and the
+  // caption to its right when that one is a unit ("Vida Deviri, d/dk").
+  function accessibleName(def, table) {
+    let prompt = null;
+    let unit = null;
+    for (const other of table) {
+      if (other.kind !== 'label' || isOutput(other) || !onRowOf(other, def)) continue;
+      if (other.left < def.left && (!prompt || other.left > prompt.left)) prompt = other;
+      if (other.left > def.left && (!unit || other.left < unit.left)) unit = other;
+    }
+    if (!prompt || !prompt.caption.endsWith('=')) return '';
+    let name = prompt.caption.slice(0, -1).trim();
+    if (unit && !unit.caption.endsWith('=')) name += ', ' + unit.caption;
+    return name;
+  }
+
+  const elementId = (def) => (def.index >= 0 ? `${def.name}_${def.index}` : def.name);
+
+  class Page {
+    constructor(core) {
+      this.core = core;
+      this.model = new core.Model();
+      this.table = core.controls();
+      this.views = [];  // by place in the table: {def, el, input, ...}
+      this.openList = null;
+    }
+
+    build() {
+      const win = this.core.window();
+      twipsPerInch = win.twipsPerInch;
+      document.title = win.title;
+      document.getElementById('title').textContent = win.title;
+      const box = document.getElementById('window');
+      box.style.width = px(win.widthTwips) + 'px';
+      box.style.height = px(win.heightTwips) + 'px';
+
+      this.table.forEach((def, place) => {
+        const view = this.make(def, place);
+        const el = view.el;
+        el.classList.add('control', def.kind);
+        el.id = elementId(def);
+        el.style.left = px(def.left) + 'px';
+        el.style.top = px(def.top) + 'px';
+        el.style.width = px(def.width) + 'px';
+        el.style.height = px(def.height) + 'px';
+        if (def.toolTip) el.title = def.toolTip;
+        const name = (def.kind === 'text' || def.kind === 'list' || isOutput(def)) && accessibleName(def, this.table);
+        if (name) (view.input || el).setAttribute('aria-label', name);
+        if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
+        view.name = name;
+        box.appendChild(el);
+        this.views[place] = view;
+      });
+      this.core.tabOrder().forEach((place, i) => { (this.views[place].input || this.views[place].el).tabIndex = i + 1; });
+      document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
+      document.getElementById('fault').addEventListener('cancel', (e) => {
+        e.preventDefault();
+        this.closeFault();
+      });
+      document.addEventListener('pointerdown', (e) => {
+        if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
+      });
+      this.sync(false);
+    }
+
+    make(def, place) {
+      switch (def.kind) {
+        case 'label': {
+          const el = document.createElement('div');
+          if (isOutput(def)) {
+            el.classList.add('output');
+            el.setAttribute('role', 'textbox');
+            el.setAttribute('aria-readonly', 'true');
+          }
+          el.textContent = def.caption;
+          return {def, el};
+        }
+        case 'text': {
+          const el = document.createElement('input');
+          this.textField(el, def, place);
+          return {def, el, input: el};
+        }
+        case 'list':
+          return this.makeList(def, place);
+        case 'check':
+        case 'option': {
+          const el = document.createElement('label');
+          const input = document.createElement('input');
+          input.type = def.kind === 'check' ? 'checkbox' : 'radio';
+          if (def.kind === 'option') input.name = def.name;
+          input.checked = def.startOn;
+          // The model toggles and selects: the view only shows what it holds.
+          input.addEventListener('click', () => this.act(() => this.model.click(place)));
+          const text = document.createElement('span');
+          text.textContent = def.caption;
+          el.append(input, text);
+          return {def, el, input};
+        }
+        case 'button': {
+          const el = document.createElement('button');
+          el.type = 'button';
+          el.textContent = def.caption;
+          el.addEventListener('click', () => this.act(() => this.model.click(place)));
+          return {def, el};
+        }
+      }
+      throw new Error('unknown kind ' + def.kind);
+    }
+
+    // A text box or a list's text field: every change is one edit of the
+    // model with the whole new text.
+    textField(input, def, place) {
+      input.type = 'text';
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      input.setAttribute('autocapitalize', 'off');
+      if (def.maxLength > 0) {
+        // The limit counts characters, as the model does; what is typed or
+        // pasted is cut to what fits and the text around it stays, so a key
+        // that would add a character to a full box changes nothing.
+        input.addEventListener('beforeinput', (e) => {
+          const data = e.data ?? (e.dataTransfer && e.dataTransfer.getData('text/plain'));
+          if (!data) return;
+          const value = input.value;
+          const head = value.slice(0, input.selectionStart);
+          const tail = value.slice(input.selectionEnd);
+          const room = def.maxLength - characters(head).length - characters(tail).length;
+          const inserted = characters(data);
+          if (inserted.length <= room) return;
+          e.preventDefault();
+          if (room <= 0) return;
+          const kept = inserted.slice(0, room).join('');
+          input.value = head + kept + tail;
+          input.setSelectionRange(head.length + kept.length, head.length + kept.length);
+          input.dispatchEvent(new Event('input'));
+        });
+      }
+      input.addEventListener('input', () => this.act(() => this.model.edit(place, input.value)));
+    }
+
+    // An editable list: a text field that only edits its text, a button and
+    // Alt+Down that open the list, Escape that closes it; choosing an item
+    // (Enter, or a click) runs the list's click.
+    makeList(def, place) {
+      const el = document.createElement('div');
+      const input = document.createElement('input');
+      const button = document.createElement('button');
+      const listbox = document.createElement('ul');
+      const id = elementId(def);
+      this.textField(input, def, place);
+      input.setAttribute('role', 'combobox');
+      input.setAttribute('aria-autocomplete', 'none');
+      input.setAttribute('aria-expanded', 'false');
+      input.setAttribute('aria-controls', id + '-list');
+      button.type = 'button';
+      button.tabIndex = -1;
+      button.className = 'open';
+      button.setAttribute('aria-label', 'Listeyi aç');
+      listbox.id = id + '-list';
+      listbox.setAttribute('role', 'listbox');
+      listbox.hidden = true;
+      el.append(input, button, listbox);
+      const view = {def, el, input, button, listbox, place, active: -1};
+
+      button.addEventListener('pointerdown', (e) => {
+        e.preventDefault();
+        input.focus();
+        if (listbox.hidden) this.openListOf(view); else this.closeList(view);
+      });
+      listbox.addEventListener('pointerdown', (e) => e.preventDefault());
+      listbox.addEventListener('click', (e) => {
+        const option = e.target.closest('[role=option]');
+        if (option) this.pickFrom(view, Number(option.dataset.item));
+      });
+      input.addEventListener('keydown', (e) => {
+        const open = !listbox.hidden;
+        if ((e.key === 'ArrowDown' || e.key === 'ArrowUp') && e.altKey) {
+          if (open) this.closeList(view); else this.openListOf(view);
+        } else if (e.key === 'F4' && !e.altKey) {
+          if (open) this.closeList(view); else this.openListOf(view);
+        } else if (!open) {
+          if (e.key !== 'ArrowDown') return;
+          this.openListOf(view);
+        } else if (e.key === 'Escape') {
+          this.closeList(view);
+        } else if (e.key === 'Enter') {
+          if (view.active >= 0) this.pickFrom(view, view.active); else this.closeList(view);
+        } else if (e.key === 'Tab') {
+          this.closeList(view);
+          return;
+        } else {
+          const count = listbox.children.length;
+          const moves = {ArrowDown: view.active + 1, ArrowUp: view.active - 1, Home: 0, End: count - 1,
+                         PageDown: view.active + 10, PageUp: view.active - 10};
+          if (!(e.key in moves)) return;
+          this.activate(view, Math.max(0, Math.min(count - 1, moves[e.key])));
+        }
+        e.preventDefault();
+      });
+      input.addEventListener('blur', () => this.closeList(view));
+      return view;
+    }
+
+    openListOf(view) {
+      if (this.openList && this.openList !== view) this.closeList(this.openList);
+      const items = this.model.items(view.place);
+      view.listbox.replaceChildren(...items.map((item, i) => {
+        const li = document.createElement('li');
+        li.id = `${elementId(view.def)}-item-${i}`;
+        li.setAttribute('role', 'option');
+        li.dataset.item = i;
+        li.textContent = item;
+        return li;
+      }));
+      view.listbox.hidden = false;
+      view.input.setAttribute('aria-expanded', 'true');
+      this.openList = view;
+      // The list opens on the item its text shows, as the desktop list does.
+      this.activate(view, items.indexOf(view.input.value));
+    }
+
+    activate(view, item) {
+      const options = view.listbox.children;
+      if (view.active >= 0 && options[view.active]) options[view.active].removeAttribute('aria-selected');
+      view.active = item;
+      if (item < 0) {
+        view.input.removeAttribute('aria-activedescendant');
+        return;
+      }
+      options[item].setAttribute('aria-selected', 'true');
+      view.input.setAttribute('aria-activedescendant', options[item].id);
+      options[item].scrollIntoView({block: 'nearest'});
+    }
+
+    closeList(view) {
+      if (view.listbox.hidden) return;
+      view.listbox.hidden = true;
+      view.input.setAttribute('aria-expanded', 'false');
+      view.input.removeAttribute('aria-activedescendant');
+      view.active = -1;
+      if (this.openList === view) this.openList = null;
+    }
+
+    pickFrom(view, item) {
+      this.closeList(view);
+      this.act(() => this.model.pick(view.place, item));
+    }
+
+    // Runs one user action on the model, then shows its outcome.
+    act(action) {
+      const fault = action();
+      this.sync(true);
+      if (this.model.ended()) {
+        this.end();
+        return;
+      }
+      if (fault) this.showFault(fault);
+    }
+
+    // The fault's message in a modal dialog.  Closing it (Tamam, or Escape)
+    // gives the focus back to where it was, with the cursor where it was, as
+    // a message box does on the desktop; at once, before any later key.
+    showFault(fault) {
+      const back = document.activeElement;
+      const cursor = back && back.matches('input[type=text]') ? [back.selectionStart, back.selectionEnd] : null;
+      this.closeFault = () => {
+        document.getElementById('fault').close();
+        if (!back || !back.isConnected) return;
+        back.focus();
+        if (cursor) back.setSelectionRange(...cursor);
+      };
+      document.getElementById('fault-message').textContent = fault.message;
+      document.getElementById('fault').showModal();
+      document.getElementById('fault-ok').focus();
+    }
+
+    // Brings every element in line with the model; the results and the
+    // boxes that the program wrote are announced.
+    sync(announce) {
+      const states = this.model.states();
+      const changed = [];
+      this.views.forEach((view, place) => {
+        const {def, el, input} = view;
+        const state = states[place];
+        switch (def.kind) {
+          case 'label':
+            if (el.textContent === state.text) break;
+            el.textContent = state.text;
+            if (isOutput(def)) {
+              // A result too long for its box shows in full in its tool tip.
+              el.title = el.scrollWidth > el.clientWidth ? state.text : '';
+              if (state.text !== '') changed.push(`${view.name}: ${state.text}`);
+            }
+            break;
+          case 'text':
+          case 'list':
+            if (input.value === state.text) break;
+            // A program write: the user's own change shows already.
+            input.value = state.text;
+            if (state.text !== '') changed.push(`${view.name}: ${state.text}`);
+            break;
+          case 'check':
+          case 'option':
+            input.checked = state.on;
+            break;
+        }
+      });
+      if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
+    }
+
+    // "Çıkış": the program has ended.
+    end() {
+      window.close();
+      document.body.classList.add('ended');
+      for (const el of document.querySelectorAll('#window input, #window button')) el.disabled = true;
+      document.getElementById('ended').hidden = false;
+      document.querySelector('title').textContent += ' (sona erdi)';
+    }
+  }
+
+  const fontReady = document.fonts ? document.fonts.load('8pt "Roboto Condensed"').catch(() => null) : Promise.resolve();
+  Promise.all([KasnakModel(), fontReady]).then(([core]) => {
+    const page = new Page(core);
+    page.build();
+    window.kasnakPage = page;
+    page.views.find((v) => v.def.name === 'Text2').el.focus();
+    performance.mark('kasnak-ready');
+    document.documentElement.dataset.ready = 'true';
+  });
+
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => null));
+  }
+})();
