@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the window over the model, started and run until "Çıkış" or
 // the close box.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window.h"
 
 #include <QAbstractItemView>
@@ -253,8 +254,8 @@ void ShowFault(FaultKind fault, QWidget* parent) {
   QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramName), QString::fromUtf8(FaultMessage(fault)),
                   QMessageBox::Ok, parent);
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-    grid->addItem(new QSpacerItem(kFaultBoxHalfInches * box.logicalDpiX() / 2, 0, QSizePolicy::Fixed),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(new QSpacerItem(kFaultBoxHalfInches * box.logicalDpiX() / 2, 0, QSizePolicy::Fixed), grid->rowCount(),
+                  0, 1, grid->columnCount());
   box.exec();
 }
 

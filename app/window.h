@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt window: a thin view over the window model (Form1).
 //
 // One widget per control of the control table, placed in twips scaled by the

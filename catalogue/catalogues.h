@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed catalogues of the window: motor powers and pulley diameters, as
 // the texts the lists show.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The motor choice: rated speed by power, pole count and construction, the
 // ratio it gives and the motor pulley it proposes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rated speeds of the catalogue motors, as the texts the window shows:
 // a plain table, nothing of the window model.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window: the binding of every control event to its
 // procedure, the load procedure that fills the lists, and the exit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping motor speed, screw speed, ratio and the two pulleys consistent, the
 // belt speed, the profile limits and the belt length entry.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that the motor choice and the pulley coupling share: the ratio
 // shown in Label36, and the whole numbers they write into a screw speed or a
 // motor pulley.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arc-of-contact correction factor for the wrap angle on the screw pulley.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drive/calculate.h"
 
 #include "drive/arc_factor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculate, the procedure behind "Hesapla": drive geometry, then the belt
 // rating.
 #pragma once

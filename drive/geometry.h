@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry of an open belt drive as plain functions of numbers: the belt
 // length for a centre distance, the centre distance for a belt length, the
 // wrap angle and the belt speed.  Every step is checked (a fault throws) and

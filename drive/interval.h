@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intervals as the published tables of the drive calculation write them:
 // "2700 < s < 3500", "3500 ≤ s < 5000", "d ≥ 125", "w ≤ 106".  Their limits are
 // single-precision numbers; a value is tested against them in double

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The belt-length correction factor of each profile.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rated power that one rib of a Poly-V belt transmits on the screw pulley,
 // and its correction for intermediate screw pulley diameters.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls as data: one table holds, for every control, its
 // name, kind, caption, tool tip, place and size in twips, tab index, border,
 // background and start-up state.  The model (form.h) and the Qt view are both

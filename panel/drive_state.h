@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve single-precision working values the window keeps at window
 // level: the registers of Calculate, borrowed as scratch (diaA, diaB) by
 // other procedures.

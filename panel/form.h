@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the data model of the system: every control's text, caption,
 // state and list items, the drive state, and the binding of control events to
 // procedures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text and number rules every procedure of the window uses.
 //
 // Texts become numbers through ReadNumber and numbers become texts through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four belt profiles, one to each button of the Option1 group: the
 // button's caption and tool tip, and every fact of the profile that the
 // window's procedures use.  Plain data; nothing of the window model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile buttons and the rib count: the pulley width, the profile limits
 // and a new calculation when a profile is chosen.
 #pragma once

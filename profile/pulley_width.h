@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The width of a pulley for a rib count: a plain function of numbers.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks what a desktop finds
 # there: the program, its menu entry (valid by desktop-file-validate, naming
 # the installed program and icon) and its icon in every size.

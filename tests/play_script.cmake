@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays one scenario script and compares the runner's output with the
 # expected output beside it.  MODE, when given, is passed to the runner
 # before the script (--window); TAG, when given, names the kept output of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up measurements: an empty Qt window of the same size,
 // with nothing in it.
 #include <QApplication>

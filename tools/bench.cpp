@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the paths a designer waits for: a whole Calculate chain, one
 // keystroke in the belt length box, one keystroke in the screw speed box and
 // one motor pick.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the program's window for the README on a private X
 # server: the window at start-up, and after the typical use (22 kW, 4000 rpm,
 # a 200 mm screw pulley, PK, 6 ribs, "Hesapla") done with the mouse and the

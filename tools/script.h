@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario runner: plays a script of user actions against the window
 // model and prints the controls.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kasnak-script [--window] [SCRIPT]: plays a scenario script, read from the
 // file SCRIPT or from standard input, against a freshly started window: the
 // model, or with --window the Qt window through simulated user input.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The scenario runner's window mode (kasnak-script --window): the same
 # scripts played on the Qt window through simulated user input.  Included
 # from the top level when the window is built.

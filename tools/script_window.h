@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario runner's window mode: a script played on the Qt window through
 // simulated user input instead of on the model.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon, two pulleys joined by a belt, at the sizes the
 // program and its installation use: kasnak-32.png (the window's icon) and
 // kasnak-48/64/128/256.png.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The motor catalogue as published: a compact motor runs at another speed
 // than the standard one only at 11, 22, 55, 75 and 110 kW 2-pole and at
 // 18.5, 37 and 75 kW 4-pole, and at these speeds.

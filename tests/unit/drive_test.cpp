@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculate, its factor and rating tables, and the belt length handler.
 #include <gtest/gtest.h>
 

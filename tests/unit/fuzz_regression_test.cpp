@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs that the fuzz targets (tools/fuzz) found breaking a rule, each kept
 // as a case of the rule it broke.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text and number rules, case by case.
 #include "panel/numbers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random sequences of user actions on started windows.  Whatever the history:
 // no text box holds more than the user may type into it; an action changes
 // only the controls its chain writes; a Calculate leaves its working values

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario runner, played against a window whose procedures leave a trace
 // in the controls, so that a dump shows what ran and in which order.
 #include "tools/script.h"

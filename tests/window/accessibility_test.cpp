@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns from the window: every input is named by its
 // prompt and unit, every result reads with its prompt and unit, buttons and
 // check boxes are named by their captions, a result too wide for its box is

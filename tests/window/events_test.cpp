@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // User actions on the widgets reach the model as the user's actions, the
 // model's writes show in the widgets, faults are reported and the exit closes
 // the window.  The model runs recording procedures in place of the real ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's widgets as laid down by the control table: kind, caption, tool
 // tip, place, the fit of the captions and results in the window's font, the
 // start-up state, and tab order.  Run at 96 and at 144 logical dpi.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests need a QApplication; they run on the offscreen platform
 // unless told otherwise.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: the screen they run on, and readable Qt
 // strings in failure messages.
 #pragma once

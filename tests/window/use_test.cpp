@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window with the real procedures, driven by user input on its widgets:
 // the typical use step by step, and faults after which the window shows what
 // the model holds and goes on.

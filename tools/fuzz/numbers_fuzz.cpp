@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the text and number rules.
 //
 // The input is read as a text by ReadNumber: it must give a finite number or

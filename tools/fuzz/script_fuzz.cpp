@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the scenario runner and every procedure behind it: the
 // input is played as a script against a freshly started window.  It must
 // play (0) or stop at a malformed line (2); a procedure failing other than by
