@@ -365,7 +365,10 @@ std::string GeneralText(T x) {
     // In logarithms: 2^(e − 24) < 0.9 × 0.5 × 10^(exponent − 6).
     constexpr double kLog10Of2 = 0.30102999566398120;
     constexpr double kLog10OfNineTwentieths = -0.34678748622465633;
-    quick = (std::ilogb(x) - 24) * kLog10Of2 < d.exponent - kDigits + 1 + kLog10OfNineTwentieths;
+    // A power of ten may stand for an x just below it, in the decade below,
+    // whose units are ten times smaller.
+    const int decade = d.digits == "1" ? d.exponent - 1 : d.exponent;
+    quick = (std::ilogb(x) - 24) * kLog10Of2 < decade - kDigits + 1 + kLog10OfNineTwentieths;
   }
   std::string text;
   if (quick) {

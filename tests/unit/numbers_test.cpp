@@ -273,6 +273,9 @@ TEST(NumberText, WritesSevenOrFifteenSignificantDigits) {
       // decade whose spacing is close to a unit in the 7th digit.
       {-0x1.763ac8p-127f, "-8.591891E-39"},
       {9999998976.0f, "9.999999E+09"},
+      // The float nearest 1E28 (fuzz-numbers read it from '1D28') lies
+      // below it, and is written in the decade below.
+      {1e28f, "9.999999E+27"},
   };
   for (const auto& [x, text] : singles) EXPECT_EQ(NumberText(Single::FromFloat(x)), text) << x;
   const std::pair<double, const char*> doubles[] = {
