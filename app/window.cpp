@@ -60,14 +60,14 @@ QString FirstCharacters(const QString& text, qsizetype limit) {
 // key that would add a character to a full box changes nothing.
 class CharacterLimit : public QValidator {
  public:
-  CharacterLimit(const Form1& form, Ctl id, QObject* parent) : QValidator(parent), form_(form), id_(id) {}
+  CharacterLimit(const Panel& panel, Control id, QObject* parent) : QValidator(parent), panel_(panel), id_(id) {}
 
   State validate(QString& input, int& pos) const override {
-    const auto limit = static_cast<qsizetype>(Form1::MaxLength(id_));
+    const auto limit = static_cast<qsizetype>(Panel::MaxLength(id_));
     if (CharacterCount(input) <= limit) return Acceptable;
     // Between edits the box shows the model's text.  The insertion ends at
     // the cursor and begins where the new text leaves the old one.
-    const QString before = ToQString(form_.Text(id_));
+    const QString before = ToQString(panel_.Text(id_));
     qsizetype start = 0;
     while (start < pos && start < before.size() && input.at(start) == before.at(start)) ++start;
     if (start > 0 && input.at(start - 1).isHighSurrogate()) --start;
@@ -82,8 +82,8 @@ class CharacterLimit : public QValidator {
   }
 
  private:
-  const Form1& form_;
-  Ctl id_;
+  const Panel& panel_;
+  Control id_;
 };
 
 // The five output labels: a border, and a caption written by the program.
@@ -218,7 +218,7 @@ QComboBox* MakeList(QWidget* parent) {
 // Shows a result label's result, read in full by a screen reader with the
 // label's name (the change of name is announced), and in the tool tip when
 // the box cuts it.
-void ShowResult(Ctl id, QLabel* label, const QString& result) {
+void ShowResult(Control id, QLabel* label, const QString& result) {
   label->setText(result);
   label->setAccessibleName(AccessibleName(id, result));
   const int room = label->contentsRect().width() - 2 * label->margin();
@@ -276,7 +276,7 @@ QFont WindowFont() {
 
 int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
 
-QString AccessibleName(Ctl id, const QString& result) {
+QString AccessibleName(Control id, const QString& result) {
   const ControlDef& def = Def(id);
   if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox && !IsOutput(def)) return {};
   // The nearest captions on the same row: the prompt to the left, the unit
@@ -300,18 +300,18 @@ QString AccessibleName(Ctl id, const QString& result) {
   return unitName.isEmpty() ? name : name + QLatin1Char(' ') + unitName;
 }
 
-QString WidgetName(Ctl id) {
+QString WidgetName(Control id) {
   const ControlDef& def = Def(id);
   QString name = ToQString(def.name);
   if (def.index >= 0) name += QStringLiteral("_%1").arg(def.index);
   return name;
 }
 
-Window::Window(std::unique_ptr<Form1> form, QWidget* parent)
+Window::Window(std::unique_ptr<Panel> panel, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      form_(std::move(form)) {
-  setObjectName(ToQString(kFormName));
-  setWindowTitle(ToQString(kFormTitle));
+      panel_(std::move(panel)) {
+  setObjectName(ToQString(kPanelName));
+  setWindowTitle(ToQString(kWindowTitle));
   const QImage icon(reinterpret_cast<const uchar*>(kIcon32.data()), 32, 32, QImage::Format_ARGB32);
   setWindowIcon(QIcon(QPixmap::fromImage(icon)));
   setFont(WindowFont());
@@ -330,7 +330,7 @@ Window::Window(std::unique_ptr<Form1> form, QWidget* parent)
 
   const auto order = TabOrder();
   for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(widget(order[i]), widget(order[i + 1]));
-  widget(Ctl::Text2)->setFocus();
+  widget(Control::ScrewSpeed)->setFocus();
 }
 
 Window::~Window() = default;
@@ -350,7 +350,7 @@ void Window::Build() {
       case Kind::TextBox: {
         auto* edit = new QLineEdit(this);
         HoldAnyLength(edit);
-        if (def.maxLength > 0) edit->setValidator(new CharacterLimit(*form_, def.id, edit));
+        if (def.maxLength > 0) edit->setValidator(new CharacterLimit(*panel_, def.id, edit));
         w = edit;
         break;
       }
@@ -360,7 +360,7 @@ void Window::Build() {
       case Kind::CheckBox:
         w = new WholeBox<QCheckBox>(ToQString(def.caption), this);
         break;
-      case Kind::OptionButton: {
+      case Kind::ProfileButton: {
         auto* button = new WholeBox<QRadioButton>(ToQString(def.caption), this);
         profiles_->addButton(button, def.index);
         w = button;
@@ -387,41 +387,41 @@ void Window::Build() {
   // A click on the button that is already selected runs its procedure again,
   // as a click on any other button does.
   connect(profiles_, &QButtonGroup::idClicked, this,
-          [this](int index) { Act([&] { return form_->UserClick(OptionButton(index)); }); });
+          [this](int index) { Act([&] { return panel_->UserClick(ProfileButton(index)); }); });
 }
 
-void Window::Connect(Ctl id) {
+void Window::Connect(Control id) {
   QWidget* w = widget(id);
   switch (Def(id).kind) {
     case Kind::Label:
-    case Kind::OptionButton:  // through the button group
+    case Kind::ProfileButton:  // through the button group
       break;
     case Kind::TextBox:
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-              [this, id](const QString& text) { Act([&] { return form_->UserEdit(id, text.toStdString()); }); });
+              [this, id](const QString& text) { Act([&] { return panel_->UserEdit(id, text.toStdString()); }); });
       break;
     case Kind::ComboBox: {
       auto* combo = static_cast<QComboBox*>(w);
       connect(combo, &QComboBox::activated, this, [this, id](int item) {
-        if (item >= 0) Act([&] { return form_->UserPick(id, static_cast<std::size_t>(item)); });
+        if (item >= 0) Act([&] { return panel_->UserPick(id, static_cast<std::size_t>(item)); });
       });
       connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-              [this, id](const QString& text) { Act([&] { return form_->UserEdit(id, text.toStdString()); }); });
+              [this, id](const QString& text) { Act([&] { return panel_->UserEdit(id, text.toStdString()); }); });
       break;
     }
     case Kind::CheckBox:
     case Kind::CommandButton:
       connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
-              [this, id] { Act([&] { return form_->UserClick(id); }); });
+              [this, id] { Act([&] { return panel_->UserClick(id); }); });
       break;
   }
 }
 
 template <typename Action>
 void Window::Act(Action action) {
-  const Form1::Outcome fault = action();
+  const Panel::Outcome fault = action();
   Sync();
-  if (form_->Ended()) {
+  if (panel_->Ended()) {
     close();
     QCoreApplication::quit();
     return;
@@ -436,7 +436,7 @@ void Window::Sync() {
     switch (def.kind) {
       case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
-        const QString caption = ToQString(form_->Caption(def.id));
+        const QString caption = ToQString(panel_->Caption(def.id));
         if (label->text() == caption) break;
         if (IsOutput(def))
           ShowResult(def.id, label, caption);
@@ -446,17 +446,17 @@ void Window::Sync() {
       }
       case Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
-        const QString text = ToQString(form_->Text(def.id));
+        const QString text = ToQString(panel_->Text(def.id));
         if (edit->text() != text) edit->setText(text);
         break;
       }
       case Kind::ComboBox:
-        SyncList(static_cast<QComboBox*>(w), form_->Items(def.id), form_->Text(def.id));
+        SyncList(static_cast<QComboBox*>(w), panel_->Items(def.id), panel_->Text(def.id));
         break;
       case Kind::CheckBox:
-        static_cast<QCheckBox*>(w)->setChecked(form_->Value(def.id));
+        static_cast<QCheckBox*>(w)->setChecked(panel_->Value(def.id));
         break;
-      case Kind::OptionButton:
+      case Kind::ProfileButton:
       case Kind::CommandButton:
         break;
     }
@@ -468,7 +468,7 @@ void Window::Sync() {
   for (const Profile& profile : kProfiles) {
     QAbstractButton* button = profiles_->button(static_cast<int>(profile.id));
     const QSignalBlocker block(button);
-    button->setChecked(form_->Option1(profile.id));
+    button->setChecked(panel_->ProfileSelected(profile.id));
   }
   profiles_->setExclusive(true);
 }

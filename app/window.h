@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Qt window: a thin view over the window model (Form1).
+// The Qt window: a thin view over the window model (panel).
 //
 // One widget per control of the control table, placed in twips scaled by the
 // screen's logical dpi.  Qt signals never decide when a procedure runs: every
@@ -48,33 +48,33 @@ int TwipsToPixels(int twips, int dpi);
 // ("Açı: 163.44 derece", "Devir Oranı (i): 1.36"), and as its prompt alone
 // while it shows none ("Açı").  Other controls get none: their own captions
 // name them.
-QString AccessibleName(Ctl id, const QString& result = {});
+QString AccessibleName(Control id, const QString& result = {});
 
 // The object name of a control's widget.
-QString WidgetName(Ctl id);
+QString WidgetName(Control id);
 
 class Window : public QWidget {
   Q_OBJECT
 
  public:
   // The window over `form`, which has been loaded (lists filled) already.
-  explicit Window(std::unique_ptr<Form1> form, QWidget* parent = nullptr);
+  explicit Window(std::unique_ptr<Panel> panel, QWidget* parent = nullptr);
   ~Window() override;
 
-  Form1& form() { return *form_; }
-  QWidget* widget(Ctl id) const { return widgets_[IndexOf(id)]; }
+  Panel& panel() { return *panel_; }
+  QWidget* widget(Control id) const { return widgets_[IndexOf(id)]; }
   QButtonGroup* profileGroup() const { return profiles_; }
 
  private:
   void Build();
-  void Connect(Ctl id);
+  void Connect(Control id);
   // Runs one user action on the model, then shows its outcome.
   template <typename Action>
   void Act(Action action);
   // Brings every widget in line with the model, raising no signal.
   void Sync();
 
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Panel> panel_;
   std::array<QWidget*, kControlCount> widgets_{};
   QButtonGroup* profiles_ = nullptr;
 };

@@ -9,24 +9,24 @@
 
 namespace kasnak {
 
-void RefreshMotor(Form1& form) {
-  using enum Ctl;
-  const Real power = ReadNumber(form.Text(Combo1));
-  form.SetCaption(Label31, std::string(RatedSpeed(power.value(), form.Value(chk4kutup), form.Value(chkKompakt))));
+void RefreshMotor(Panel& panel) {
+  const Real power = ReadNumber(panel.Text(Control::MotorPower));
+  panel.SetCaption(Control::MotorSpeed, std::string(RatedSpeed(power.value(), panel.Value(Control::FourPole),
+                                                               panel.Value(Control::CompactMotor))));
 
-  const Single motorSpeed = ReadNumber(form.Caption(Label31));
-  const Single screwSpeed = ReadNumber(form.Text(Text2));
-  form.SetCaption(Label36, RatioText(screwSpeed, motorSpeed));
+  const Single motorSpeed = ReadNumber(panel.Caption(Control::MotorSpeed));
+  const Single screwSpeed = ReadNumber(panel.Text(Control::ScrewSpeed));
+  panel.SetCaption(Control::Ratio, RatioText(screwSpeed, motorSpeed));
 
-  CheckProfileLimits(form);
+  CheckProfileLimits(panel);
 
   // The proposal is built from the ratio as shown, not from the quotient.
-  const Single screwPulley = ReadNumber(form.Text(Combo3));
-  ProposeMotorPulley(form, ReadNumber(form.Caption(Label36)), screwPulley);
+  const Single screwPulley = ReadNumber(panel.Text(Control::ScrewPulley));
+  ProposeMotorPulley(panel, ReadNumber(panel.Caption(Control::Ratio)), screwPulley);
 }
 
-void Combo1_Click(Form1& form) { RefreshMotor(form); }
-void chkKompakt_Click(Form1& form) { RefreshMotor(form); }
-void chk4kutup_Click(Form1& form) { RefreshMotor(form); }
+void MotorPowerPicked(Panel& panel) { RefreshMotor(panel); }
+void CompactMotorClicked(Panel& panel) { RefreshMotor(panel); }
+void FourPoleClicked(Panel& panel) { RefreshMotor(panel); }
 
 }  // namespace kasnak

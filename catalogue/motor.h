@@ -7,10 +7,10 @@
 
 namespace kasnak {
 
-void RefreshMotor(Form1& form);
+void RefreshMotor(Panel& panel);
 
-void Combo1_Click(Form1& form);
-void chkKompakt_Click(Form1& form);
-void chk4kutup_Click(Form1& form);
+void MotorPowerPicked(Panel& panel);
+void CompactMotorClicked(Panel& panel);
+void FourPoleClicked(Panel& panel);
 
 }  // namespace kasnak

@@ -19,28 +19,28 @@ const Single kPi = Single::FromFloat(3.1415927f);
 
 EventTable WindowEvents() {
   EventTable events;
-  auto click = [&events](Ctl id, Procedure p) { events.click[IndexOf(id)] = p; };
-  auto change = [&events](Ctl id, Procedure p) { events.change[IndexOf(id)] = p; };
-  events.Form_Load = Form_Load;
-  click(Ctl::Combo1, Combo1_Click);
-  click(Ctl::chkKompakt, chkKompakt_Click);
-  click(Ctl::chk4kutup, chk4kutup_Click);
-  change(Ctl::Text2, Text2_Change);
-  click(Ctl::Combo2, Combo2_Click);
-  click(Ctl::Combo3, Combo3_Click);
-  events.Option1_Click = Option1_Click;
-  click(Ctl::chkC2, chkC2_Click);
-  change(Ctl::Text5, Text5_Change);
-  change(Ctl::Text11, Text11_Change);
-  click(Ctl::Command1, Command1_Click);
-  click(Ctl::Command3, Command3_Click);
+  auto click = [&events](Control id, Procedure p) { events.click[IndexOf(id)] = p; };
+  auto change = [&events](Control id, Procedure p) { events.change[IndexOf(id)] = p; };
+  events.load = LoadPanel;
+  click(Control::MotorPower, MotorPowerPicked);
+  click(Control::CompactMotor, CompactMotorClicked);
+  click(Control::FourPole, FourPoleClicked);
+  change(Control::ScrewSpeed, ScrewSpeedChanged);
+  click(Control::MotorPulley, MotorPulleyPicked);
+  click(Control::ScrewPulley, ScrewPulleyPicked);
+  events.profileClick = ProfileClicked;
+  click(Control::HeavyDuty, HeavyDutyClicked);
+  change(Control::RibCount, RibCountChanged);
+  change(Control::BeltLength, BeltLengthChanged);
+  click(Control::CalculateButton, Calculate);
+  click(Control::ExitButton, ExitClicked);
   return events;
 }
 
-std::unique_ptr<Form1> StartUp() {
-  auto form = std::make_unique<Form1>(WindowEvents());
-  form->Load();
-  return form;
+std::unique_ptr<Panel> StartUp() {
+  auto panel = std::make_unique<Panel>(WindowEvents());
+  panel->Load();
+  return panel;
 }
 
 namespace {
@@ -48,20 +48,20 @@ namespace {
 // Appends the catalogue's texts to a list in their order, then empties the
 // list's text field.
 template <std::size_t N>
-void FillList(Form1& form, Ctl list, const std::array<std::string_view, N>& catalogue) {
-  for (std::string_view text : catalogue) form.AddItem(list, std::string(text));
-  form.SetText(list, "");
+void FillList(Panel& panel, Control list, const std::array<std::string_view, N>& catalogue) {
+  for (std::string_view text : catalogue) panel.AddItem(list, std::string(text));
+  panel.SetText(list, "");
 }
 
 }  // namespace
 
-void Form_Load(Form1& form) {
-  FillList(form, Ctl::Combo1, kMotorPowerCatalogue);
-  FillList(form, Ctl::Combo2, kPulleyDiameterCatalogue);
-  FillList(form, Ctl::Combo3, kPulleyDiameterCatalogue);
-  form.drive.piValue = kPi;
+void LoadPanel(Panel& panel) {
+  FillList(panel, Control::MotorPower, kMotorPowerCatalogue);
+  FillList(panel, Control::MotorPulley, kPulleyDiameterCatalogue);
+  FillList(panel, Control::ScrewPulley, kPulleyDiameterCatalogue);
+  panel.drive.piValue = kPi;
 }
 
-void Command3_Click(Form1& form) { form.End(); }
+void ExitClicked(Panel& panel) { panel.End(); }
 
 }  // namespace kasnak

@@ -12,10 +12,10 @@ namespace kasnak {
 // Every event of the window bound to its one procedure.
 EventTable WindowEvents();
 
-// Creates the window with its events bound and runs Form_Load.
-std::unique_ptr<Form1> StartUp();
+// Creates the window with its events bound and runs LoadPanel.
+std::unique_ptr<Panel> StartUp();
 
-void Form_Load(Form1& form);
-void Command3_Click(Form1& form);
+void LoadPanel(Panel& panel);
+void ExitClicked(Panel& panel);
 
 }  // namespace kasnak

@@ -5,14 +5,13 @@
 namespace kasnak {
 
 // The centre distance at which the typed belt length fits the two pulleys.
-void Text11_Change(Form1& form) {
-  using enum Ctl;
-  DriveState& d = form.drive;
-  d.diaA = ReadNumber(form.Text(Combo2));
-  d.diaB = ReadNumber(form.Text(Combo3));
-  d.beltLength = ReadNumber(form.Text(Text11));
+void BeltLengthChanged(Panel& panel) {
+  DriveState& d = panel.drive;
+  d.diaA = ReadNumber(panel.Text(Control::MotorPulley));
+  d.diaB = ReadNumber(panel.Text(Control::ScrewPulley));
+  d.beltLength = ReadNumber(panel.Text(Control::BeltLength));
   d.centerDist = CenterDistance(d.beltLength, d.diaA, d.diaB, d.piValue);
-  form.SetText(Text10, NumberText(RoundTo(d.centerDist, 1)));
+  panel.SetText(Control::CenterDistance, NumberText(RoundTo(d.centerDist, 1)));
 }
 
 }  // namespace kasnak

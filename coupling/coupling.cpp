@@ -8,56 +8,55 @@ namespace kasnak {
 
 namespace {
 
-using enum Ctl;
-
-Single NumberIn(const Form1& form, Ctl id) { return ReadNumber(form.Text(id)); }
+Single NumberIn(const Panel& panel, Control id) { return ReadNumber(panel.Text(id)); }
 
 // With both pulleys known the new screw speed follows from them (and the
 // screw speed handler runs inside the write); with one missing, the motor
 // pulley follows from the screw pulley and the ratio as shown.
-void CouplePulleys(Form1& form) {
-  const Single motorPulley = NumberIn(form, Combo2);
-  const Single screwPulley = NumberIn(form, Combo3);
+void CouplePulleys(Panel& panel) {
+  const Single motorPulley = NumberIn(panel, Control::MotorPulley);
+  const Single screwPulley = NumberIn(panel, Control::ScrewPulley);
   if (motorPulley > 0 && screwPulley > 0) {
-    const Single screwSpeed = NumberIn(form, Label31) * motorPulley / screwPulley;
-    WriteWholeNumber(form, Text2, screwSpeed);
+    const Single screwSpeed = NumberIn(panel, Control::MotorSpeed) * motorPulley / screwPulley;
+    WriteWholeNumber(panel, Control::ScrewSpeed, screwSpeed);
   } else {
-    ProposeMotorPulley(form, NumberIn(form, Label36), screwPulley);
+    ProposeMotorPulley(panel, NumberIn(panel, Control::Ratio), screwPulley);
   }
 }
 
 // Belt speed in m/s from the screw speed and the screw pulley.
-void WriteBeltSpeed(Form1& form) {
-  const Single screwPulley = NumberIn(form, Combo3);
-  const Single screwSpeed = NumberIn(form, Text2);
+void WriteBeltSpeed(Panel& panel) {
+  const Single screwPulley = NumberIn(panel, Control::ScrewPulley);
+  const Single screwSpeed = NumberIn(panel, Control::ScrewSpeed);
   if (screwPulley > 0)
-    form.SetCaption(Label40, NumberText(RoundTo(BeltSpeed(screwSpeed, screwPulley, form.drive.piValue), 2)));
+    panel.SetCaption(Control::BeltSpeed,
+                     NumberText(RoundTo(BeltSpeed(screwSpeed, screwPulley, panel.drive.piValue), 2)));
   else
-    form.SetCaption(Label40, "");
+    panel.SetCaption(Control::BeltSpeed, "");
 }
 
 }  // namespace
 
-void Combo2_Click(Form1& form) { CouplePulleys(form); }
+void MotorPulleyPicked(Panel& panel) { CouplePulleys(panel); }
 
-void Combo3_Click(Form1& form) {
-  CheckProfileLimits(form);
-  CouplePulleys(form);
-  WriteBeltSpeed(form);
+void ScrewPulleyPicked(Panel& panel) {
+  CheckProfileLimits(panel);
+  CouplePulleys(panel);
+  WriteBeltSpeed(panel);
 }
 
-void Text2_Change(Form1& form) {
-  const Single motorSpeed = NumberIn(form, Label31);
-  const Single screwSpeed = NumberIn(form, Text2);
-  form.SetCaption(Label36, RatioText(screwSpeed, motorSpeed));
+void ScrewSpeedChanged(Panel& panel) {
+  const Single motorSpeed = NumberIn(panel, Control::MotorSpeed);
+  const Single screwSpeed = NumberIn(panel, Control::ScrewSpeed);
+  panel.SetCaption(Control::Ratio, RatioText(screwSpeed, motorSpeed));
   if (motorSpeed > 0) {
     // The motor pulley follows the exact ratio, not the two-decimal one.
-    const Real motorPulley = screwSpeed / motorSpeed * ReadNumber(form.Text(Combo3));
-    form.SetText(Combo2, NumberText(RoundTo(motorPulley, 0)));
+    const Real motorPulley = screwSpeed / motorSpeed * ReadNumber(panel.Text(Control::ScrewPulley));
+    panel.SetText(Control::MotorPulley, NumberText(RoundTo(motorPulley, 0)));
   } else {
-    form.SetText(Combo2, "");
+    panel.SetText(Control::MotorPulley, "");
   }
-  WriteBeltSpeed(form);
+  WriteBeltSpeed(panel);
 }
 
 }  // namespace kasnak

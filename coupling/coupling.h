@@ -8,17 +8,17 @@
 namespace kasnak {
 
 // A motor pulley chosen from its list.
-void Combo2_Click(Form1& form);
+void MotorPulleyPicked(Panel& panel);
 // A screw pulley chosen from its list.
-void Combo3_Click(Form1& form);
+void ScrewPulleyPicked(Panel& panel);
 // The screw speed text changed.
-void Text2_Change(Form1& form);
+void ScrewSpeedChanged(Panel& panel);
 
 // Deselects the profiles whose screw-speed limit is exceeded and raises the
 // screw pulley to 180 mm for PM.
-void CheckProfileLimits(Form1& form);
+void CheckProfileLimits(Panel& panel);
 
 // The belt length text changed: the centre distance at which it fits.
-void Text11_Change(Form1& form);
+void BeltLengthChanged(Panel& panel);
 
 }  // namespace kasnak

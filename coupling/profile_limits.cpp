@@ -3,17 +3,17 @@
 
 namespace kasnak {
 
-void CheckProfileLimits(Form1& form) {
-  using enum Ctl;
-  const Single screwSpeed = ReadNumber(form.Text(Text2));
+void CheckProfileLimits(Panel& panel) {
+  const Single screwSpeed = ReadNumber(panel.Text(Control::ScrewSpeed));
   for (const Profile& profile : kProfiles)
-    if (profile.highestScrewSpeed > 0 && screwSpeed > Real(profile.highestScrewSpeed)) form.DeselectOption1(profile.id);
+    if (profile.highestScrewSpeed > 0 && screwSpeed > Real(profile.highestScrewSpeed))
+      panel.DeselectProfile(profile.id);
 
-  const Single screwPulley = ReadNumber(form.Text(Combo3));
+  const Single screwPulley = ReadNumber(panel.Text(Control::ScrewPulley));
   for (const Profile& profile : kProfiles) {
     const Single smallest = Real(profile.smallestScrewPulley);
-    if (profile.smallestScrewPulley > 0 && form.Option1(profile.id) && screwPulley < smallest)
-      form.SetText(Combo3, NumberText(smallest));
+    if (profile.smallestScrewPulley > 0 && panel.ProfileSelected(profile.id) && screwPulley < smallest)
+      panel.SetText(Control::ScrewPulley, NumberText(smallest));
   }
 }
 

@@ -9,13 +9,13 @@ std::string RatioText(Single screwSpeed, Single motorSpeed) {
   return TwoDecimalText(ratio);
 }
 
-void WriteWholeNumber(Form1& form, Ctl id, Single value) {
+void WriteWholeNumber(Panel& panel, Control id, Single value) {
   if (value > kLargestWholeNumber) return;
-  form.SetText(id, NumberText(IntPart(value)));
+  panel.SetText(id, NumberText(IntPart(value)));
 }
 
-void ProposeMotorPulley(Form1& form, Single ratio, Single screwPulley) {
-  WriteWholeNumber(form, Ctl::Combo2, ratio * screwPulley);
+void ProposeMotorPulley(Panel& panel, Single ratio, Single screwPulley) {
+  WriteWholeNumber(panel, Control::MotorPulley, ratio * screwPulley);
 }
 
 }  // namespace kasnak

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that the motor choice and the pulley coupling share: the ratio
-// shown in Label36, and the whole numbers they write into a screw speed or a
+// shown as the ratio, and the whole numbers they write into a screw speed or a
 // motor pulley.
 #pragma once
 
@@ -22,10 +22,10 @@ std::string RatioText(Single screwSpeed, Single motorSpeed);
 // Writes `value` rounded down to a whole number, without a decimal point,
 // into a text box or a list's text field; a value above kLargestWholeNumber
 // is not written.
-void WriteWholeNumber(Form1& form, Ctl id, Single value);
+void WriteWholeNumber(Panel& panel, Control id, Single value);
 
 // The motor pulley for the screw pulley at the ratio: ratio × screw pulley,
-// written as a whole number into Combo2.
-void ProposeMotorPulley(Form1& form, Single ratio, Single screwPulley);
+// written as a whole number into the motor pulley.
+void ProposeMotorPulley(Panel& panel, Single ratio, Single screwPulley);
 
 }  // namespace kasnak

@@ -8,11 +8,11 @@
 namespace kasnak {
 
 // Calculate.
-void Command1_Click(Form1& form);
+void Calculate(Panel& panel);
 // Heavy duty ticked or cleared: calculates again.
-void chkC2_Click(Form1& form);
+void HeavyDutyClicked(Panel& panel);
 
 // Sets lengthFactor from beltLength and the selected profile.
-void SetLengthFactor(Form1& form);
+void SetLengthFactor(Panel& panel);
 
 }  // namespace kasnak

@@ -3,7 +3,7 @@
 
 namespace kasnak {
 
-std::optional<Ctl> FindControl(std::string_view name, int index) {
+std::optional<Control> FindControl(std::string_view name, int index) {
   for (const ControlDef& c : kControls)
     if (c.name == name && c.index == index) return c.id;
   return std::nullopt;

@@ -5,7 +5,7 @@
 
 namespace kasnak {
 
-Form1::Form1(EventTable events) : events_(events) {
+Panel::Panel(EventTable events) : events_(events) {
   for (const ControlDef& def : kControls) {
     ControlState& s = state(def.id);
     if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox) s.text = std::string(def.caption);
@@ -13,25 +13,25 @@ Form1::Form1(EventTable events) : events_(events) {
   }
 }
 
-void Form1::SetText(Ctl id, std::string text) {
+void Panel::SetText(Control id, std::string text) {
   state(id).text = std::move(text);
   if (Procedure change = events_.change[IndexOf(id)]) change(*this);
 }
 
-void Form1::SetCaption(Ctl id, std::string caption) { state(id).text = std::move(caption); }
+void Panel::SetCaption(Control id, std::string caption) { state(id).text = std::move(caption); }
 
-void Form1::DeselectOption1(BeltProfile profile) { state(OptionButton(profile)).on = false; }
+void Panel::DeselectProfile(BeltProfile profile) { state(ProfileButton(profile)).on = false; }
 
-std::optional<BeltProfile> Form1::SelectedProfile() const {
+std::optional<BeltProfile> Panel::SelectedProfile() const {
   for (const Profile& profile : kProfiles)
-    if (Value(OptionButton(profile.id))) return profile.id;
+    if (Value(ProfileButton(profile.id))) return profile.id;
   return std::nullopt;
 }
 
-void Form1::AddItem(Ctl list, std::string item) { state(list).items.push_back(std::move(item)); }
+void Panel::AddItem(Control list, std::string item) { state(list).items.push_back(std::move(item)); }
 
 template <typename Action>
-Form1::Outcome Form1::Run(Action action) {
+Panel::Outcome Panel::Run(Action action) {
   try {
     action();
   } catch (const ArithmeticFault& fault) {
@@ -40,13 +40,13 @@ Form1::Outcome Form1::Run(Action action) {
   return std::nullopt;
 }
 
-Form1::Outcome Form1::Load() {
+Panel::Outcome Panel::Load() {
   return Run([this] {
-    if (events_.Form_Load) events_.Form_Load(*this);
+    if (events_.load) events_.load(*this);
   });
 }
 
-Form1::Outcome Form1::UserEdit(Ctl id, std::string_view text) {
+Panel::Outcome Panel::UserEdit(Control id, std::string_view text) {
   if (Def(id).kind == Kind::ComboBox) {
     state(id).text = std::string(text);
     return std::nullopt;
@@ -56,20 +56,20 @@ Form1::Outcome Form1::UserEdit(Ctl id, std::string_view text) {
   return Run([&] { SetText(id, std::move(kept)); });
 }
 
-Form1::Outcome Form1::UserPick(Ctl list, std::size_t item) {
+Panel::Outcome Panel::UserPick(Control list, std::size_t item) {
   state(list).text = state(list).items.at(item);
   return Run([&] {
     if (Procedure click = events_.click[IndexOf(list)]) click(*this);
   });
 }
 
-Form1::Outcome Form1::UserClick(Ctl id) {
+Panel::Outcome Panel::UserClick(Control id) {
   const ControlDef& def = Def(id);
   if (def.kind == Kind::CheckBox) state(id).on = !state(id).on;
-  if (def.kind == Kind::OptionButton) {
-    for (const Profile& profile : kProfiles) state(OptionButton(profile.id)).on = OptionButton(profile.id) == id;
+  if (def.kind == Kind::ProfileButton) {
+    for (const Profile& profile : kProfiles) state(ProfileButton(profile.id)).on = ProfileButton(profile.id) == id;
     return Run([&] {
-      if (events_.Option1_Click) events_.Option1_Click(*this, def.index);
+      if (events_.profileClick) events_.profileClick(*this, def.index);
     });
   }
   return Run([&] {

@@ -24,10 +24,10 @@
 
 namespace kasnak {
 
-class Form1;
+class Panel;
 
-using Procedure = void (*)(Form1&);
-using IndexedProcedure = void (*)(Form1&, int);
+using Procedure = void (*)(Panel&);
+using IndexedProcedure = void (*)(Panel&, int);
 
 struct ControlState {
   std::string text;                // text of a text box or list text field, or a caption
@@ -37,36 +37,36 @@ struct ControlState {
 
 // The procedures bound to the window's events.  An empty slot runs nothing.
 struct EventTable {
-  Procedure Form_Load = nullptr;
+  Procedure load = nullptr;
   std::array<Procedure, kControlCount> click{};   // by control
   std::array<Procedure, kControlCount> change{};  // by text box
-  IndexedProcedure Option1_Click = nullptr;
+  IndexedProcedure profileClick = nullptr;
 };
 
-class Form1 {
+class Panel {
  public:
   // The window with its controls in their start-up state; nothing has run.
-  explicit Form1(EventTable events = {});
+  explicit Panel(EventTable events = {});
 
   // ---- what procedures use
-  const std::string& Text(Ctl id) const { return state(id).text; }
+  const std::string& Text(Control id) const { return state(id).text; }
   // Text box or list text field.  For a text box with a change procedure the
   // procedure runs now, nested.
-  void SetText(Ctl id, std::string text);
-  const std::string& Caption(Ctl id) const { return state(id).text; }
-  void SetCaption(Ctl id, std::string caption);
+  void SetText(Control id, std::string text);
+  const std::string& Caption(Control id) const { return state(id).text; }
+  void SetCaption(Control id, std::string caption);
   // Check box ticked, or option button selected.
-  bool Value(Ctl id) const { return state(id).on; }
-  bool Option1(int index) const { return Value(OptionButton(index)); }
-  bool Option1(BeltProfile profile) const { return Value(OptionButton(profile)); }
-  // The profile of the first selected Option1 button in index order, or
+  bool Value(Control id) const { return state(id).on; }
+  bool ProfileSelected(int index) const { return Value(ProfileButton(index)); }
+  bool ProfileSelected(BeltProfile profile) const { return Value(ProfileButton(profile)); }
+  // The profile of the first selected profile button in index order, or
   // none when no button is selected.
   std::optional<BeltProfile> SelectedProfile() const;
   // Deselects an option button; raises nothing.
-  void DeselectOption1(int index) { DeselectOption1(static_cast<BeltProfile>(index)); }
-  void DeselectOption1(BeltProfile profile);
-  void AddItem(Ctl list, std::string item);
-  const std::vector<std::string>& Items(Ctl list) const { return state(list).items; }
+  void DeselectProfile(int index) { DeselectProfile(static_cast<BeltProfile>(index)); }
+  void DeselectProfile(BeltProfile profile);
+  void AddItem(Control list, std::string item);
+  const std::vector<std::string>& Items(Control list) const { return state(list).items; }
   // Ends the program ("Çıkış").
   void End() { ended_ = true; }
   bool Ended() const { return ended_; }
@@ -76,25 +76,25 @@ class Form1 {
 
   // ---- the user's actions; each returns the fault that stopped its chain
   using Outcome = std::optional<FaultKind>;
-  // Start-up: runs Form_Load.
+  // Start-up: runs LoadPanel.
   Outcome Load();
   // The user has changed a text box or a list's text field into `text` (one
   // change).  A text box keeps at most its maximum length and runs its change
   // procedure when the text differs; a list's text field runs nothing.
-  Outcome UserEdit(Ctl id, std::string_view text);
+  Outcome UserEdit(Control id, std::string_view text);
   // The user chooses item `item` of a list: the text field takes it, then the
   // list's click procedure runs.
-  Outcome UserPick(Ctl list, std::size_t item);
+  Outcome UserPick(Control list, std::size_t item);
   // A click on a check box (it toggles first), a command button, or an option
   // button (it becomes the selected one of its group first).
-  Outcome UserClick(Ctl id);
+  Outcome UserClick(Control id);
 
   // The number of characters the user may type into a control (0: no limit).
-  static std::size_t MaxLength(Ctl id) { return static_cast<std::size_t>(Def(id).maxLength); }
+  static std::size_t MaxLength(Control id) { return static_cast<std::size_t>(Def(id).maxLength); }
 
  private:
-  ControlState& state(Ctl id) { return controls_[IndexOf(id)]; }
-  const ControlState& state(Ctl id) const { return controls_[IndexOf(id)]; }
+  ControlState& state(Control id) { return controls_[IndexOf(id)]; }
+  const ControlState& state(Control id) const { return controls_[IndexOf(id)]; }
   template <typename Action>
   Outcome Run(Action action);
 

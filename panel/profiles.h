@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four belt profiles, one to each button of the Option1 group: the
+// The four belt profiles, one to each profile button: the
 // button's caption and tool tip, and every fact of the profile that the
 // window's procedures use.  Plain data; nothing of the window model.
 #pragma once
@@ -10,7 +10,7 @@
 
 namespace kasnak {
 
-// The index of the profile's Option1 button.
+// The index of the profile's button.
 enum class BeltProfile { PJ, PK, PL, PM };
 
 struct Profile {

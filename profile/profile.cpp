@@ -9,29 +9,27 @@ namespace kasnak {
 
 namespace {
 
-using enum Ctl;
-
 // The width of a pulley carrying the ribs typed into the rib count.
-void WritePulleyWidth(Form1& form, BeltProfile profile) {
-  const Real ribs = ReadNumber(form.Text(Text5));
-  form.SetCaption(Label38, NumberText(RoundTo(PulleyWidth(ribs, ProfileOf(profile)), 2)));
+void WritePulleyWidth(Panel& panel, BeltProfile profile) {
+  const Real ribs = ReadNumber(panel.Text(Control::RibCount));
+  panel.SetCaption(Control::PulleyWidth, NumberText(RoundTo(PulleyWidth(ribs, ProfileOf(profile)), 2)));
 }
 
 }  // namespace
 
-void Option1_Click(Form1& form, int index) {
-  CheckProfileLimits(form);
+void ProfileClicked(Panel& panel, int index) {
+  CheckProfileLimits(panel);
   // The clicked profile's width, even when the limits have just taken its
   // selection away again.
-  WritePulleyWidth(form, static_cast<BeltProfile>(index));
-  Command1_Click(form);
+  WritePulleyWidth(panel, static_cast<BeltProfile>(index));
+  Calculate(panel);
 }
 
-void Text5_Change(Form1& form) {
-  if (const std::optional<BeltProfile> profile = form.SelectedProfile())
-    WritePulleyWidth(form, *profile);
+void RibCountChanged(Panel& panel) {
+  if (const std::optional<BeltProfile> profile = panel.SelectedProfile())
+    WritePulleyWidth(panel, *profile);
   else
-    form.SetCaption(Label38, "");
+    panel.SetCaption(Control::PulleyWidth, "");
 }
 
 }  // namespace kasnak

@@ -8,8 +8,8 @@
 namespace kasnak {
 
 // A profile button became selected.
-void Option1_Click(Form1& form, int index);
+void ProfileClicked(Panel& panel, int index);
 // The rib count text changed.
-void Text5_Change(Form1& form);
+void RibCountChanged(Panel& panel);
 
 }  // namespace kasnak

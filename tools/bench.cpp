@@ -12,59 +12,57 @@
 namespace kasnak {
 namespace {
 
-using enum Ctl;
-
 // A started window holding a realistic PL drive, ready for "Hesapla".
-std::unique_ptr<Form1> PlDrive() {
-  std::unique_ptr<Form1> form = StartUp();
-  form->UserClick(Option1_2);
-  form->UserClick(chkC2);
-  form->UserEdit(Text2, "4000");
-  form->SetCaption(Label36, "1.35");
-  form->SetText(Combo2, "180");
-  form->SetText(Combo3, "132");
-  form->UserEdit(Text5, "8");
-  return form;
+std::unique_ptr<Panel> PlDrive() {
+  std::unique_ptr<Panel> panel = StartUp();
+  panel->UserClick(Control::ProfilePL);
+  panel->UserClick(Control::HeavyDuty);
+  panel->UserEdit(Control::ScrewSpeed, "4000");
+  panel->SetCaption(Control::Ratio, "1.35");
+  panel->SetText(Control::MotorPulley, "180");
+  panel->SetText(Control::ScrewPulley, "132");
+  panel->UserEdit(Control::RibCount, "8");
+  return panel;
 }
 
 void CalculateChain(benchmark::State& state) {
-  std::unique_ptr<Form1> form = PlDrive();
+  std::unique_ptr<Panel> panel = PlDrive();
   for (auto _ : state) {
-    form->SetText(Text10, "400");
-    benchmark::DoNotOptimize(form->UserClick(Command1));
+    panel->SetText(Control::CenterDistance, "400");
+    benchmark::DoNotOptimize(panel->UserClick(Control::CalculateButton));
   }
 }
 BENCHMARK(CalculateChain);
 
 void BeltLengthKeystroke(benchmark::State& state) {
-  std::unique_ptr<Form1> form = PlDrive();
+  std::unique_ptr<Panel> panel = PlDrive();
   const char* texts[] = {"1500", "15000"};
   int k = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(form->UserEdit(Text11, texts[k]));
+    benchmark::DoNotOptimize(panel->UserEdit(Control::BeltLength, texts[k]));
     k ^= 1;
   }
 }
 BENCHMARK(BeltLengthKeystroke);
 
 void ScrewSpeedKeystroke(benchmark::State& state) {
-  std::unique_ptr<Form1> form = PlDrive();
-  form->UserPick(Combo1, 4);
+  std::unique_ptr<Panel> panel = PlDrive();
+  panel->UserPick(Control::MotorPower, 4);
   const char* texts[] = {"400", "4000"};
   int k = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(form->UserEdit(Text2, texts[k]));
+    benchmark::DoNotOptimize(panel->UserEdit(Control::ScrewSpeed, texts[k]));
     k ^= 1;
   }
 }
 BENCHMARK(ScrewSpeedKeystroke);
 
 void MotorPick(benchmark::State& state) {
-  std::unique_ptr<Form1> form = PlDrive();
+  std::unique_ptr<Panel> panel = PlDrive();
   std::size_t item = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(form->UserPick(Combo1, item));
-    item = (item + 1) % form->Items(Combo1).size();
+    benchmark::DoNotOptimize(panel->UserPick(Control::MotorPower, item));
+    item = (item + 1) % panel->Items(Control::MotorPower).size();
   }
 }
 BENCHMARK(MotorPick);

@@ -64,9 +64,9 @@ Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
     if (index.head.size() != 1 || index.head[0] < '0' || index.head[0] >= '0' + kProfileCount)
       return Malformed{"button index " + Quoted(index.head) + " is not 0 to 3"};
     if (!IsBlank(index.rest)) return Malformed{"unexpected " + Quoted(*index.rest) + " after the button index"};
-    return Action{Verb::Click, OptionButton(index.head[0] - '0'), {}};
+    return Action{Verb::Click, ProfileButton(index.head[0] - '0'), {}};
   }
-  std::optional<Ctl> id = FindControl(name);
+  std::optional<Control> id = FindControl(name);
   if (!id) return Malformed{"unknown control " + Quoted(name)};
   Kind kind = Def(*id).kind;
   if (kind != Kind::CheckBox && kind != Kind::CommandButton)
@@ -77,7 +77,7 @@ Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
 
 // type, edit, backspace and pick: a text box or a list, then the argument.
 Parsed ParseTextAction(Verb verb, std::string_view word, std::string_view name, std::optional<std::string_view> arg) {
-  std::optional<Ctl> id = FindControl(name);
+  std::optional<Control> id = FindControl(name);
   if (!id && !IsOptionGroup(name)) return Malformed{"unknown control " + Quoted(name)};
   bool list = id && Def(*id).kind == Kind::ComboBox;
   bool textBox = id && Def(*id).kind == Kind::TextBox;
@@ -102,7 +102,7 @@ Parsed ParseLine(std::string_view line) {
   if (!verb) return Malformed{"unknown action " + Quoted(action.head)};
   if (*verb == Verb::Dump) {
     if (!IsBlank(action.rest)) return Malformed{"unexpected " + Quoted(*action.rest) + " after dump"};
-    return Action{Verb::Dump, Ctl::Label1, {}};
+    return Action{Verb::Dump, Control::MotorSpeedPrompt, {}};
   }
   if (!action.rest || action.rest->empty()) return Malformed{"missing control after " + std::string(action.head)};
   Cut control = CutAtBlank(*action.rest);
@@ -110,7 +110,7 @@ Parsed ParseLine(std::string_view line) {
   return ParseTextAction(*verb, action.head, control.head, control.rest);
 }
 
-std::string NotAnItem(std::string_view item, Ctl list) {
+std::string NotAnItem(std::string_view item, Control list) {
   return Quoted(item) + " is not an item of " + std::string(Def(list).name);
 }
 
@@ -144,7 +144,7 @@ std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream
     case Verb::Skip:
       break;
     case Verb::Dump:
-      for (Ctl id : kDumpedControls) out << Def(id).name << '=' << Shown(id) << '\n';
+      for (Control id : kDumpedControls) out << Def(id).name << '=' << Shown(id) << '\n';
       out << "--\n";
       break;
     case Verb::Type:
@@ -173,7 +173,7 @@ bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 
 
 }  // namespace
 
-bool ModelPlayer::Ended() const { return form_.Ended(); }
+bool ModelPlayer::Ended() const { return panel_.Ended(); }
 
 void ModelPlayer::Report(std::optional<FaultKind> outcome, std::ostream& out) {
   lastFault_ = outcome;
@@ -182,58 +182,58 @@ void ModelPlayer::Report(std::optional<FaultKind> outcome, std::ostream& out) {
 
 // Each character is one keystroke; a text box refuses one that would take it
 // beyond its maximum length.
-void ModelPlayer::Type(Ctl id, std::string_view chars, std::ostream& out) {
+void ModelPlayer::Type(Control id, std::string_view chars, std::ostream& out) {
   lastFault_.reset();
   std::size_t start = 0;
-  while (start < chars.size() && !form_.Ended()) {
+  while (start < chars.size() && !panel_.Ended()) {
     std::size_t end = start + 1;
     while (end < chars.size() && ContinuesCharacter(chars[end])) ++end;
-    std::string typed = form_.Text(id);
+    std::string typed = panel_.Text(id);
     typed.append(chars.substr(start, end - start));
     start = end;
-    if (FirstCharacters(typed, Form1::MaxLength(id)) != typed) continue;
-    Report(form_.UserEdit(id, typed), out);
+    if (FirstCharacters(typed, Panel::MaxLength(id)) != typed) continue;
+    Report(panel_.UserEdit(id, typed), out);
   }
 }
 
-void ModelPlayer::Edit(Ctl id, std::string_view text, std::ostream& out) { Report(form_.UserEdit(id, text), out); }
+void ModelPlayer::Edit(Control id, std::string_view text, std::ostream& out) { Report(panel_.UserEdit(id, text), out); }
 
-void ModelPlayer::Backspace(Ctl id, std::ostream& out) {
+void ModelPlayer::Backspace(Control id, std::ostream& out) {
   lastFault_.reset();
-  std::string text = form_.Text(id);
+  std::string text = panel_.Text(id);
   if (text.empty()) return;
   std::size_t end = text.size();
   while (end > 0 && ContinuesCharacter(text[end - 1])) --end;
   text.resize(end > 0 ? end - 1 : 0);
-  Report(form_.UserEdit(id, text), out);
+  Report(panel_.UserEdit(id, text), out);
 }
 
-std::optional<std::string> ModelPlayer::Pick(Ctl list, std::string_view item, std::ostream& out) {
-  const std::vector<std::string>& items = form_.Items(list);
+std::optional<std::string> ModelPlayer::Pick(Control list, std::string_view item, std::ostream& out) {
+  const std::vector<std::string>& items = panel_.Items(list);
   const auto found = std::find(items.begin(), items.end(), item);
   if (found == items.end()) return NotAnItem(item, list);
-  Report(form_.UserPick(list, static_cast<std::size_t>(found - items.begin())), out);
+  Report(panel_.UserPick(list, static_cast<std::size_t>(found - items.begin())), out);
   return std::nullopt;
 }
 
-void ModelPlayer::Click(Ctl id, std::ostream& out) { Report(form_.UserClick(id), out); }
+void ModelPlayer::Click(Control id, std::ostream& out) { Report(panel_.UserClick(id), out); }
 
-std::string ModelPlayer::Shown(Ctl id) const {
+std::string ModelPlayer::Shown(Control id) const {
   switch (Def(id).kind) {
     case Kind::CheckBox:
-      return form_.Value(id) ? "1" : "0";
-    case Kind::OptionButton:
-      if (const std::optional<BeltProfile> profile = form_.SelectedProfile())
+      return panel_.Value(id) ? "1" : "0";
+    case Kind::ProfileButton:
+      if (const std::optional<BeltProfile> profile = panel_.SelectedProfile())
         return std::to_string(static_cast<int>(*profile));
       return "none";
     case Kind::Label:
     case Kind::CommandButton:
-      return form_.Caption(id);
+      return panel_.Caption(id);
     case Kind::TextBox:
     case Kind::ComboBox:
       break;
   }
-  return form_.Text(id);
+  return panel_.Text(id);
 }
 
 namespace {
@@ -276,20 +276,20 @@ int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::o
   return kScriptPlayed;
 }
 
-int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& err) {
-  ModelPlayer player(form);
+int PlayScript(Panel& panel, std::istream& in, std::ostream& out, std::ostream& err) {
+  ModelPlayer player(panel);
   return PlayScript(player, in, out, err);
 }
 
 int PlayScript(std::istream& in, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<Panel> panel;
   try {
-    form = StartUp();
+    panel = StartUp();
   } catch (const std::exception& failure) {
     err << "kasnak-script: start-up: " << failure.what() << '\n';
     return kScriptBroken;
   }
-  return PlayScript(*form, in, out, err);
+  return PlayScript(*panel, in, out, err);
 }
 
 }  // namespace kasnak

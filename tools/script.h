@@ -35,7 +35,7 @@
 
 namespace kasnak {
 
-class Form1;
+class Panel;
 
 // Exit statuses of PlayScript.
 inline constexpr int kScriptPlayed = 0;
@@ -45,7 +45,7 @@ inline constexpr int kScriptBroken = 3;     // a procedure failed other than by 
 // Plays the script read from `in` against `form`, line by line, printing dump
 // blocks, fault lines and "exit" to `out`.  A malformed line is reported on
 // `err` as "kasnak-script: line N: REASON"; nothing after it is played.
-int PlayScript(Form1& form, std::istream& in, std::ostream& out, std::ostream& err);
+int PlayScript(Panel& panel, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The same against a freshly started window.
 int PlayScript(std::istream& in, std::ostream& out, std::ostream& err);
@@ -57,7 +57,7 @@ enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click };
 // One line of a script.  Skip and Dump name no control.
 struct Action {
   Verb verb = Verb::Skip;
-  Ctl control = Ctl::Label1;
+  Control control = Control::MotorSpeedPrompt;
   std::string text;  // the characters to type, the new text, or the item to pick
 };
 
@@ -87,37 +87,37 @@ class ScriptPlayer {
  protected:
   // Why the player cannot play this action at all, if it cannot.
   virtual std::optional<std::string> Refused(const Action&) const { return std::nullopt; }
-  virtual void Type(Ctl id, std::string_view chars, std::ostream& out) = 0;
-  virtual void Edit(Ctl id, std::string_view text, std::ostream& out) = 0;
-  virtual void Backspace(Ctl id, std::ostream& out) = 0;
+  virtual void Type(Control id, std::string_view chars, std::ostream& out) = 0;
+  virtual void Edit(Control id, std::string_view text, std::ostream& out) = 0;
+  virtual void Backspace(Control id, std::ostream& out) = 0;
   // The reason when the item is not one of the list's.
-  virtual std::optional<std::string> Pick(Ctl list, std::string_view item, std::ostream& out) = 0;
-  virtual void Click(Ctl id, std::ostream& out) = 0;
+  virtual std::optional<std::string> Pick(Control list, std::string_view item, std::ostream& out) = 0;
+  virtual void Click(Control id, std::ostream& out) = 0;
   // What a dump prints for a control: a text, a caption, "1"/"0" for a
-  // check box, and the selected profile index or "none" for Option1_0.
-  virtual std::string Shown(Ctl id) const = 0;
+  // check box, and the selected profile index or "none" for the PJ button.
+  virtual std::string Shown(Control id) const = 0;
 };
 
 // Plays on the model.
 class ModelPlayer : public ScriptPlayer {
  public:
-  explicit ModelPlayer(Form1& form) : form_(form) {}
+  explicit ModelPlayer(Panel& panel) : panel_(panel) {}
   bool Ended() const override;
   // The fault of the last change played, if it faulted.
   std::optional<FaultKind> LastFault() const { return lastFault_; }
 
  protected:
-  void Type(Ctl id, std::string_view chars, std::ostream& out) override;
-  void Edit(Ctl id, std::string_view text, std::ostream& out) override;
-  void Backspace(Ctl id, std::ostream& out) override;
-  std::optional<std::string> Pick(Ctl list, std::string_view item, std::ostream& out) override;
-  void Click(Ctl id, std::ostream& out) override;
-  std::string Shown(Ctl id) const override;
+  void Type(Control id, std::string_view chars, std::ostream& out) override;
+  void Edit(Control id, std::string_view text, std::ostream& out) override;
+  void Backspace(Control id, std::ostream& out) override;
+  std::optional<std::string> Pick(Control list, std::string_view item, std::ostream& out) override;
+  void Click(Control id, std::ostream& out) override;
+  std::string Shown(Control id) const override;
 
  private:
   void Report(std::optional<FaultKind> outcome, std::ostream& out);
 
-  Form1& form_;
+  Panel& panel_;
   std::optional<FaultKind> lastFault_;
 };
 
@@ -125,17 +125,18 @@ class ModelPlayer : public ScriptPlayer {
 // of PlayScript.
 int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err);
 
-// The controls a dump prints, in order; Option1_0 stands for the group.
+// The controls a dump prints, in order; the PJ button stands for the group.
 inline constexpr std::array kDumpedControls = {
-    Ctl::Label31, Ctl::Label36, Ctl::Combo1,    Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Text2,
-    Ctl::Combo2,  Ctl::Combo3,  Ctl::Option1_0, Ctl::chkC2,      Ctl::Text5,     Ctl::Text10,
-    Ctl::Text11,  Ctl::Label35, Ctl::Text12,    Ctl::Text13,     Ctl::Label38,   Ctl::Label40,
+    Control::MotorSpeed, Control::Ratio,          Control::MotorPower,  Control::CompactMotor, Control::FourPole,
+    Control::ScrewSpeed, Control::MotorPulley,    Control::ScrewPulley, Control::ProfilePJ,    Control::HeavyDuty,
+    Control::RibCount,   Control::CenterDistance, Control::BeltLength,  Control::WrapAngle,    Control::RibPower,
+    Control::BeltPower,  Control::PulleyWidth,    Control::BeltSpeed,
 };
 
 // "fault=NAME".
 void PrintFault(std::ostream& out, FaultKind kind);
 
 // Why a pick cannot be played: ITEM is not an item of the list.
-std::string NotAnItem(std::string_view item, Ctl list);
+std::string NotAnItem(std::string_view item, Control list);
 
 }  // namespace kasnak

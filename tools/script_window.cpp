@@ -53,10 +53,10 @@ class WindowPlayer : public ScriptPlayer {
   }
 
  private:
-  QWidget* widget(Ctl id) const { return window_.widget(id); }
+  QWidget* widget(Control id) const { return window_.widget(id); }
 
   // The box the user types into: a text box, or a list's text field.
-  QLineEdit* LineEdit(Ctl id) const {
+  QLineEdit* LineEdit(Control id) const {
     if (auto* combo = qobject_cast<QComboBox*>(widget(id))) return combo->lineEdit();
     return qobject_cast<QLineEdit*>(widget(id));
   }
@@ -90,14 +90,14 @@ class WindowPlayer : public ScriptPlayer {
     QTest::mouseClick(ok, Qt::LeftButton);
   }
 
-  void Type(Ctl id, std::string_view text, std::ostream& out) override {
+  void Type(Control id, std::string_view text, std::ostream& out) override {
     out_ = &out;
     QWidget* target = widget(id);
     target->setFocus(Qt::MouseFocusReason);
     Simulate([&] { TypeAtEnd(target, ToQString(text), [this] { return trouble_.empty() && !Ended(); }); });
   }
 
-  void Edit(Ctl id, std::string_view text, std::ostream& out) override {
+  void Edit(Control id, std::string_view text, std::ostream& out) override {
     out_ = &out;
     QLineEdit* edit = LineEdit(id);
     widget(id)->setFocus(Qt::MouseFocusReason);
@@ -107,7 +107,7 @@ class WindowPlayer : public ScriptPlayer {
     });
   }
 
-  void Backspace(Ctl id, std::ostream& out) override {
+  void Backspace(Control id, std::ostream& out) override {
     out_ = &out;
     QWidget* target = widget(id);
     target->setFocus(Qt::MouseFocusReason);
@@ -117,7 +117,7 @@ class WindowPlayer : public ScriptPlayer {
     });
   }
 
-  std::optional<std::string> Pick(Ctl id, std::string_view item, std::ostream& out) override {
+  std::optional<std::string> Pick(Control id, std::string_view item, std::ostream& out) override {
     out_ = &out;
     auto* combo = qobject_cast<QComboBox*>(widget(id));
     const int row = combo->findText(ToQString(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -131,7 +131,7 @@ class WindowPlayer : public ScriptPlayer {
     return std::nullopt;
   }
 
-  void Click(Ctl id, std::ostream& out) override {
+  void Click(Control id, std::ostream& out) override {
     out_ = &out;
     auto* button = qobject_cast<QAbstractButton*>(widget(id));
     Simulate([&] { QTest::mouseClick(button, Qt::LeftButton); });
@@ -139,8 +139,8 @@ class WindowPlayer : public ScriptPlayer {
 
   // What the window shows for a dumped control; the profile group shows the
   // index of its selected button.
-  std::string Shown(Ctl id) const override {
-    if (Def(id).kind != Kind::OptionButton) return kasnak::Shown(widget(id)).toStdString();
+  std::string Shown(Control id) const override {
+    if (Def(id).kind != Kind::ProfileButton) return kasnak::Shown(widget(id)).toStdString();
     const int checked = window_.profileGroup()->checkedId();
     return checked < 0 ? "none" : std::to_string(checked);
   }

@@ -29,7 +29,7 @@ const char* KindName(Kind kind) {
       return "list";
     case Kind::CheckBox:
       return "check";
-    case Kind::OptionButton:
+    case Kind::ProfileButton:
       return "option";
     case Kind::CommandButton:
       return "button";
@@ -68,13 +68,13 @@ val Controls() {
 // The controls that take the focus, as places in the table, in tab order.
 val TabOrderPlaces() {
   val order = val::array();
-  for (Ctl id : TabOrder()) order.call<void>("push", static_cast<int>(IndexOf(id)));
+  for (Control id : TabOrder()) order.call<void>("push", static_cast<int>(IndexOf(id)));
   return order;
 }
 
 val Window() {
   val w = val::object();
-  w.set("title", Str(kFormTitle));
+  w.set("title", Str(kWindowTitle));
   w.set("widthTwips", kClientWidthTwips);
   w.set("heightTwips", kClientHeightTwips);
   w.set("twipsPerInch", kTwipsPerInch);
@@ -98,18 +98,18 @@ val Faults() {
   return faults;
 }
 
-Ctl At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
+Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
 
 // The window model of one page: started as the program starts.
 class Model {
  public:
-  Model() : form_(StartUp()) {}
+  Model() : panel_(StartUp()) {}
 
   // Each action returns the fault that stopped its chain as
   // {name, message}, or null.
-  val Edit(int place, const std::string& text) { return Fault(form_->UserEdit(At(place), text)); }
-  val Pick(int place, int item) { return Fault(form_->UserPick(At(place), static_cast<std::size_t>(item))); }
-  val Click(int place) { return Fault(form_->UserClick(At(place))); }
+  val Edit(int place, const std::string& text) { return Fault(panel_->UserEdit(At(place), text)); }
+  val Pick(int place, int item) { return Fault(panel_->UserPick(At(place), static_cast<std::size_t>(item))); }
+  val Click(int place) { return Fault(panel_->UserClick(At(place))); }
 
   // Every control as {text, on}, in the order of the table: a text box's or
   // a list's text, a caption; a check box ticked or option button selected.
@@ -117,8 +117,8 @@ class Model {
     val states = val::array();
     for (const ControlDef& def : kControls) {
       val s = val::object();
-      s.set("text", Str(form_->Text(def.id)));
-      s.set("on", form_->Value(def.id));
+      s.set("text", Str(panel_->Text(def.id)));
+      s.set("on", panel_->Value(def.id));
       states.call<void>("push", s);
     }
     return states;
@@ -126,16 +126,16 @@ class Model {
 
   val Items(int place) const {
     val items = val::array();
-    for (const std::string& item : form_->Items(At(place))) items.call<void>("push", Str(item));
+    for (const std::string& item : panel_->Items(At(place))) items.call<void>("push", Str(item));
     return items;
   }
 
-  bool Ended() const { return form_->Ended(); }
+  bool Ended() const { return panel_->Ended(); }
 
  private:
-  static val Fault(Form1::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
+  static val Fault(Panel::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
 
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Panel> panel_;
 };
 
 }  // namespace

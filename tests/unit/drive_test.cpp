@@ -19,57 +19,56 @@
 namespace kasnak {
 namespace {
 
-using enum Ctl;
 using enum BeltProfile;
 
 constexpr int kNoProfile = -1;
 
 // The contents of the input controls of one drive.
 struct Drive {
-  const char* screwSpeed;   // Text2
-  const char* ratio;        // Label36
-  const char* centerDist;   // Text10
-  bool heavyDuty;           // chkC2
-  const char* motorPulley;  // Combo2
-  const char* screwPulley;  // Combo3
-  int profile;              // Option1 button, or kNoProfile
-  const char* ribs;         // Text5
+  const char* screwSpeed;   // ScrewSpeed
+  const char* ratio;        // Ratio
+  const char* centerDist;   // CenterDistance
+  bool heavyDuty;           // HeavyDuty
+  const char* motorPulley;  // MotorPulley
+  const char* screwPulley;  // ScrewPulley
+  int profile;              // profile button, or kNoProfile
+  const char* ribs;         // RibCount
 };
 
 // Puts the drive into a started window the way a user would leave it.  The
 // profile and heavy duty go first (their clicks calculate), then the screw
 // speed (its change procedure rewrites the ratio and the motor pulley), then
 // the rest.
-void Enter(Form1& form, const Drive& drive) {
+void Enter(Panel& panel, const Drive& drive) {
   if (drive.profile == kNoProfile) {
-    for (int k = 0; k < 4; ++k) form.DeselectOption1(k);
+    for (int k = 0; k < 4; ++k) panel.DeselectProfile(k);
   } else {
-    form.UserClick(OptionButton(drive.profile));
+    panel.UserClick(ProfileButton(drive.profile));
   }
-  if (form.Value(chkC2) != drive.heavyDuty) form.UserClick(chkC2);
-  form.UserEdit(Text2, drive.screwSpeed);
-  form.SetCaption(Label36, drive.ratio);
-  form.SetText(Text10, drive.centerDist);
-  form.SetText(Combo2, drive.motorPulley);
-  form.SetText(Combo3, drive.screwPulley);
-  form.UserEdit(Text5, drive.ribs);
+  if (panel.Value(Control::HeavyDuty) != drive.heavyDuty) panel.UserClick(Control::HeavyDuty);
+  panel.UserEdit(Control::ScrewSpeed, drive.screwSpeed);
+  panel.SetCaption(Control::Ratio, drive.ratio);
+  panel.SetText(Control::CenterDistance, drive.centerDist);
+  panel.SetText(Control::MotorPulley, drive.motorPulley);
+  panel.SetText(Control::ScrewPulley, drive.screwPulley);
+  panel.UserEdit(Control::RibCount, drive.ribs);
 }
 
-std::unique_ptr<Form1> WindowWith(const Drive& drive) {
-  std::unique_ptr<Form1> form = StartUp();
-  Enter(*form, drive);
-  return form;
+std::unique_ptr<Panel> WindowWith(const Drive& drive) {
+  std::unique_ptr<Panel> panel = StartUp();
+  Enter(*panel, drive);
+  return panel;
 }
 
 // ------------------------------------------------------------ whole runs
 
 struct WholeRun {
   Drive drive;
-  const char* centerDist;  // Text10
-  const char* wrapAngle;   // Label35
-  const char* beltLength;  // Text11
-  const char* ribPower;    // Text12
-  const char* beltPower;   // Text13
+  const char* centerDist;  // CenterDistance
+  const char* wrapAngle;   // WrapAngle
+  const char* beltLength;  // BeltLength
+  const char* ribPower;    // RibPower
+  const char* beltPower;   // BeltPower
 };
 
 TEST(Calculate, ShowsGeometryAndPowersOfWholeRuns) {
@@ -95,13 +94,13 @@ TEST(Calculate, ShowsGeometryAndPowersOfWholeRuns) {
   for (const WholeRun& run : runs) {
     SCOPED_TRACE(std::string(run.drive.motorPulley) + "/" + run.drive.screwPulley + " at '" + run.drive.centerDist +
                  "'");
-    auto form = WindowWith(run.drive);
-    ASSERT_EQ(form->UserClick(Command1), std::nullopt);
-    EXPECT_EQ(form->Text(Text10), run.centerDist);
-    EXPECT_EQ(form->Caption(Label35), run.wrapAngle);
-    EXPECT_EQ(form->Text(Text11), run.beltLength);
-    EXPECT_EQ(form->Text(Text12), run.ribPower);
-    EXPECT_EQ(form->Text(Text13), run.beltPower);
+    auto panel = WindowWith(run.drive);
+    ASSERT_EQ(panel->UserClick(Control::CalculateButton), std::nullopt);
+    EXPECT_EQ(panel->Text(Control::CenterDistance), run.centerDist);
+    EXPECT_EQ(panel->Caption(Control::WrapAngle), run.wrapAngle);
+    EXPECT_EQ(panel->Text(Control::BeltLength), run.beltLength);
+    EXPECT_EQ(panel->Text(Control::RibPower), run.ribPower);
+    EXPECT_EQ(panel->Text(Control::BeltPower), run.beltPower);
   }
 }
 
@@ -113,23 +112,23 @@ TEST(Calculate, ClosedGateOrNoProfileGivesNoPower) {
   };
   for (const Drive& drive : drives) {
     SCOPED_TRACE(std::string(drive.screwSpeed) + " rpm, i " + drive.ratio);
-    auto form = WindowWith(drive);
-    ASSERT_EQ(form->UserClick(Command1), std::nullopt);
-    EXPECT_EQ(form->drive.ribRating.value(), 0.0f);
-    EXPECT_EQ(form->Text(Text12), "0");
-    EXPECT_EQ(form->Text(Text13), "0");
+    auto panel = WindowWith(drive);
+    ASSERT_EQ(panel->UserClick(Control::CalculateButton), std::nullopt);
+    EXPECT_EQ(panel->drive.ribRating.value(), 0.0f);
+    EXPECT_EQ(panel->Text(Control::RibPower), "0");
+    EXPECT_EQ(panel->Text(Control::BeltPower), "0");
     if (drive.profile == kNoProfile) {
-      EXPECT_EQ(form->drive.lengthFactor.value(), 0.75f);  // the preset stays
+      EXPECT_EQ(panel->drive.lengthFactor.value(), 0.75f);  // the preset stays
     }
   }
 }
 
-// Text10 as the belt length handler finds it when Calculate's write of Text11
+// CenterDistance as the belt length handler finds it when Calculate's write of BeltLength
 // starts it.
 std::vector<std::string> centerDistAtHandler;
-void RecordingText11_Change(Form1& form) {
-  centerDistAtHandler.push_back(form.Text(Text10));
-  Text11_Change(form);
+void RecordingText11_Change(Panel& panel) {
+  centerDistAtHandler.push_back(panel.Text(Control::CenterDistance));
+  BeltLengthChanged(panel);
 }
 
 TEST(Calculate, ShowsTheWholeNumberCentreDistanceUntilTheBeltLengthReplacesIt) {
@@ -146,15 +145,15 @@ TEST(Calculate, ShowsTheWholeNumberCentreDistanceUntilTheBeltLengthReplacesIt) {
       {"200", "400", "300", "350", "350"},
   };
   EventTable events = WindowEvents();
-  events.change[IndexOf(Text11)] = RecordingText11_Change;
+  events.change[IndexOf(Control::BeltLength)] = RecordingText11_Change;
   for (const Case& c : cases) {
-    Form1 form(events);
-    form.Load();
-    Enter(form, {"", "", c.typed, true, c.motorPulley, c.screwPulley, 0, ""});
+    Panel panel(events);
+    panel.Load();
+    Enter(panel, {"", "", c.typed, true, c.motorPulley, c.screwPulley, 0, ""});
     centerDistAtHandler.clear();
-    ASSERT_EQ(form.UserClick(Command1), std::nullopt);
+    ASSERT_EQ(panel.UserClick(Control::CalculateButton), std::nullopt);
     EXPECT_EQ(centerDistAtHandler, std::vector<std::string>{c.whole}) << c.typed;
-    EXPECT_EQ(form.Text(Text10), c.final) << c.typed;
+    EXPECT_EQ(panel.Text(Control::CenterDistance), c.final) << c.typed;
   }
 }
 
@@ -163,10 +162,10 @@ TEST(Calculate, ShowsTheWholeNumberCentreDistanceUntilTheBeltLengthReplacesIt) {
 struct FaultCase {
   Drive drive;
   FaultKind fault;
-  const char* centerDist;  // Text10
-  const char* wrapAngle;   // Label35
-  const char* ribPower;    // Text12
-  const char* beltPower;   // Text13
+  const char* centerDist;  // CenterDistance
+  const char* wrapAngle;   // WrapAngle
+  const char* ribPower;    // RibPower
+  const char* beltPower;   // BeltPower
 };
 
 TEST(Calculate, AFaultStopsItAndKeepsWhatWasWritten) {
@@ -183,32 +182,32 @@ TEST(Calculate, AFaultStopsItAndKeepsWhatWasWritten) {
   };
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(std::string(c.drive.motorPulley) + "/" + c.drive.screwPulley + ", " + c.drive.ribs + " ribs");
-    auto form = WindowWith(c.drive);
-    form->SetCaption(Label35, "old");
-    form->SetText(Text12, "old");
-    form->SetText(Text13, "old");
-    EXPECT_EQ(form->UserClick(Command1), c.fault);
-    EXPECT_EQ(form->Text(Text10), c.centerDist);
-    EXPECT_EQ(form->Caption(Label35), c.wrapAngle);
-    EXPECT_EQ(form->Text(Text12), c.ribPower);
-    EXPECT_EQ(form->Text(Text13), c.beltPower);
+    auto panel = WindowWith(c.drive);
+    panel->SetCaption(Control::WrapAngle, "old");
+    panel->SetText(Control::RibPower, "old");
+    panel->SetText(Control::BeltPower, "old");
+    EXPECT_EQ(panel->UserClick(Control::CalculateButton), c.fault);
+    EXPECT_EQ(panel->Text(Control::CenterDistance), c.centerDist);
+    EXPECT_EQ(panel->Caption(Control::WrapAngle), c.wrapAngle);
+    EXPECT_EQ(panel->Text(Control::RibPower), c.ribPower);
+    EXPECT_EQ(panel->Text(Control::BeltPower), c.beltPower);
   }
 }
 
-void FailingText11_Change(Form1&) { throw ArithmeticFault(FaultKind::InvalidArgument); }
+void FailingText11_Change(Panel&) { throw ArithmeticFault(FaultKind::InvalidArgument); }
 
 TEST(Calculate, AFaultInTheBeltLengthHandlerEndsCalculateToo) {
   EventTable events = WindowEvents();
-  events.change[IndexOf(Text11)] = FailingText11_Change;
-  Form1 form(events);
-  form.Load();
-  Enter(form, {"4000", "1.35", "400", false, "180", "132", 2, "8"});
-  form.SetText(Text12, "old");
-  form.SetText(Text13, "old");
-  EXPECT_EQ(form.UserClick(Command1), FaultKind::InvalidArgument);
-  EXPECT_EQ(form.Text(Text11), "1291.5");
-  EXPECT_EQ(form.Text(Text12), "old");
-  EXPECT_EQ(form.Text(Text13), "old");
+  events.change[IndexOf(Control::BeltLength)] = FailingText11_Change;
+  Panel panel(events);
+  panel.Load();
+  Enter(panel, {"4000", "1.35", "400", false, "180", "132", 2, "8"});
+  panel.SetText(Control::RibPower, "old");
+  panel.SetText(Control::BeltPower, "old");
+  EXPECT_EQ(panel.UserClick(Control::CalculateButton), FaultKind::InvalidArgument);
+  EXPECT_EQ(panel.Text(Control::BeltLength), "1291.5");
+  EXPECT_EQ(panel.Text(Control::RibPower), "old");
+  EXPECT_EQ(panel.Text(Control::BeltPower), "old");
 }
 
 // --------------------------------------------------------------- tables

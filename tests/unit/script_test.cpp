@@ -16,39 +16,43 @@
 namespace kasnak {
 namespace {
 
-// Text2 change: one 'c' in Label40 per change.
-void CountScrewSpeedChanges(Form1& form) { form.SetCaption(Ctl::Label40, form.Caption(Ctl::Label40) + "c"); }
-// Text5 change: echoes the rib count into Label38, then divides by it.
-void InvertRibCount(Form1& form) {
-  form.SetCaption(Ctl::Label38, form.Text(Ctl::Text5));
-  form.SetCaption(Ctl::Label35, NumberText(Real(1) / ReadNumber(form.Text(Ctl::Text5))));
+// ScrewSpeed change: one 'c' in BeltSpeed per change.
+void CountScrewSpeedChanges(Panel& panel) {
+  panel.SetCaption(Control::BeltSpeed, panel.Caption(Control::BeltSpeed) + "c");
 }
-// Combo2 click: sees the chosen item already in the text field.
-void EchoMotorPulley(Form1& form) { form.SetCaption(Ctl::Label31, "picked " + form.Text(Ctl::Combo2)); }
-// chkC2 click: sees the new state.
-void EchoHeavyDuty(Form1& form) { form.SetText(Ctl::Text12, form.Value(Ctl::chkC2) ? "on" : "off"); }
-// Command1 click: a fault after a first write.
-void OverflowAfterWrite(Form1& form) {
-  form.SetText(Ctl::Text13, "before");
+// RibCount change: echoes the rib count into PulleyWidth, then divides by it.
+void InvertRibCount(Panel& panel) {
+  panel.SetCaption(Control::PulleyWidth, panel.Text(Control::RibCount));
+  panel.SetCaption(Control::WrapAngle, NumberText(Real(1) / ReadNumber(panel.Text(Control::RibCount))));
+}
+// MotorPulley click: sees the chosen item already in the text field.
+void EchoMotorPulley(Panel& panel) {
+  panel.SetCaption(Control::MotorSpeed, "picked " + panel.Text(Control::MotorPulley));
+}
+// HeavyDuty click: sees the new state.
+void EchoHeavyDuty(Panel& panel) { panel.SetText(Control::RibPower, panel.Value(Control::HeavyDuty) ? "on" : "off"); }
+// CalculateButton click: a fault after a first write.
+void OverflowAfterWrite(Panel& panel) {
+  panel.SetText(Control::BeltPower, "before");
   ReadNumber("1e400");
-  form.SetText(Ctl::Text13, "after");
+  panel.SetText(Control::BeltPower, "after");
 }
-// Option1 click: appends the index to Label36; profile 3 is an invalid argument.
-void TraceProfile(Form1& form, int index) {
-  form.SetCaption(Ctl::Label36, form.Caption(Ctl::Label36) + std::to_string(index));
+// Profile click: appends the index to Ratio; profile 3 is an invalid argument.
+void TraceProfile(Panel& panel, int index) {
+  panel.SetCaption(Control::Ratio, panel.Caption(Control::Ratio) + std::to_string(index));
   if (index == 3) Sqrt(Real(-1));
 }
-void EndProgram(Form1& form) { form.End(); }
+void EndProgram(Panel& panel) { panel.End(); }
 
 EventTable TraceEvents() {
   EventTable events;
-  events.change[IndexOf(Ctl::Text2)] = CountScrewSpeedChanges;
-  events.change[IndexOf(Ctl::Text5)] = InvertRibCount;
-  events.click[IndexOf(Ctl::Combo2)] = EchoMotorPulley;
-  events.click[IndexOf(Ctl::chkC2)] = EchoHeavyDuty;
-  events.click[IndexOf(Ctl::Command1)] = OverflowAfterWrite;
-  events.click[IndexOf(Ctl::Command3)] = EndProgram;
-  events.Option1_Click = TraceProfile;
+  events.change[IndexOf(Control::ScrewSpeed)] = CountScrewSpeedChanges;
+  events.change[IndexOf(Control::RibCount)] = InvertRibCount;
+  events.click[IndexOf(Control::MotorPulley)] = EchoMotorPulley;
+  events.click[IndexOf(Control::HeavyDuty)] = EchoHeavyDuty;
+  events.click[IndexOf(Control::CalculateButton)] = OverflowAfterWrite;
+  events.click[IndexOf(Control::ExitButton)] = EndProgram;
+  events.profileClick = TraceProfile;
   return events;
 }
 
@@ -60,19 +64,19 @@ struct Played {
 
 class ScriptTest : public ::testing::Test {
  protected:
-  ScriptTest() : form_(TraceEvents()) {
-    for (const char* item : {"100", "112", "7 5", "ø125"}) form_.AddItem(Ctl::Combo2, item);
-    form_.AddItem(Ctl::Combo1, "22");
+  ScriptTest() : panel_(TraceEvents()) {
+    for (const char* item : {"100", "112", "7 5", "ø125"}) panel_.AddItem(Control::MotorPulley, item);
+    panel_.AddItem(Control::MotorPower, "22");
   }
 
   Played Play(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    int status = PlayScript(form_, in, out, err);
+    int status = PlayScript(panel_, in, out, err);
     return {status, out.str(), err.str()};
   }
 
-  Form1 form_;
+  Panel panel_;
 };
 
 // The value of NAME in the last dump block of an output.
@@ -88,9 +92,9 @@ TEST_F(ScriptTest, DumpPrintsTheEighteenControlsInOrder) {
             "Label31=\nLabel36=\nCombo1=\nchkKompakt=0\nchk4kutup=0\nText2=\nCombo2=\nCombo3=\nOption1=0\n"
             "chkC2=1\nText5=\nText10=\nText11=\nLabel35=\nText12=\nText13=\nLabel38=\nLabel40=\n--\n");
 
-  form_.SetCaption(Ctl::Label31, "2940");
-  form_.SetCaption(Ctl::Label36, "1.47");
-  form_.DeselectOption1(0);
+  panel_.SetCaption(Control::MotorSpeed, "2940");
+  panel_.SetCaption(Control::Ratio, "1.47");
+  panel_.DeselectProfile(0);
   const std::string script =
       "edit Combo1 22\nclick chkKompakt\nclick chk4kutup\nedit Text2 4000\nedit Combo2 125\nedit Combo3 200\n"
       "edit Text5 4\nedit Text10 412\nedit Text11 1200.5\nedit Text12 a b\nedit Text13 3.9\ndump\n";
@@ -106,7 +110,7 @@ TEST_F(ScriptTest, DumpPrintsTheEighteenControlsInOrder) {
 
 struct EntryCase {
   const char* script;
-  const char* text2;
+  const char* screwSpeed;
   const char* changes;  // one 'c' per change procedure run
 };
 
@@ -133,20 +137,20 @@ TEST_F(ScriptTest, TypingEditingAndBackspaceInTheScrewSpeedBox) {
       {"type Text2 \x80\x80", "\x80\x80", "c"},
   };
   for (const EntryCase& c : cases) {
-    Form1 form(TraceEvents());
+    Panel panel(TraceEvents());
     std::istringstream in(c.script);
     std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(form, in, out, err), kScriptPlayed) << c.script << err.str();
-    EXPECT_EQ(form.Text(Ctl::Text2), c.text2) << c.script;
-    EXPECT_EQ(form.Caption(Ctl::Label40), c.changes) << c.script;
+    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptPlayed) << c.script << err.str();
+    EXPECT_EQ(panel.Text(Control::ScrewSpeed), c.screwSpeed) << c.script;
+    EXPECT_EQ(panel.Caption(Control::BeltSpeed), c.changes) << c.script;
     EXPECT_EQ(out.str(), "") << c.script;
   }
 }
 
 struct ListCase {
   const char* script;
-  const char* combo2;
-  const char* label31;  // written by the click procedure of Combo2
+  const char* motorPulley;
+  const char* motorSpeed;  // written by the click procedure of MotorPulley
 };
 
 TEST_F(ScriptTest, ListTextFieldsRunNothingUntilAnItemIsPicked) {
@@ -160,13 +164,13 @@ TEST_F(ScriptTest, ListTextFieldsRunNothingUntilAnItemIsPicked) {
       {"pick Combo2 100\nedit Combo2 x", "x", "picked 100"},
   };
   for (const ListCase& c : cases) {
-    Form1 form(TraceEvents());
-    for (const char* item : {"100", "112", "7 5", "ø125"}) form.AddItem(Ctl::Combo2, item);
+    Panel panel(TraceEvents());
+    for (const char* item : {"100", "112", "7 5", "ø125"}) panel.AddItem(Control::MotorPulley, item);
     std::istringstream in(c.script);
     std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(form, in, out, err), kScriptPlayed) << c.script << err.str();
-    EXPECT_EQ(form.Text(Ctl::Combo2), c.combo2) << c.script;
-    EXPECT_EQ(form.Caption(Ctl::Label31), c.label31) << c.script;
+    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptPlayed) << c.script << err.str();
+    EXPECT_EQ(panel.Text(Control::MotorPulley), c.motorPulley) << c.script;
+    EXPECT_EQ(panel.Caption(Control::MotorSpeed), c.motorSpeed) << c.script;
   }
 }
 
@@ -198,10 +202,10 @@ TEST_F(ScriptTest, AFaultIsPrintedWhereItStopsItsChainAndPlayGoesOn) {
       {"edit Text5 4\nbackspace Text5", "fault=division by zero\n"},
   };
   for (const FaultCase& c : cases) {
-    Form1 form(TraceEvents());
+    Panel panel(TraceEvents());
     std::istringstream in(c.script);
     std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(form, in, out, err), kScriptPlayed) << c.script << err.str();
+    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptPlayed) << c.script << err.str();
     std::string printed = out.str();
     EXPECT_EQ(printed.substr(0, printed.find("Label31=")), c.out) << c.script;
   }
@@ -220,8 +224,8 @@ TEST_F(ScriptTest, TheExitButtonEndsThePlay) {
   EXPECT_EQ(played.status, kScriptPlayed);
   EXPECT_TRUE(played.out.ends_with("--\nexit\n")) << played.out;
   EXPECT_EQ(played.err, "");
-  EXPECT_EQ(form_.Text(Ctl::Text2), "");
-  EXPECT_TRUE(form_.Ended());
+  EXPECT_EQ(panel_.Text(Control::ScrewSpeed), "");
+  EXPECT_TRUE(panel_.Ended());
 }
 
 struct MalformedCase {
@@ -264,14 +268,14 @@ TEST_F(ScriptTest, AMalformedLineStopsThePlayWithItsNumber) {
        "unknown control 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'"},
   };
   for (const MalformedCase& c : cases) {
-    Form1 form(TraceEvents());
-    form.AddItem(Ctl::Combo2, "100");
+    Panel panel(TraceEvents());
+    panel.AddItem(Control::MotorPulley, "100");
     std::istringstream in(std::string("edit Text2 1\n# comment\n\n") + c.line + "\nedit Text2 2\ndump\n");
     std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(form, in, out, err), kScriptMalformed) << c.line;
+    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptMalformed) << c.line;
     EXPECT_EQ(err.str(), std::string("kasnak-script: line 4: ") + c.reason + "\n") << c.line;
     EXPECT_EQ(out.str(), "") << c.line;
-    EXPECT_EQ(form.Text(Ctl::Text2), "1") << c.line;
+    EXPECT_EQ(panel.Text(Control::ScrewSpeed), "1") << c.line;
   }
 }
 
@@ -299,11 +303,11 @@ TEST_F(ScriptTest, ArbitraryScriptsEndCleanly) {
   for (int run = 0; run < 2000; ++run) {
     std::string script;
     for (int n = 0; n < 24; ++n) script += pieces[pick(random)];
-    Form1 form(TraceEvents());
-    form.AddItem(Ctl::Combo2, "7 5");
+    Panel panel(TraceEvents());
+    panel.AddItem(Control::MotorPulley, "7 5");
     std::istringstream in(script);
     std::ostringstream out, err;
-    int status = PlayScript(form, in, out, err);
+    int status = PlayScript(panel, in, out, err);
     ASSERT_TRUE(status == kScriptPlayed || status == kScriptMalformed) << status << " " << err.str();
     ASSERT_EQ(status == kScriptMalformed, !err.str().empty());
   }

@@ -36,11 +36,11 @@ class AccessibilityTest : public testing::Test {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
-  void Type(Ctl id, const char* keys) {
+  void Type(Control id, const char* keys) {
     window.widget(id)->setFocus();
     TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
   }
-  void Pick(Ctl id, const QString& item) {
+  void Pick(Control id, const QString& item) {
     auto* combo = qobject_cast<QComboBox*>(window.widget(id));
     ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
   }
@@ -52,23 +52,23 @@ class AccessibilityTest : public testing::Test {
 // value and its unit, and as its prompt alone while empty.
 TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
   const struct {
-    Ctl id;
+    Control id;
     const char* name;
   } cases[] = {
-      {Ctl::Label31, "Motor Deviri: 2940 d/dk"},
-      {Ctl::Combo1, "Motor Gücü, kW"},
-      {Ctl::Text2, "Vida Deviri, d/dk"},
-      {Ctl::Label36, "Devir Oranı (i): 1.36"},
-      {Ctl::Combo2, "Motor Kasnağı Çapı, mm"},
-      {Ctl::Combo3, "Vida Kasnağı Çapı, mm"},
-      {Ctl::Text5, "Kanal Sayısı"},
-      {Ctl::Text10, "Eksen Mesafesi, mm"},
-      {Ctl::Text11, "Kayış Boyu, mm"},
-      {Ctl::Label35, "Açı"},
-      {Ctl::Text12, "Tek Kanalın Gücü, kW"},
-      {Ctl::Label38, "Kasnak Genişliği"},
-      {Ctl::Text13, "Toplam Kayış Gücü, kW"},
-      {Ctl::Label40, "Kayış Hızı"},
+      {Control::MotorSpeed, "Motor Deviri: 2940 d/dk"},
+      {Control::MotorPower, "Motor Gücü, kW"},
+      {Control::ScrewSpeed, "Vida Deviri, d/dk"},
+      {Control::Ratio, "Devir Oranı (i): 1.36"},
+      {Control::MotorPulley, "Motor Kasnağı Çapı, mm"},
+      {Control::ScrewPulley, "Vida Kasnağı Çapı, mm"},
+      {Control::RibCount, "Kanal Sayısı"},
+      {Control::CenterDistance, "Eksen Mesafesi, mm"},
+      {Control::BeltLength, "Kayış Boyu, mm"},
+      {Control::WrapAngle, "Açı"},
+      {Control::RibPower, "Tek Kanalın Gücü, kW"},
+      {Control::PulleyWidth, "Kasnak Genişliği"},
+      {Control::BeltPower, "Toplam Kayış Gücü, kW"},
+      {Control::BeltSpeed, "Kayış Hızı"},
   };
   std::size_t named = 0;
   for (const ControlDef& def : kControls)
@@ -77,8 +77,8 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
 
   // A list says its current item and a text box nothing unless named: give
   // them a text first, so that the name cannot come from it.
-  Pick(Ctl::Combo1, "22");
-  Type(Ctl::Text2, "4000");
+  Pick(Control::MotorPower, "22");
+  Type(Control::ScrewSpeed, "4000");
   for (const auto& c : cases) {
     SCOPED_TRACE(WidgetName(c.id).toStdString());
     QWidget* w = window.widget(c.id);
@@ -88,13 +88,13 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
     }
   }
   // The values are still there to read.
-  EXPECT_EQ(Accessible(window.widget(Ctl::Text2), QAccessible::Value), "4000");
-  EXPECT_EQ(AccessibleName(Ctl::Label35, "163.44"), "Açı: 163.44 derece");
+  EXPECT_EQ(Accessible(window.widget(Control::ScrewSpeed), QAccessible::Value), "4000");
+  EXPECT_EQ(AccessibleName(Control::WrapAngle, "163.44"), "Açı: 163.44 derece");
 }
 
 TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
   for (const ControlDef& def : kControls) {
-    if (def.kind != Kind::CheckBox && def.kind != Kind::OptionButton && def.kind != Kind::CommandButton) continue;
+    if (def.kind != Kind::CheckBox && def.kind != Kind::ProfileButton && def.kind != Kind::CommandButton) continue;
     SCOPED_TRACE(WidgetName(def.id).toStdString());
     EXPECT_EQ(AccessibleName(def.id), QString());
     EXPECT_EQ(Accessible(window.widget(def.id), QAccessible::Name), ToQString(def.caption));
@@ -105,21 +105,21 @@ TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
 // with the label's name.  An absurd screw speed of 9E37 rpm
 // gives a ratio of 35 digits.
 TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
-  auto* ratio = qobject_cast<QLabel*>(window.widget(Ctl::Label36));
-  Pick(Ctl::Combo1, "22");
-  Type(Ctl::Text2, "9E37");
+  auto* ratio = qobject_cast<QLabel*>(window.widget(Control::Ratio));
+  Pick(Control::MotorPower, "22");
+  Type(Control::ScrewSpeed, "9E37");
   const QString shown = ratio->text();
-  EXPECT_EQ(shown, ToQString(window.form().Caption(Ctl::Label36)));
+  EXPECT_EQ(shown, ToQString(window.panel().Caption(Control::Ratio)));
   EXPECT_EQ(shown.size(), 38);  // 35 digits, the point, 2 decimals
   EXPECT_GT(ratio->fontMetrics().horizontalAdvance(shown), ratio->contentsRect().width());
   EXPECT_EQ(ratio->toolTip(), shown);
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): " + shown);
 
   // A usual ratio fits again: no tool tip.
-  QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Backspace);
-  QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Backspace);
-  QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Backspace);
-  QTest::keyClicks(window.widget(Ctl::Text2), "000");
+  QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  QTest::keyClicks(window.widget(Control::ScrewSpeed), "000");
   EXPECT_EQ(ratio->text(), "3.06");
   EXPECT_EQ(ratio->toolTip(), QString());
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): 3.06");
@@ -134,7 +134,7 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
 TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
   EXPECT_EQ(face->role(), QAccessible::Window);
-  EXPECT_EQ(face->text(QAccessible::Name), ToQString(kFormTitle).trimmed());
+  EXPECT_EQ(face->text(QAccessible::Name), ToQString(kWindowTitle).trimmed());
 
   // The name of the focused control, as a screen reader announces it.
   auto focused = [] { return Accessible(QApplication::focusWidget(), QAccessible::Name); };
@@ -170,30 +170,30 @@ TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
   // hand: 4000/2940, 200 × 1.36, π·0.2 m·4000/60 s, 5 × 3.56 + 2 × 2.5,
   // 2·250 + π·472/2 + 72²/1000, 2·acos(72/500).
   const struct {
-    Ctl id;
+    Control id;
     QAccessible::Text text;
     const char* reads;
   } cases[] = {
-      {Ctl::Label31, QAccessible::Name, "Motor Deviri: 2940 d/dk"},
-      {Ctl::Combo1, QAccessible::Value, "22"},
-      {Ctl::Text2, QAccessible::Value, "4000"},
-      {Ctl::Label36, QAccessible::Name, "Devir Oranı (i): 1.36"},
-      {Ctl::Combo2, QAccessible::Value, "272"},
-      {Ctl::Combo3, QAccessible::Value, "200"},
-      {Ctl::Text5, QAccessible::Value, "6"},
-      {Ctl::Text10, QAccessible::Value, "250"},
-      {Ctl::Text11, QAccessible::Value, "1246.6"},
-      {Ctl::Label35, QAccessible::Name, "Açı: 163.44 derece"},
-      {Ctl::Text12, QAccessible::Value, "2.72"},
-      {Ctl::Label38, QAccessible::Name, "Kasnak Genişliği: 22.8 mm"},
-      {Ctl::Text13, QAccessible::Value, "16.31"},
-      {Ctl::Label40, QAccessible::Name, "Kayış Hızı: 41.89 m/sn"},
+      {Control::MotorSpeed, QAccessible::Name, "Motor Deviri: 2940 d/dk"},
+      {Control::MotorPower, QAccessible::Value, "22"},
+      {Control::ScrewSpeed, QAccessible::Value, "4000"},
+      {Control::Ratio, QAccessible::Name, "Devir Oranı (i): 1.36"},
+      {Control::MotorPulley, QAccessible::Value, "272"},
+      {Control::ScrewPulley, QAccessible::Value, "200"},
+      {Control::RibCount, QAccessible::Value, "6"},
+      {Control::CenterDistance, QAccessible::Value, "250"},
+      {Control::BeltLength, QAccessible::Value, "1246.6"},
+      {Control::WrapAngle, QAccessible::Name, "Açı: 163.44 derece"},
+      {Control::RibPower, QAccessible::Value, "2.72"},
+      {Control::PulleyWidth, QAccessible::Name, "Kasnak Genişliği: 22.8 mm"},
+      {Control::BeltPower, QAccessible::Value, "16.31"},
+      {Control::BeltSpeed, QAccessible::Name, "Kayış Hızı: 41.89 m/sn"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(WidgetName(c.id).toStdString());
     EXPECT_EQ(Accessible(window.widget(c.id), c.text), QString::fromUtf8(c.reads));
   }
-  for (Ctl id : {Ctl::Option1_1, Ctl::chkC2})
+  for (Control id : {Control::ProfilePK, Control::HeavyDuty})
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.widget(id))->state().checked)
         << WidgetName(id).toStdString();
 }

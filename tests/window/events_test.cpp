@@ -45,41 +45,43 @@ FaultKind& FaultToThrow() {
 
 EventTable RecordingEvents() {
   EventTable events;
-  events.click[IndexOf(Ctl::Combo1)] = [](Form1& f) { Record("Combo1_Click " + f.Text(Ctl::Combo1)); };
-  events.click[IndexOf(Ctl::Combo3)] = [](Form1& f) { Record("Combo3_Click " + f.Text(Ctl::Combo3)); };
-  events.click[IndexOf(Ctl::chkKompakt)] = [](Form1& f) {
-    Record(f.Value(Ctl::chkKompakt) ? "chkKompakt_Click on" : "chkKompakt_Click off");
+  events.click[IndexOf(Control::MotorPower)] = [](Panel& f) { Record("Combo1_Click " + f.Text(Control::MotorPower)); };
+  events.click[IndexOf(Control::ScrewPulley)] = [](Panel& f) {
+    Record("Combo3_Click " + f.Text(Control::ScrewPulley));
   };
-  events.change[IndexOf(Ctl::Text2)] = [](Form1& f) { Record("Text2_Change " + f.Text(Ctl::Text2)); };
-  events.Option1_Click = [](Form1& f, int index) {
+  events.click[IndexOf(Control::CompactMotor)] = [](Panel& f) {
+    Record(f.Value(Control::CompactMotor) ? "chkKompakt_Click on" : "chkKompakt_Click off");
+  };
+  events.change[IndexOf(Control::ScrewSpeed)] = [](Panel& f) { Record("Text2_Change " + f.Text(Control::ScrewSpeed)); };
+  events.profileClick = [](Panel& f, int index) {
     Record("Option1_Click " + std::to_string(index));
-    if (index == 3) f.DeselectOption1(3);  // as the profile limits may
+    if (index == 3) f.DeselectProfile(3);  // as the profile limits may
   };
   // Writes of every kind a procedure makes.
-  events.click[IndexOf(Ctl::Command1)] = [](Form1& f) {
+  events.click[IndexOf(Control::CalculateButton)] = [](Panel& f) {
     Record("Command1_Click");
-    f.SetText(Ctl::Combo1, "15");
-    f.SetText(Ctl::Combo3, "180");
-    f.SetText(Ctl::Text10, "412.4");
-    f.SetCaption(Ctl::Label36, "1.36");
+    f.SetText(Control::MotorPower, "15");
+    f.SetText(Control::ScrewPulley, "180");
+    f.SetText(Control::CenterDistance, "412.4");
+    f.SetCaption(Control::Ratio, "1.36");
   };
-  events.click[IndexOf(Ctl::Command3)] = [](Form1& f) {
+  events.click[IndexOf(Control::ExitButton)] = [](Panel& f) {
     Record("Command3_Click");
     f.End();
   };
-  events.click[IndexOf(Ctl::chkC2)] = [](Form1& f) {
+  events.click[IndexOf(Control::HeavyDuty)] = [](Panel& f) {
     Record("chkC2_Click");
-    f.SetCaption(Ctl::Label35, "171.3");
+    f.SetCaption(Control::WrapAngle, "171.3");
     throw ArithmeticFault(FaultToThrow());
   };
   return events;
 }
 
-std::unique_ptr<Form1> RecordingForm() {
-  auto form = std::make_unique<Form1>(RecordingEvents());
-  for (const char* power : {"7.5", "11", "15", "18.5"}) form->AddItem(Ctl::Combo1, power);
-  for (const char* diameter : {"160", "170", "180", "190", "200"}) form->AddItem(Ctl::Combo3, diameter);
-  return form;
+std::unique_ptr<Panel> RecordingForm() {
+  auto panel = std::make_unique<Panel>(RecordingEvents());
+  for (const char* power : {"7.5", "11", "15", "18.5"}) panel->AddItem(Control::MotorPower, power);
+  for (const char* diameter : {"160", "170", "180", "190", "200"}) panel->AddItem(Control::ScrewPulley, diameter);
+  return panel;
 }
 
 // Answers every message box as soon as it shows: `seen` looks at it, then
@@ -105,10 +107,10 @@ class EventsTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
   template <typename T>
-  T* get(Ctl id) {
+  T* get(Control id) {
     return qobject_cast<T*>(window.widget(id));
   }
-  QString text(Ctl id) { return QString::fromStdString(window.form().Text(id)); }
+  QString text(Control id) { return QString::fromStdString(window.panel().Text(id)); }
 
   Window window{RecordingForm()};
 };
@@ -116,9 +118,9 @@ class EventsTest : public testing::Test {
 using CallList = std::vector<std::string>;
 
 TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
-  QTest::keyClicks(get<QLineEdit>(Ctl::Text2), "123456");
-  EXPECT_EQ(get<QLineEdit>(Ctl::Text2)->text(), "12345");
-  EXPECT_EQ(text(Ctl::Text2), "12345");
+  QTest::keyClicks(get<QLineEdit>(Control::ScrewSpeed), "123456");
+  EXPECT_EQ(get<QLineEdit>(Control::ScrewSpeed)->text(), "12345");
+  EXPECT_EQ(text(Control::ScrewSpeed), "12345");
   EXPECT_EQ(Calls(), (CallList{"Text2_Change 1", "Text2_Change 12", "Text2_Change 123", "Text2_Change 1234",
                                "Text2_Change 12345"}));
 }
@@ -129,7 +131,7 @@ TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
 // units) counts as one and is never cut in two.
 TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
   const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two units
-  auto* edit = get<QLineEdit>(Ctl::Text2);
+  auto* edit = get<QLineEdit>(Control::ScrewSpeed);
   const struct {
     const char* name;
     QString before;
@@ -176,7 +178,7 @@ TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
     Calls().clear();
     c.input();
     EXPECT_EQ(edit->text(), c.after);
-    EXPECT_EQ(text(Ctl::Text2), c.after);
+    EXPECT_EQ(text(Control::ScrewSpeed), c.after);
     EXPECT_EQ(edit->cursorPosition(), c.cursor);
     const CallList changed = c.after == c.before ? CallList{} : CallList{"Text2_Change " + c.after.toStdString()};
     EXPECT_EQ(Calls(), changed);
@@ -187,14 +189,14 @@ TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
 // model changed.
 TEST_F(EventsTest, TypingKeepsTheCursor) {
   struct Case {
-    Ctl id;
+    Control id;
     QLineEdit* edit;
     const char* typed;
     QString shown;
   } cases[] = {
-      {Ctl::Text2, get<QLineEdit>(Ctl::Text2), "40", "140"},
+      {Control::ScrewSpeed, get<QLineEdit>(Control::ScrewSpeed), "40", "140"},
       // "17" begins the item "170", which must not be completed.
-      {Ctl::Combo3, get<QComboBox>(Ctl::Combo3)->lineEdit(), "17", "117"},
+      {Control::ScrewPulley, get<QComboBox>(Control::ScrewPulley)->lineEdit(), "17", "117"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(WidgetName(c.id).toStdString());
@@ -212,7 +214,7 @@ TEST_F(EventsTest, TypingKeepsTheCursor) {
 // drop-down or with the arrow keys; typing into its text field, even an
 // item's text, runs nothing.
 TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
-  auto* combo = get<QComboBox>(Ctl::Combo1);
+  auto* combo = get<QComboBox>(Control::MotorPower);
 
   combo->showPopup();
   combo->view()->setCurrentIndex(combo->model()->index(2, 0));
@@ -226,34 +228,34 @@ TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
 
   QTest::keyClick(combo, Qt::Key_Down);  // the next item, by keyboard
   EXPECT_EQ(Calls(), (CallList{"Combo1_Click 15", "Combo1_Click 18.5"}));
-  EXPECT_EQ(text(Ctl::Combo1), "18.5");
+  EXPECT_EQ(text(Control::MotorPower), "18.5");
 
   Calls().clear();
   QSignalSpy finished(combo->lineEdit(), &QLineEdit::editingFinished);
   combo->lineEdit()->selectAll();
   QTest::keyClicks(combo, "11");
   QTest::keyClick(combo, Qt::Key_Return);
-  get<QLineEdit>(Ctl::Text2)->setFocus();
+  get<QLineEdit>(Control::ScrewSpeed)->setFocus();
   EXPECT_GE(finished.count(), 1);
-  EXPECT_EQ(text(Ctl::Combo1), "11");
+  EXPECT_EQ(text(Control::MotorPower), "11");
   EXPECT_EQ(combo->currentText(), "11");
   EXPECT_EQ(Calls(), CallList{});
 }
 
 // A procedure's writes show at once and run nothing more.
 TEST_F(EventsTest, ProcedureWritesShowAtOnce) {
-  QTest::mouseClick(get<QPushButton>(Ctl::Command1), Qt::LeftButton);
-  EXPECT_EQ(get<QComboBox>(Ctl::Combo1)->currentText(), "15");
-  EXPECT_EQ(get<QComboBox>(Ctl::Combo3)->currentText(), "180");
-  EXPECT_EQ(get<QLineEdit>(Ctl::Text10)->text(), "412.4");
-  EXPECT_EQ(get<QLabel>(Ctl::Label36)->text(), "1.36");
+  QTest::mouseClick(get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
+  EXPECT_EQ(get<QComboBox>(Control::MotorPower)->currentText(), "15");
+  EXPECT_EQ(get<QComboBox>(Control::ScrewPulley)->currentText(), "180");
+  EXPECT_EQ(get<QLineEdit>(Control::CenterDistance)->text(), "412.4");
+  EXPECT_EQ(get<QLabel>(Control::Ratio)->text(), "1.36");
   // The written list text is the current item, so the arrow keys go on from it.
-  QTest::keyClick(get<QComboBox>(Ctl::Combo3), Qt::Key_Down);
+  QTest::keyClick(get<QComboBox>(Control::ScrewPulley), Qt::Key_Down);
   EXPECT_EQ(Calls(), (CallList{"Command1_Click", "Combo3_Click 190"}));
 }
 
 TEST_F(EventsTest, CheckBoxToggleReachesTheProcedure) {
-  auto* box = get<QCheckBox>(Ctl::chkKompakt);
+  auto* box = get<QCheckBox>(Control::CompactMotor);
   QTest::mouseClick(box, Qt::LeftButton);
   EXPECT_TRUE(box->isChecked());
   QTest::mouseClick(box, Qt::LeftButton);
@@ -281,14 +283,14 @@ TEST_F(EventsTest, ProfileButtons) {
     EXPECT_EQ(Calls(), c.calls);
     for (int k = 0; k < 4; ++k) {
       EXPECT_EQ(window.profileGroup()->button(k)->isChecked(), k == c.checked) << k;
-      EXPECT_EQ(window.form().Option1(k), k == c.checked) << k;
+      EXPECT_EQ(window.panel().ProfileSelected(k), k == c.checked) << k;
     }
   }
 }
 
 // No button is the default or the cancel button, wherever the focus is.
 TEST_F(EventsTest, EnterAndEscapePressNoButton) {
-  for (Ctl focus : TabOrder()) {
+  for (Control focus : TabOrder()) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
       SCOPED_TRACE(WidgetName(focus).toStdString() + " key " + std::to_string(key));
       window.widget(focus)->setFocus();
@@ -297,7 +299,7 @@ TEST_F(EventsTest, EnterAndEscapePressNoButton) {
       EXPECT_TRUE(window.isVisible());
     }
   }
-  QTest::keyClick(get<QPushButton>(Ctl::Command1), Qt::Key_Space);  // the keys do arrive
+  QTest::keyClick(get<QPushButton>(Control::CalculateButton), Qt::Key_Space);  // the keys do arrive
   EXPECT_EQ(Calls(), CallList{"Command1_Click"});
 }
 
@@ -313,16 +315,16 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
     std::vector<std::array<QString, 3>> boxes;
     QTimer closer;
     CloseEveryBox(closer, [&](QMessageBox& box) {
-      boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Ctl::Label35)->text()});
+      boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Control::WrapAngle)->text()});
     });
-    QTest::mouseClick(get<QCheckBox>(Ctl::chkC2), Qt::LeftButton);
+    QTest::mouseClick(get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
     const std::array<QString, 3> expected{kProgramName, QString::fromUtf8(FaultMessage(kind)), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Calls(), CallList{"chkC2_Click"});
   }
   EXPECT_TRUE(window.isVisible());
-  QTest::mouseClick(get<QPushButton>(Ctl::Command1), Qt::LeftButton);
+  QTest::mouseClick(get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
   EXPECT_EQ(Calls(), (CallList{"chkC2_Click", "Command1_Click"}));
 }
 
@@ -334,9 +336,9 @@ TEST_F(EventsTest, QtTextsAreTurkish) {
   QStringList buttons;
   QTimer closer;
   CloseEveryBox(closer, [&](QMessageBox& box) { buttons << box.button(QMessageBox::Ok)->text(); });
-  QTest::mouseClick(get<QCheckBox>(Ctl::chkC2), Qt::LeftButton);
+  QTest::mouseClick(get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
   EXPECT_EQ(buttons, QStringList{"Tamam"});
-  const std::unique_ptr<QMenu> menu(get<QLineEdit>(Ctl::Text2)->createStandardContextMenu());
+  const std::unique_ptr<QMenu> menu(get<QLineEdit>(Control::ScrewSpeed)->createStandardContextMenu());
   QStringList entries;  // without their shortcuts
   for (const QAction* action : menu->actions()) entries << action->text().section(QLatin1Char('\t'), 0, 0);
   EXPECT_EQ(entries,
@@ -344,9 +346,9 @@ TEST_F(EventsTest, QtTextsAreTurkish) {
 }
 
 TEST_F(EventsTest, ExitClosesTheWindow) {
-  QTest::mouseClick(get<QPushButton>(Ctl::Command3), Qt::LeftButton);
+  QTest::mouseClick(get<QPushButton>(Control::ExitButton), Qt::LeftButton);
   EXPECT_EQ(Calls(), CallList{"Command3_Click"});
-  EXPECT_TRUE(window.form().Ended());
+  EXPECT_TRUE(window.panel().Ended());
   EXPECT_FALSE(window.isVisible());
 }
 

@@ -66,7 +66,7 @@ TEST_F(LayoutTest, EveryControlHasItsWidget) {
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
       QStringList items;
-      for (const std::string& item : window.form().Items(def.id)) items << ToQString(item);
+      for (const std::string& item : window.panel().Items(def.id)) items << ToQString(item);
       QStringList shown;
       for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
       EXPECT_EQ(shown, items);
@@ -85,12 +85,15 @@ TEST_F(LayoutTest, EveryControlHasItsWidget) {
 // the last row, and the window's client area.
 TEST_F(LayoutTest, TellingControlsSitOnTheirPixels) {
   const struct {
-    Ctl id;
+    Control id;
     QRect at96, at144;
   } cases[] = {
-      {Ctl::Label1, {8, 16, 73, 25}, {12, 24, 110, 38}},       {Ctl::Text2, {80, 48, 49, 19}, {120, 72, 74, 29}},
-      {Ctl::chk4kutup, {352, 40, 97, 17}, {528, 60, 146, 26}}, {Ctl::Label34, {315, 176, 25, 17}, {473, 264, 38, 26}},
-      {Ctl::Label35, {352, 176, 41, 19}, {528, 264, 62, 29}},  {Ctl::Label15, {264, 272, 169, 17}, {396, 408, 254, 26}},
+      {Control::MotorSpeedPrompt, {8, 16, 73, 25}, {12, 24, 110, 38}},
+      {Control::ScrewSpeed, {80, 48, 49, 19}, {120, 72, 74, 29}},
+      {Control::FourPole, {352, 40, 97, 17}, {528, 60, 146, 26}},
+      {Control::WrapAnglePrompt, {315, 176, 25, 17}, {473, 264, 38, 26}},
+      {Control::WrapAngle, {352, 176, 41, 19}, {528, 264, 62, 29}},
+      {Control::Subtitle, {264, 272, 169, 17}, {396, 408, 254, 26}},
   };
   const int dpi = ExpectedDpi();
   if (dpi != 96 && dpi != 144) GTEST_SKIP() << "places are known at 96 and 144 dpi";
@@ -108,7 +111,7 @@ TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
   EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
   EXPECT_LE(std::abs(offset.y()), 1) << offset.y();
   EXPECT_TRUE(window.frameGeometry().contains(window.geometry()));
-  EXPECT_EQ(QApplication::focusWidget(), window.widget(Ctl::Text2));
+  EXPECT_EQ(QApplication::focusWidget(), window.widget(Control::ScrewSpeed));
 }
 
 // A hover shows the control's tool tip.
@@ -128,7 +131,7 @@ TEST_F(LayoutTest, ToolTipsShowOnHover) {
 }
 
 TEST_F(LayoutTest, WindowIsFixedWithCloseBoxOnly) {
-  EXPECT_EQ(window.windowTitle(), ToQString(kFormTitle));
+  EXPECT_EQ(window.windowTitle(), ToQString(kWindowTitle));
   const QSize client(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
                      TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));
   EXPECT_EQ(window.size(), client);
@@ -153,7 +156,7 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
     const QFontMetrics metrics(w->font());
     const int text = metrics.horizontalAdvance(ToQString(def.caption));
     int room = w->contentsRect().width();
-    if (def.kind == Kind::CheckBox || def.kind == Kind::OptionButton)
+    if (def.kind == Kind::CheckBox || def.kind == Kind::ProfileButton)
       room = w->width() - (w->sizeHint().width() - text);
     if (def.kind == Kind::CommandButton) room -= 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin);
     EXPECT_LE(text, room);
@@ -195,12 +198,12 @@ TEST_F(LayoutTest, TabWalksTheTabOrder) {
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  EXPECT_EQ(QApplication::focusWidget(), window.widget(Ctl::Text2));
+  EXPECT_EQ(QApplication::focusWidget(), window.widget(Control::ScrewSpeed));
 
   std::vector<QWidget*> expected;
-  for (Ctl id : TabOrder())
-    if (Def(id).kind != Kind::OptionButton || window.form().Value(id)) expected.push_back(window.widget(id));
-  expected.push_back(window.widget(Ctl::Text2));  // round again
+  for (Control id : TabOrder())
+    if (Def(id).kind != Kind::ProfileButton || window.panel().Value(id)) expected.push_back(window.widget(id));
+  expected.push_back(window.widget(Control::ScrewSpeed));  // round again
 
   // The control a focus stands for: a list for its text field.
   auto control = [](QWidget* focus) {

@@ -55,36 +55,36 @@ class UseTest : public testing::Test {
   }
 
   // ---- the user's input
-  void Pick(Ctl id, const QString& item) {
+  void Pick(Control id, const QString& item) {
     auto* combo = qobject_cast<QComboBox*>(window.widget(id));
     ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
     EXPECT_FALSE(combo->view()->isVisible());
   }
-  void Type(Ctl id, const char* keys) {
+  void Type(Control id, const char* keys) {
     window.widget(id)->setFocus();
     TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
   }
-  void Click(Ctl id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.widget(id)), Qt::LeftButton); }
-  QString Shown(Ctl id) { return kasnak::Shown(window.widget(id)); }
+  void Click(Control id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.widget(id)), Qt::LeftButton); }
+  QString Shown(Control id) { return kasnak::Shown(window.widget(id)); }
 
   // The controls whose widget differs from the model, with both values.
   std::vector<std::string> Differences() {
     std::vector<std::string> out;
-    const Form1& form = window.form();
+    const Panel& panel = window.panel();
     for (const ControlDef& def : kControls) {
       QString model;
       switch (def.kind) {
         case Kind::Label:
         case Kind::CommandButton:
-          model = def.kind == Kind::Label ? ToQString(form.Caption(def.id)) : Shown(def.id);
+          model = def.kind == Kind::Label ? ToQString(panel.Caption(def.id)) : Shown(def.id);
           break;
         case Kind::TextBox:
         case Kind::ComboBox:
-          model = ToQString(form.Text(def.id));
+          model = ToQString(panel.Text(def.id));
           break;
         case Kind::CheckBox:
-        case Kind::OptionButton:
-          model = form.Value(def.id) ? "1" : "0";
+        case Kind::ProfileButton:
+          model = panel.Value(def.id) ? "1" : "0";
           break;
       }
       if (Shown(def.id) != model)
@@ -99,7 +99,7 @@ class UseTest : public testing::Test {
   std::vector<QString> messages;
 };
 
-using Texts = std::vector<std::pair<Ctl, QString>>;
+using Texts = std::vector<std::pair<Control, QString>>;
 
 // A typical use, each step as the user does it, with what the
 // window shows after it.
@@ -111,31 +111,38 @@ TEST_F(UseTest, TypicalUse) {
   } steps[] = {
       {"start-up",
        [] {},
-       {{Ctl::Label31, ""},
-        {Ctl::Label36, ""},
-        {Ctl::Text2, ""},
-        {Ctl::Combo1, ""},
-        {Ctl::Option1_0, "1"},
-        {Ctl::chkC2, "1"}}},
-      {"22 kW", [&] { Pick(Ctl::Combo1, "22"); }, {{Ctl::Label31, "2940"}, {Ctl::Label36, ".00"}, {Ctl::Combo2, "0"}}},
+       {{Control::MotorSpeed, ""},
+        {Control::Ratio, ""},
+        {Control::ScrewSpeed, ""},
+        {Control::MotorPower, ""},
+        {Control::ProfilePJ, "1"},
+        {Control::HeavyDuty, "1"}}},
+      {"22 kW",
+       [&] { Pick(Control::MotorPower, "22"); },
+       {{Control::MotorSpeed, "2940"}, {Control::Ratio, ".00"}, {Control::MotorPulley, "0"}}},
       {"4000 rpm",
-       [&] { Type(Ctl::Text2, "4000"); },
-       {{Ctl::Text2, "4000"}, {Ctl::Label36, "1.36"}, {Ctl::Combo2, "0"}, {Ctl::Label40, ""}}},
+       [&] { Type(Control::ScrewSpeed, "4000"); },
+       {{Control::ScrewSpeed, "4000"},
+        {Control::Ratio, "1.36"},
+        {Control::MotorPulley, "0"},
+        {Control::BeltSpeed, ""}}},
       {"screw pulley 200",
-       [&] { Pick(Ctl::Combo3, "200"); },
-       {{Ctl::Combo3, "200"}, {Ctl::Combo2, "272"}, {Ctl::Label40, "41.89"}}},
+       [&] { Pick(Control::ScrewPulley, "200"); },
+       {{Control::ScrewPulley, "200"}, {Control::MotorPulley, "272"}, {Control::BeltSpeed, "41.89"}}},
       {"PK",
-       [&] { Click(Ctl::Option1_1); },
-       {{Ctl::Option1_0, "0"},
-        {Ctl::Option1_1, "1"},
-        {Ctl::Label38, "1.44"},
-        {Ctl::Text10, "250"},
-        {Ctl::Label35, "163.44"},
-        {Ctl::Text11, "1246.6"},
-        {Ctl::Text12, "2.72"},
-        {Ctl::Text13, "0"}}},
-      {"6 ribs", [&] { Type(Ctl::Text5, "6"); }, {{Ctl::Label38, "22.8"}, {Ctl::Text13, "0"}}},
-      {"Hesapla", [&] { Click(Ctl::Command1); }, {{Ctl::Text13, "16.31"}, {Ctl::Text12, "2.72"}}},
+       [&] { Click(Control::ProfilePK); },
+       {{Control::ProfilePJ, "0"},
+        {Control::ProfilePK, "1"},
+        {Control::PulleyWidth, "1.44"},
+        {Control::CenterDistance, "250"},
+        {Control::WrapAngle, "163.44"},
+        {Control::BeltLength, "1246.6"},
+        {Control::RibPower, "2.72"},
+        {Control::BeltPower, "0"}}},
+      {"6 ribs", [&] { Type(Control::RibCount, "6"); }, {{Control::PulleyWidth, "22.8"}, {Control::BeltPower, "0"}}},
+      {"Hesapla",
+       [&] { Click(Control::CalculateButton); },
+       {{Control::BeltPower, "16.31"}, {Control::RibPower, "2.72"}}},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.step);
@@ -162,24 +169,24 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
       // and 200 typed into the lists; the distance for 50 stays.
       {"belt length",
        [&] {
-         Type(Ctl::Combo2, "100");
-         Type(Ctl::Combo3, "200");
-         Type(Ctl::Text11, "500");
+         Type(Control::MotorPulley, "100");
+         Type(Control::ScrewPulley, "200");
+         Type(Control::BeltLength, "500");
        },
        FaultKind::InvalidArgument,
-       {{Ctl::Text11, "500"}, {Ctl::Text10, "-6.1"}},
-       [&] { Type(Ctl::Text11, "0"); },
-       {{Ctl::Text11, "5000"}}},
+       {{Control::BeltLength, "500"}, {Control::CenterDistance, "-6.1"}},
+       [&] { Type(Control::BeltLength, "0"); },
+       {{Control::BeltLength, "5000"}}},
       // An absurd rib count: the width of 1E30 ribs stays; 1000 ribs work.
       {"rib count",
-       [&] { Type(Ctl::Text5, "1E308"); },
+       [&] { Type(Control::RibCount, "1E308"); },
        FaultKind::Overflow,
-       {{Ctl::Text5, "1E308"}},
+       {{Control::RibCount, "1E308"}},
        [&] {
-         QTest::keyClick(window.widget(Ctl::Text5), Qt::Key_Backspace);
-         QTest::keyClick(window.widget(Ctl::Text5), Qt::Key_Backspace);
+         QTest::keyClick(window.widget(Control::RibCount), Qt::Key_Backspace);
+         QTest::keyClick(window.widget(Control::RibCount), Qt::Key_Backspace);
        },
-       {{Ctl::Text5, "1E3"}, {Ctl::Label38, "2341.26"}}},
+       {{Control::RibCount, "1E3"}, {Control::PulleyWidth, "2341.26"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,8 +210,8 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
 // press on its caption: here near the right edge, beyond the caption, where
 // Qt's own check box and option button would ignore it.
 TEST_F(UseTest, WholeBoxAnswersAPress) {
-  for (Ctl id :
-       {Ctl::chkKompakt, Ctl::chk4kutup, Ctl::chkC2, Ctl::Option1_3, Ctl::Option1_2, Ctl::Option1_1, Ctl::Option1_0}) {
+  for (Control id : {Control::CompactMotor, Control::FourPole, Control::HeavyDuty, Control::ProfilePM,
+                     Control::ProfilePL, Control::ProfilePK, Control::ProfilePJ}) {
     QWidget* w = window.widget(id);
     const QString before = Shown(id);
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() - 2, w->height() / 2));

@@ -19,15 +19,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out, err;
-  std::unique_ptr<kasnak::Form1> form = kasnak::StartUp();
-  const int status = kasnak::PlayScript(*form, in, out, err);
+  std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
+  const int status = kasnak::PlayScript(*panel, in, out, err);
   if (status != kasnak::kScriptPlayed && status != kasnak::kScriptMalformed) {
     std::fprintf(stderr, "broken: status %d\n%s", status, err.str().c_str());
     std::abort();
   }
   for (const kasnak::ControlDef& def : kasnak::kControls) {
-    const std::size_t limit = kasnak::Form1::MaxLength(def.id);
-    const std::string& text = form->Text(def.id);
+    const std::size_t limit = kasnak::Panel::MaxLength(def.id);
+    const std::string& text = panel->Text(def.id);
     if (def.kind == kasnak::Kind::TextBox && limit > 0 && kasnak::FirstCharacters(text, limit) != text) {
       std::fprintf(stderr, "broken: %.*s holds '%s', longer than %zu characters\n", static_cast<int>(def.name.size()),
                    def.name.data(), text.c_str(), limit);
