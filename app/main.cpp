@@ -6,7 +6,7 @@
 
 #include "app/application.h"
 #include "app/window.h"
-#include "catalogue/startup.h"
+#include "procedures/startup.h"
 
 int main(int argc, char** argv) {
 #if (defined(Q_OS_LINUX) && !defined(Q_OS_ANDROID)) || defined(Q_OS_FREEBSD) || defined(Q_OS_NETBSD) || \

@@ -28,6 +28,7 @@
 
 #include "app/icons/kasnak_32.h"
 #include "app/text.h"
+#include "model/faults.h"
 
 namespace kasnak {
 

@@ -25,7 +25,7 @@
 #include <array>
 #include <memory>
 
-#include "panel/form.h"
+#include "model/panel.h"
 
 class QButtonGroup;
 

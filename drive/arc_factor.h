@@ -2,7 +2,7 @@
 // The arc-of-contact correction factor for the wrap angle on the screw pulley.
 #pragma once
 
-#include "panel/numbers.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 

@@ -6,7 +6,7 @@
 // Single is returned.  Pi is the window's single-precision value.
 #pragma once
 
-#include "panel/numbers.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 

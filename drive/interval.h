@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "panel/numbers.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 

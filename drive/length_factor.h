@@ -2,8 +2,8 @@
 // The belt-length correction factor of each profile.
 #pragma once
 
-#include "panel/numbers.h"
-#include "panel/profiles.h"
+#include "drive/profiles.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 

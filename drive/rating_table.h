@@ -3,8 +3,8 @@
 // and its correction for intermediate screw pulley diameters.
 #pragma once
 
-#include "panel/numbers.h"
-#include "panel/profiles.h"
+#include "drive/profiles.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "catalogue/startup.h"
-#include "panel/form.h"
+#include "model/panel.h"
+#include "procedures/startup.h"
 
 namespace kasnak {
 namespace {

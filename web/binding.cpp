@@ -9,10 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "catalogue/startup.h"
-#include "panel/controls.h"
-#include "panel/form.h"
-#include "panel/numbers.h"
+#include "model/controls.h"
+#include "model/faults.h"
+#include "model/panel.h"
+#include "numbers/numbers.h"
+#include "procedures/startup.h"
 
 namespace kasnak {
 namespace {

@@ -11,7 +11,7 @@ if(NOT KASNAK_EMXX OR NOT KASNAK_NODE)
 endif()
 
 file(GLOB_RECURSE KASNAK_WEB_INPUTS CONFIGURE_DEPENDS
-  panel/* drive/* catalogue/* coupling/* profile/* web/* app/icons/*.png app/fonts/*)
+  numbers/* drive/* model/* procedures/* web/* app/icons/*.png app/fonts/*)
 set(KASNAK_WEB_PAGE ${CMAKE_BINARY_DIR}/web)
 add_custom_command(OUTPUT ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_PAGE}/model.wasm
   COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web ${KASNAK_WEB_PAGE}
@@ -22,8 +22,8 @@ add_custom_target(web ALL DEPENDS ${KASNAK_WEB_PAGE}/index.html)
 set(KASNAK_WEB_NODE ${CMAKE_BINARY_DIR}/node/kasnak-script)
 add_custom_command(OUTPUT ${KASNAK_WEB_NODE}.js ${KASNAK_WEB_NODE}.wasm
   COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --node ${KASNAK_WEB_NODE}
-  DEPENDS ${KASNAK_WEB_INPUTS} ${CMAKE_SOURCE_DIR}/tools/script.cpp ${CMAKE_SOURCE_DIR}/tools/script.h
-          ${CMAKE_SOURCE_DIR}/tools/script_main.cpp ${CMAKE_SOURCE_DIR}/tools/build-web
+  DEPENDS ${KASNAK_WEB_INPUTS} ${CMAKE_SOURCE_DIR}/tests/harness/script.cpp ${CMAKE_SOURCE_DIR}/tests/harness/script.h
+          ${CMAKE_SOURCE_DIR}/tests/harness/script_main.cpp ${CMAKE_SOURCE_DIR}/tools/build-web
   COMMENT "Building kasnak-script for node with em++" VERBATIM)
 add_custom_target(kasnak-script-node ALL DEPENDS ${KASNAK_WEB_NODE}.js)
 

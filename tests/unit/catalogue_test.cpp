@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/catalogues.h"
-#include "catalogue/motor_speeds.h"
-#include "panel/numbers.h"
+#include "drive/catalogues.h"
+#include "drive/motor_speeds.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 namespace {

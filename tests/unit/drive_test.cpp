@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/startup.h"
-#include "coupling/coupling.h"
 #include "drive/arc_factor.h"
-#include "drive/calculate.h"
 #include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
+#include "procedures/calculate.h"
+#include "procedures/coupling.h"
+#include "procedures/startup.h"
 
 namespace kasnak {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Inputs that the fuzz targets (tools/fuzz) found breaking a rule, each kept
+// Inputs that the fuzz targets (tools/fuzz-run) found breaking a rule, each kept
 // as a case of the rule it broke.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "panel/numbers.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text and number rules, case by case.
-#include "panel/numbers.h"
+#include "numbers/numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/startup.h"
-#include "panel/form.h"
-#include "tools/script.h"
+#include "model/panel.h"
+#include "procedures/startup.h"
+#include "tests/harness/script.h"
 
 namespace kasnak {
 namespace {

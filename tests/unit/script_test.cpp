@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario runner, played against a window whose procedures leave a trace
 // in the controls, so that a dump shows what ran and in which order.
-#include "tools/script.h"
+#include "tests/harness/script.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "panel/form.h"
-#include "panel/numbers.h"
+#include "model/panel.h"
+#include "numbers/numbers.h"
 
 namespace kasnak {
 namespace {

@@ -17,9 +17,9 @@
 
 #include "app/text.h"
 #include "app/window.h"
-#include "catalogue/startup.h"
+#include "procedures/startup.h"
+#include "tests/harness/window_input.h"
 #include "tests/window/support.h"
-#include "tools/window_input.h"
 
 namespace kasnak {
 namespace {

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "app/window.h"
+#include "model/faults.h"
 #include "tests/window/support.h"
 
 namespace kasnak {

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/panel.h"
+
+#include <utility>
+
+namespace kasnak {
+
+Panel::Panel(EventTable events) : events_(events) {
+  for (const ControlDef& def : kControls) {
+    ControlState& s = state(def.id);
+    if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox) s.text = std::string(def.caption);
+    s.on = def.startOn;
+  }
+}
+
+void Panel::SetText(Control id, std::string text) {
+  state(id).text = std::move(text);
+  if (Procedure change = events_.change[IndexOf(id)]) change(*this);
+}
+
+void Panel::SetCaption(Control id, std::string caption) { state(id).text = std::move(caption); }
+
+void Panel::DeselectProfile(BeltProfile profile) { state(ProfileButton(profile)).on = false; }
+
+std::optional<BeltProfile> Panel::SelectedProfile() const {
+  for (const Profile& profile : kProfiles)
+    if (Value(ProfileButton(profile.id))) return profile.id;
+  return std::nullopt;
+}
+
+void Panel::AddItem(Control list, std::string item) { state(list).items.push_back(std::move(item)); }
+
+template <typename Action>
+Panel::Outcome Panel::Run(Action action) {
+  try {
+    action();
+  } catch (const ArithmeticFault& fault) {
+    return fault.kind();
+  }
+  return std::nullopt;
+}
+
+Panel::Outcome Panel::Load() {
+  return Run([this] {
+    if (events_.load) events_.load(*this);
+  });
+}
+
+Panel::Outcome Panel::UserEdit(Control id, std::string_view text) {
+  if (Def(id).kind == Kind::ComboBox) {
+    state(id).text = std::string(text);
+    return std::nullopt;
+  }
+  std::string kept = FirstCharacters(text, MaxLength(id));
+  if (kept == state(id).text) return std::nullopt;
+  return Run([&] { SetText(id, std::move(kept)); });
+}
+
+Panel::Outcome Panel::UserPick(Control list, std::size_t item) {
+  state(list).text = state(list).items.at(item);
+  return Run([&] {
+    if (Procedure click = events_.click[IndexOf(list)]) click(*this);
+  });
+}
+
+Panel::Outcome Panel::UserClick(Control id) {
+  const ControlDef& def = Def(id);
+  if (def.kind == Kind::CheckBox) state(id).on = !state(id).on;
+  if (def.kind == Kind::ProfileButton) {
+    for (const Profile& profile : kProfiles) state(ProfileButton(profile.id)).on = ProfileButton(profile.id) == id;
+    return Run([&] {
+      if (events_.profileClick) events_.profileClick(*this, def.index);
+    });
+  }
+  return Run([&] {
+    if (Procedure click = events_.click[IndexOf(id)]) click(*this);
+  });
+}
+
+std::string FirstCharacters(std::string_view text, std::size_t limit) {
+  if (limit == 0) return std::string(text);
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // A byte that does not continue a UTF-8 sequence starts a character.
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      if (count == limit) return std::string(text.substr(0, i));
+      ++count;
+    }
+  }
+  return std::string(text);
+}
+
+}  // namespace kasnak

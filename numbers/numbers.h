@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The text and number rules every procedure of the window uses.
+//
+// Texts become numbers through ReadNumber and numbers become texts through
+// NumberText, RoundTo, IntPart and TwoDecimalText; nothing else in the
+// program parses or formats a number.
+//
+// Arithmetic runs in double precision on Real values; every step is checked
+// and a fault (overflow, division by zero, invalid argument) is thrown as an
+// ArithmeticFault, which stops the running procedure and every procedure of
+// its chain.  Stored values are Single: assigning a Real to a Single rounds it
+// to single precision, and a value beyond the single range is an overflow.
+#pragma once
+
+#include <array>
+#include <compare>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kasnak {
+
+enum class FaultKind { Overflow, DivisionByZero, InvalidArgument };
+inline constexpr std::array kFaultKinds = {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument};
+
+// The name the scenario runner prints: "overflow", "division by zero",
+// "invalid argument".
+const char* FaultName(FaultKind kind);
+
+class ArithmeticFault : public std::runtime_error {
+ public:
+  explicit ArithmeticFault(FaultKind kind);
+  FaultKind kind() const { return kind_; }
+
+ private:
+  FaultKind kind_;
+};
+
+class Single;
+
+// A double-precision intermediate value.  Every operator checks its result.
+class Real {
+ public:
+  constexpr Real() = default;
+  constexpr Real(double v) : v_(v) {}  // NOLINT: numbers flow in freely
+  constexpr Real(int v) : v_(v) {}     // NOLINT
+  Real(Single s);                      // NOLINT: exact widening
+  constexpr double value() const { return v_; }
+
+ private:
+  double v_ = 0.0;
+};
+
+// A stored single-precision value.  It has no arithmetic of its own: it
+// widens to Real, so every computation runs in double precision.
+class Single {
+ public:
+  constexpr Single() = default;
+  Single(Real r) : f_(Narrow(r.value())) {}  // NOLINT: storing rounds
+  constexpr float value() const { return f_; }
+  static constexpr Single FromFloat(float f) {
+    Single s;
+    s.f_ = f;
+    return s;
+  }
+
+ private:
+  static float Narrow(double d);
+  float f_ = 0.0f;
+};
+
+inline Real::Real(Single s) : v_(s.value()) {}
+
+Real operator+(Real a, Real b);
+Real operator-(Real a, Real b);
+Real operator*(Real a, Real b);
+Real operator/(Real a, Real b);
+Real operator-(Real a);
+Real Sqrt(Real a);
+Real Atan(Real a);
+
+inline bool operator==(Real a, Real b) { return a.value() == b.value(); }
+inline std::partial_ordering operator<=>(Real a, Real b) { return a.value() <=> b.value(); }
+
+// The number at the start of a text (0 when there is none).  A number beyond
+// the double range is an overflow fault.
+Real ReadNumber(std::string_view text);
+
+// x rounded to n decimals (n = 0, 1 or 2), a tie going to the even
+// neighbour, decided on the exact binary value.  Keeps the precision of x.
+Single RoundTo(Single x, int n);
+Real RoundTo(Real x, int n);
+
+// The largest whole number not greater than x.
+Single IntPart(Single x);
+Real IntPart(Real x);
+
+// The general text of a number: 7 significant digits for a Single, 15 for a
+// Real, '.' as decimal point, no trailing zeros.
+std::string NumberText(Single x);
+std::string NumberText(Real x);
+
+// The pattern "#.00": two decimals, a tie away from zero, no digit before the
+// point below 1.
+std::string TwoDecimalText(Real x);
+
+}  // namespace kasnak

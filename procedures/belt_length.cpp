@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drive/geometry.h"
+#include "procedures/coupling.h"
+
+namespace kasnak {
+
+// The centre distance at which the typed belt length fits the two pulleys.
+void BeltLengthChanged(Panel& panel) {
+  DriveState& d = panel.drive;
+  d.diaA = ReadNumber(panel.Text(Control::MotorPulley));
+  d.diaB = ReadNumber(panel.Text(Control::ScrewPulley));
+  d.beltLength = ReadNumber(panel.Text(Control::BeltLength));
+  d.centerDist = CenterDistance(d.beltLength, d.diaA, d.diaB, d.piValue);
+  panel.SetText(Control::CenterDistance, NumberText(RoundTo(d.centerDist, 1)));
+}
+
+}  // namespace kasnak

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "procedures/calculate.h"
+
+#include "drive/arc_factor.h"
+#include "drive/geometry.h"
+#include "drive/length_factor.h"
+#include "drive/rating_table.h"
+
+namespace kasnak {
+namespace {
+
+const Single kPresetLengthFactor = Real(0.75);
+const Single kHeavyDutyServiceFactor = Real(1.2);
+const Single kNormalServiceFactor = Real(1.1);
+const Single kMinimumCenterDist = Real(250);
+// The rating gate opens above this screw speed (rpm) for a ratio of at least 1.
+const Single kLowestRatedSpeed = Real(1450);
+const Single kLowestRatedRatio = Real(1);
+
+// Reads the inputs, fixes the centre distance, shows the wrap angle and the
+// belt length; writing the belt length recomputes the centre distance from it.
+void DriveGeometry(Panel& panel) {
+  DriveState& d = panel.drive;
+
+  d.screwSpeed = ReadNumber(panel.Text(Control::ScrewSpeed));
+  d.ratio = ReadNumber(panel.Caption(Control::Ratio));
+  d.centerDist = ReadNumber(panel.Text(Control::CenterDistance));
+  d.lengthFactor = kPresetLengthFactor;
+  d.serviceFactor = panel.Value(Control::HeavyDuty) ? kHeavyDutyServiceFactor : kNormalServiceFactor;
+  d.diaA = ReadNumber(panel.Text(Control::MotorPulley));
+  d.diaB = ReadNumber(panel.Text(Control::ScrewPulley));
+
+  // Centre-distance floor: the mean of the diameters, then 250 mm.
+  const Single meanDiameter = (d.diaA + d.diaB) / Real(2);
+  if (meanDiameter > d.centerDist) d.centerDist = meanDiameter;
+  if (d.centerDist < kMinimumCenterDist) {
+    d.centerDist = kMinimumCenterDist;
+    panel.SetText(Control::CenterDistance, NumberText(kMinimumCenterDist));
+  } else {
+    panel.SetText(Control::CenterDistance, NumberText(RoundTo(d.centerDist, 0)));
+  }
+
+  // Wrap angle on the screw pulley.
+  const Single x = (d.diaA - d.diaB) / (Real(2) * d.centerDist);
+  d.wrapAngle = Real(2) * ArcCosDeg(x, d.piValue);
+  panel.SetCaption(Control::WrapAngle, NumberText(RoundTo(d.wrapAngle, 2)));
+
+  d.arcFactor = ArcFactor(d.wrapAngle);
+
+  d.beltLength = BeltLength(d.diaA, d.diaB, d.centerDist, d.piValue);
+  SetLengthFactor(panel);
+
+  panel.SetText(Control::BeltLength, NumberText(RoundTo(d.beltLength, 1)));
+}
+
+// Looks up the rated power per rib, corrects it and shows the power of one
+// rib and of the whole belt.
+void BeltRating(Panel& panel) {
+  DriveState& d = panel.drive;
+
+  d.ribRating = Real(0);
+  if (d.screwSpeed > kLowestRatedSpeed && d.ratio >= kLowestRatedRatio) {
+    if (const std::optional<BeltProfile> profile = panel.SelectedProfile()) {
+      d.ribRating = RatedPowerPerRib(*profile, d.diaB, d.screwSpeed, d.ratio);
+      d.ribRating = CorrectForDiameter(*profile, d.diaB, d.ribRating);
+    }
+  }
+
+  const Single powerPerRib = d.arcFactor * d.ribRating * d.lengthFactor / d.serviceFactor;
+  panel.SetText(Control::RibPower, NumberText(RoundTo(powerPerRib, 2)));
+
+  const Real ribCount = ReadNumber(panel.Text(Control::RibCount));
+  const Real beltPower = d.arcFactor * d.ribRating * d.lengthFactor / d.serviceFactor * ribCount;
+  panel.SetText(Control::BeltPower, NumberText(RoundTo(beltPower, 2)));
+}
+
+}  // namespace
+
+void Calculate(Panel& panel) {
+  DriveGeometry(panel);
+  BeltRating(panel);
+}
+
+void HeavyDutyClicked(Panel& panel) { Calculate(panel); }
+
+void SetLengthFactor(Panel& panel) {
+  const std::optional<BeltProfile> profile = panel.SelectedProfile();
+  if (!profile) return;
+  panel.drive.lengthFactor = LengthFactor(*profile, panel.drive.beltLength);
+}
+
+}  // namespace kasnak

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "procedures/profile_choice.h"
+
+#include "drive/pulley_width.h"
+#include "procedures/calculate.h"
+#include "procedures/coupling.h"
+
+namespace kasnak {
+
+namespace {
+
+// The width of a pulley carrying the ribs typed into the rib count.
+void WritePulleyWidth(Panel& panel, BeltProfile profile) {
+  const Real ribs = ReadNumber(panel.Text(Control::RibCount));
+  panel.SetCaption(Control::PulleyWidth, NumberText(RoundTo(PulleyWidth(ribs, ProfileOf(profile)), 2)));
+}
+
+}  // namespace
+
+void ProfileClicked(Panel& panel, int index) {
+  CheckProfileLimits(panel);
+  // The clicked profile's width, even when the limits have just taken its
+  // selection away again.
+  WritePulleyWidth(panel, static_cast<BeltProfile>(index));
+  Calculate(panel);
+}
+
+void RibCountChanged(Panel& panel) {
+  if (const std::optional<BeltProfile> profile = panel.SelectedProfile())
+    WritePulleyWidth(panel, *profile);
+  else
+    panel.SetCaption(Control::PulleyWidth, "");
+}
+
+}  // namespace kasnak

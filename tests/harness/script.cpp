@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/harness/script.h"
+
+#include <algorithm>
+#include <exception>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/panel.h"
+#include "procedures/startup.h"
+
+namespace kasnak {
+namespace {
+
+using Parsed = std::variant<Action, Malformed>;
+
+// ---- parsing
+
+// A line cut at its first blank: what precedes it, and what follows it when
+// there is a blank at all.
+struct Cut {
+  std::string_view head;
+  std::optional<std::string_view> rest;
+};
+
+Cut CutAtBlank(std::string_view s) {
+  std::size_t blank = s.find(' ');
+  if (blank == std::string_view::npos) return {s, std::nullopt};
+  return {s.substr(0, blank), s.substr(blank + 1)};
+}
+
+bool IsBlank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
+bool IsBlank(std::optional<std::string_view> s) { return !s || IsBlank(*s); }
+
+// A piece of a line as an error message quotes it: at most 40 characters.
+std::string Quoted(std::string_view s) {
+  constexpr std::size_t kShown = 40;
+  std::string shown = FirstCharacters(s, kShown);
+  return "'" + shown + (shown.size() < s.size() ? "...'" : "'");
+}
+
+std::optional<Verb> VerbNamed(std::string_view word) {
+  if (word == "dump") return Verb::Dump;
+  if (word == "type") return Verb::Type;
+  if (word == "edit") return Verb::Edit;
+  if (word == "backspace") return Verb::Backspace;
+  if (word == "pick") return Verb::Pick;
+  if (word == "click") return Verb::Click;
+  return std::nullopt;
+}
+
+bool IsOptionGroup(std::string_view name) { return FindControl(name, 0).has_value(); }
+
+Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
+  if (IsOptionGroup(name)) {
+    if (IsBlank(arg)) return Malformed{"missing button index after " + Quoted(name)};
+    Cut index = CutAtBlank(*arg);
+    if (index.head.size() != 1 || index.head[0] < '0' || index.head[0] >= '0' + kProfileCount)
+      return Malformed{"button index " + Quoted(index.head) + " is not 0 to 3"};
+    if (!IsBlank(index.rest)) return Malformed{"unexpected " + Quoted(*index.rest) + " after the button index"};
+    return Action{Verb::Click, ProfileButton(index.head[0] - '0'), {}};
+  }
+  std::optional<Control> id = FindControl(name);
+  if (!id) return Malformed{"unknown control " + Quoted(name)};
+  Kind kind = Def(*id).kind;
+  if (kind != Kind::CheckBox && kind != Kind::CommandButton)
+    return Malformed{"cannot click " + Quoted(name) + ": not a button or check box"};
+  if (!IsBlank(arg)) return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
+  return Action{Verb::Click, *id, {}};
+}
+
+// type, edit, backspace and pick: a text box or a list, then the argument.
+Parsed ParseTextAction(Verb verb, std::string_view word, std::string_view name, std::optional<std::string_view> arg) {
+  std::optional<Control> id = FindControl(name);
+  if (!id && !IsOptionGroup(name)) return Malformed{"unknown control " + Quoted(name)};
+  bool list = id && Def(*id).kind == Kind::ComboBox;
+  bool textBox = id && Def(*id).kind == Kind::TextBox;
+  if (verb == Verb::Pick) {
+    if (!list) return Malformed{"cannot pick from " + Quoted(name) + ": not a list"};
+    if (!arg || arg->empty()) return Malformed{"missing item to pick from " + Quoted(name)};
+  } else if (!list && !textBox) {
+    return Malformed{"cannot " + std::string(word) + " " + Quoted(name) + ": not a text box or list"};
+  }
+  if (verb == Verb::Type && (!arg || arg->empty())) return Malformed{"missing characters to type into " + Quoted(name)};
+  if (verb == Verb::Backspace && !IsBlank(arg))
+    return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
+  return Action{verb, *id, std::string(arg.value_or(""))};
+}
+
+}  // namespace
+
+Parsed ParseLine(std::string_view line) {
+  if (IsBlank(line) || line.front() == '#') return Action{};
+  Cut action = CutAtBlank(line);
+  std::optional<Verb> verb = VerbNamed(action.head);
+  if (!verb) return Malformed{"unknown action " + Quoted(action.head)};
+  if (*verb == Verb::Dump) {
+    if (!IsBlank(action.rest)) return Malformed{"unexpected " + Quoted(*action.rest) + " after dump"};
+    return Action{Verb::Dump, Control::MotorSpeedPrompt, {}};
+  }
+  if (!action.rest || action.rest->empty()) return Malformed{"missing control after " + std::string(action.head)};
+  Cut control = CutAtBlank(*action.rest);
+  if (*verb == Verb::Click) return ParseClick(control.head, control.rest);
+  return ParseTextAction(*verb, action.head, control.head, control.rest);
+}
+
+std::string NotAnItem(std::string_view item, Control list) {
+  return Quoted(item) + " is not an item of " + std::string(Def(list).name);
+}
+
+void PrintFault(std::ostream& out, FaultKind kind) { out << "fault=" << FaultName(kind) << '\n'; }
+
+std::string ActionLine(const Action& action) {
+  const ControlDef& def = Def(action.control);
+  const std::string name(def.name);
+  switch (action.verb) {
+    case Verb::Skip:
+      return "";
+    case Verb::Dump:
+      return "dump";
+    case Verb::Type:
+      return "type " + name + " " + action.text;
+    case Verb::Edit:
+      return "edit " + name + (action.text.empty() ? "" : " " + action.text);
+    case Verb::Backspace:
+      return "backspace " + name;
+    case Verb::Pick:
+      return "pick " + name + " " + action.text;
+    case Verb::Click:
+      return "click " + name + (def.index >= 0 ? " " + std::to_string(def.index) : "");
+  }
+  return "";
+}
+
+std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream& out) {
+  if (std::optional<std::string> refused = Refused(action)) return refused;
+  switch (action.verb) {
+    case Verb::Skip:
+      break;
+    case Verb::Dump:
+      for (Control id : kDumpedControls) out << Def(id).name << '=' << Shown(id) << '\n';
+      out << "--\n";
+      break;
+    case Verb::Type:
+      Type(action.control, action.text, out);
+      break;
+    case Verb::Edit:
+      Edit(action.control, action.text, out);
+      break;
+    case Verb::Backspace:
+      Backspace(action.control, out);
+      break;
+    case Verb::Pick:
+      return Pick(action.control, action.text, out);
+    case Verb::Click:
+      Click(action.control, out);
+      break;
+  }
+  return std::nullopt;
+}
+
+// ---- playing on the model
+
+namespace {
+
+bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+}  // namespace
+
+bool ModelPlayer::Ended() const { return panel_.Ended(); }
+
+void ModelPlayer::Report(std::optional<FaultKind> outcome, std::ostream& out) {
+  lastFault_ = outcome;
+  if (outcome) PrintFault(out, *outcome);
+}
+
+// Each character is one keystroke; a text box refuses one that would take it
+// beyond its maximum length.
+void ModelPlayer::Type(Control id, std::string_view chars, std::ostream& out) {
+  lastFault_.reset();
+  std::size_t start = 0;
+  while (start < chars.size() && !panel_.Ended()) {
+    std::size_t end = start + 1;
+    while (end < chars.size() && ContinuesCharacter(chars[end])) ++end;
+    std::string typed = panel_.Text(id);
+    typed.append(chars.substr(start, end - start));
+    start = end;
+    if (FirstCharacters(typed, Panel::MaxLength(id)) != typed) continue;
+    Report(panel_.UserEdit(id, typed), out);
+  }
+}
+
+void ModelPlayer::Edit(Control id, std::string_view text, std::ostream& out) { Report(panel_.UserEdit(id, text), out); }
+
+void ModelPlayer::Backspace(Control id, std::ostream& out) {
+  lastFault_.reset();
+  std::string text = panel_.Text(id);
+  if (text.empty()) return;
+  std::size_t end = text.size();
+  while (end > 0 && ContinuesCharacter(text[end - 1])) --end;
+  text.resize(end > 0 ? end - 1 : 0);
+  Report(panel_.UserEdit(id, text), out);
+}
+
+std::optional<std::string> ModelPlayer::Pick(Control list, std::string_view item, std::ostream& out) {
+  const std::vector<std::string>& items = panel_.Items(list);
+  const auto found = std::find(items.begin(), items.end(), item);
+  if (found == items.end()) return NotAnItem(item, list);
+  Report(panel_.UserPick(list, static_cast<std::size_t>(found - items.begin())), out);
+  return std::nullopt;
+}
+
+void ModelPlayer::Click(Control id, std::ostream& out) { Report(panel_.UserClick(id), out); }
+
+std::string ModelPlayer::Shown(Control id) const {
+  switch (Def(id).kind) {
+    case Kind::CheckBox:
+      return panel_.Value(id) ? "1" : "0";
+    case Kind::ProfileButton:
+      if (const std::optional<BeltProfile> profile = panel_.SelectedProfile())
+        return std::to_string(static_cast<int>(*profile));
+      return "none";
+    case Kind::Label:
+    case Kind::CommandButton:
+      return panel_.Caption(id);
+    case Kind::TextBox:
+    case Kind::ComboBox:
+      break;
+  }
+  return panel_.Text(id);
+}
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::string line;
+  std::size_t number = 0;
+  try {
+    while (!player.Ended() && std::getline(in, line)) {
+      ++number;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+      Parsed parsed = ParseLine(line);
+      std::optional<std::string> problem;
+      if (const Malformed* malformed = std::get_if<Malformed>(&parsed))
+        problem = malformed->reason;
+      else
+        problem = player.Play(std::get<Action>(parsed), out);
+      if (problem) {
+        err << "kasnak-script: line " << number << ": " << *problem << '\n';
+        return kScriptMalformed;
+      }
+    }
+  } catch (const std::exception& failure) {
+    err << "kasnak-script: line " << number << ": " << failure.what() << '\n';
+    return kScriptBroken;
+  } catch (...) {
+    err << "kasnak-script: line " << number << ": unknown failure\n";
+    return kScriptBroken;
+  }
+  if (in.bad()) {
+    err << "kasnak-script: cannot read the script after line " << number << '\n';
+    return kScriptMalformed;
+  }
+  if (player.Ended()) out << "exit\n";
+  return kScriptPlayed;
+}
+
+int PlayScript(Panel& panel, std::istream& in, std::ostream& out, std::ostream& err) {
+  ModelPlayer player(panel);
+  return PlayScript(player, in, out, err);
+}
+
+int PlayScript(std::istream& in, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<Panel> panel;
+  try {
+    panel = StartUp();
+  } catch (const std::exception& failure) {
+    err << "kasnak-script: start-up: " << failure.what() << '\n';
+    return kScriptBroken;
+  }
+  return PlayScript(*panel, in, out, err);
+}
+
+}  // namespace kasnak

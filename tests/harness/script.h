@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The scenario runner: plays a script of user actions against the window
+// model and prints the controls.
+//
+// One action per line; blank lines and lines starting with '#' are skipped,
+// a trailing '\r' is dropped.
+//
+//   pick COMBO ITEM        choose the item ITEM of Combo1, Combo2 or Combo3
+//   type CONTROL CHARS     type CHARS one character at a time at the end
+//   edit CONTROL [TEXT]    replace the whole text at once (none: empty it)
+//   backspace CONTROL      delete the last character
+//   click NAME             Command1, Command3, chkC2, chkKompakt, chk4kutup
+//   click Option1 K        select profile button K (0 to 3)
+//   dump                   print the controls, then "--"
+//
+// type, edit and backspace take a text box or a list's text field.  The
+// argument of pick, type and edit is everything after the control name and
+// its one separating blank.  A fault that stops a chain is printed as
+// "fault=NAME"; when the program ends, "exit" is printed and playing stops.
+//
+// The same script can be played on the Qt window through simulated user
+// input (tests/harness/script_window.h); both players share the parser, the reading
+// loop and the dump format declared here.
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "model/controls.h"
+#include "numbers/numbers.h"
+
+namespace kasnak {
+
+class Panel;
+
+// Exit statuses of PlayScript.
+inline constexpr int kScriptPlayed = 0;
+inline constexpr int kScriptMalformed = 2;  // a line could not be played
+inline constexpr int kScriptBroken = 3;     // a procedure failed other than by an arithmetic fault
+
+// Plays the script read from `in` against `form`, line by line, printing dump
+// blocks, fault lines and "exit" to `out`.  A malformed line is reported on
+// `err` as "kasnak-script: line N: REASON"; nothing after it is played.
+int PlayScript(Panel& panel, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The same against a freshly started window.
+int PlayScript(std::istream& in, std::ostream& out, std::ostream& err);
+
+// ---- what the players share
+
+enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click };
+
+// One line of a script.  Skip and Dump name no control.
+struct Action {
+  Verb verb = Verb::Skip;
+  Control control = Control::MotorSpeedPrompt;
+  std::string text;  // the characters to type, the new text, or the item to pick
+};
+
+struct Malformed {
+  std::string reason;
+};
+
+// One line, without its line break, as an action or the reason it is not one.
+std::variant<Action, Malformed> ParseLine(std::string_view line);
+
+// The action as a script line: the inverse of ParseLine.
+std::string ActionLine(const Action& action);
+
+// Who plays the parsed actions: the model, or the window.  Play runs the one
+// verb switch and calls the player's input of that verb; each input prints
+// the fault lines of the changes it makes to `out`.
+class ScriptPlayer {
+ public:
+  virtual ~ScriptPlayer() = default;
+  // The program has ended: nothing more is played.
+  virtual bool Ended() const = 0;
+  // Plays one action, printing dump blocks and fault lines to `out`; the
+  // reason when it cannot be played.  Throws std::exception when the program
+  // itself fails.
+  std::optional<std::string> Play(const Action& action, std::ostream& out);
+
+ protected:
+  // Why the player cannot play this action at all, if it cannot.
+  virtual std::optional<std::string> Refused(const Action&) const { return std::nullopt; }
+  virtual void Type(Control id, std::string_view chars, std::ostream& out) = 0;
+  virtual void Edit(Control id, std::string_view text, std::ostream& out) = 0;
+  virtual void Backspace(Control id, std::ostream& out) = 0;
+  // The reason when the item is not one of the list's.
+  virtual std::optional<std::string> Pick(Control list, std::string_view item, std::ostream& out) = 0;
+  virtual void Click(Control id, std::ostream& out) = 0;
+  // What a dump prints for a control: a text, a caption, "1"/"0" for a
+  // check box, and the selected profile index or "none" for the PJ button.
+  virtual std::string Shown(Control id) const = 0;
+};
+
+// Plays on the model.
+class ModelPlayer : public ScriptPlayer {
+ public:
+  explicit ModelPlayer(Panel& panel) : panel_(panel) {}
+  bool Ended() const override;
+  // The fault of the last change played, if it faulted.
+  std::optional<FaultKind> LastFault() const { return lastFault_; }
+
+ protected:
+  void Type(Control id, std::string_view chars, std::ostream& out) override;
+  void Edit(Control id, std::string_view text, std::ostream& out) override;
+  void Backspace(Control id, std::ostream& out) override;
+  std::optional<std::string> Pick(Control list, std::string_view item, std::ostream& out) override;
+  void Click(Control id, std::ostream& out) override;
+  std::string Shown(Control id) const override;
+
+ private:
+  void Report(std::optional<FaultKind> outcome, std::ostream& out);
+
+  Panel& panel_;
+  std::optional<FaultKind> lastFault_;
+};
+
+// Reads the script line by line and plays it, with the statuses and messages
+// of PlayScript.
+int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The controls a dump prints, in order; the PJ button stands for the group.
+inline constexpr std::array kDumpedControls = {
+    Control::MotorSpeed, Control::Ratio,          Control::MotorPower,  Control::CompactMotor, Control::FourPole,
+    Control::ScrewSpeed, Control::MotorPulley,    Control::ScrewPulley, Control::ProfilePJ,    Control::HeavyDuty,
+    Control::RibCount,   Control::CenterDistance, Control::BeltLength,  Control::WrapAngle,    Control::RibPower,
+    Control::BeltPower,  Control::PulleyWidth,    Control::BeltSpeed,
+};
+
+// "fault=NAME".
+void PrintFault(std::ostream& out, FaultKind kind);
+
+// Why a pick cannot be played: ITEM is not an item of the list.
+std::string NotAnItem(std::string_view item, Control list);
+
+}  // namespace kasnak

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/harness/window_input.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace kasnak {
+
+namespace {
+
+// One key press and release carrying `character` (one code point, one or
+// two UTF-16 units).
+void PressKey(QWidget* target, const QString& character) {
+  const char32_t code = character.toUcs4().value(0);
+  if (code < 0x80) {
+    QTest::keyClick(target, static_cast<char>(code));
+    return;
+  }
+  // A character outside the first plane has no key.
+  const QString upper = character.toUpper();
+  Qt::Key key = Qt::Key_unknown;
+  if (upper.size() == 1)
+    key = static_cast<Qt::Key>(upper.at(0).unicode());
+  else if (character.size() == 1)
+    key = static_cast<Qt::Key>(character.at(0).unicode());
+  QTest::sendKeyEvent(QTest::Click, target, key, character, Qt::NoModifier);
+}
+
+bool NoKeyTypes(const QString& character) {
+  const char32_t code = character.toUcs4().value(0);
+  return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
+}  // namespace
+
+void TypeAtEnd(QWidget* box, const QString& text, const std::function<bool()>& goOn) {
+  auto* list = qobject_cast<QComboBox*>(box);
+  QLineEdit* edit = list ? list->lineEdit() : qobject_cast<QLineEdit*>(box);
+  QTest::keyClick(box, Qt::Key_End);
+  for (qsizetype i = 0; i < text.size() && (!goOn || goOn());) {
+    const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(i, length);
+    i += length;
+    if (NoKeyTypes(character)) {
+      edit->end(false);
+      edit->insert(character);
+    } else {
+      PressKey(box, character);
+    }
+  }
+}
+
+bool PickFromPopup(QComboBox* list, int row) {
+  QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+  QAbstractItemView* view = list->view();
+  QTest::keyClick(view, Qt::Key_Home);
+  for (int k = 0; k < row; ++k) QTest::keyClick(view, Qt::Key_Down);
+  if (row < 0 || view->currentIndex().row() != row) {
+    list->hidePopup();
+    return false;
+  }
+  QTest::keyClick(view, Qt::Key_Return);
+  return true;
+}
+
+QString Shown(const QWidget* widget) {
+  if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
+  if (auto* list = qobject_cast<const QComboBox*>(widget)) return list->currentText();
+  auto* button = qobject_cast<const QAbstractButton*>(widget);
+  if (!button) return {};
+  if (button->isCheckable()) return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+  return button->text();
+}
+
+}  // namespace kasnak
