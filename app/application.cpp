@@ -6,12 +6,13 @@
 #include <QString>
 #include <QTranslator>
 
+#include "app/text.h"
 #include "app/window.h"
 
 namespace kasnak {
 
 void SetUpApplication(QApplication& app) {
-  QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+  QApplication::setApplicationName(ToQString(kProgramName));
   // The desktop entry the program is installed with (KASNAK_APP_ID.desktop).
   QGuiApplication::setDesktopFileName(QStringLiteral(KASNAK_APP_ID));
   QApplication::setFont(WindowFont());

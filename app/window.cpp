@@ -34,10 +34,7 @@ namespace kasnak {
 
 namespace {
 
-QRect Place(const ControlDef& def, int dpiX, int dpiY) {
-  return QRect(TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY), TwipsToPixels(def.width, dpiX),
-               TwipsToPixels(def.height, dpiY));
-}
+QRect Rect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 // Characters (code points), as the model counts them.
 qsizetype CharacterCount(const QString& text) {
@@ -86,16 +83,6 @@ class CharacterLimit : public QValidator {
   const Panel& panel_;
   Control id_;
 };
-
-// The five output labels: a border, and a caption written by the program.
-bool IsOutput(const ControlDef& def) { return def.kind == Kind::Label && def.border; }
-
-// A caption belongs to a control's row when its middle lies within the
-// control's height.
-bool OnRowOf(const ControlDef& caption, const ControlDef& control) {
-  const int middle = caption.top + caption.height / 2;
-  return middle >= control.top && middle < control.top + control.height;
-}
 
 // The accessible face of a list.  Qt on Linux names a list by its current
 // item and leaves its label to a relation; this face names it by its
@@ -168,14 +155,12 @@ QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
   auto* label = new QLabel(ToQString(def.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  if (def.border) {
+  if (def.output) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setMargin(1);
     // No indent beside the border: the results need the room.
     label->setIndent(0);
-  }
-  if (def.background == Background::TitleBarText) {
     // The output labels' background, the colour of active title-bar text,
     // has no palette role in Qt; white stands in for it.
     QPalette palette = label->palette();
@@ -221,7 +206,7 @@ QComboBox* MakeList(QWidget* parent) {
 // the box cuts it.
 void ShowResult(Control id, QLabel* label, const QString& result) {
   label->setText(result);
-  label->setAccessibleName(AccessibleName(id, result));
+  label->setAccessibleName(ToQString(AccessibleName(id, result.toStdString())));
   const int room = label->contentsRect().width() - 2 * label->margin();
   const bool fits = label->fontMetrics().horizontalAdvance(result) <= room;
   label->setToolTip(fits ? QString() : result);
@@ -252,7 +237,7 @@ void ShowFault(FaultKind fault, QWidget* parent) {
   // Two and a half inches: room for the title bar, whose font is the
   // desktop's, to show the title beside its icon and buttons.
   constexpr int kFaultBoxHalfInches = 5;
-  QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramName), QString::fromUtf8(FaultMessage(fault)),
+  QMessageBox box(QMessageBox::Warning, ToQString(kProgramName), QString::fromUtf8(FaultMessage(fault)),
                   QMessageBox::Ok, parent);
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
     grid->addItem(new QSpacerItem(kFaultBoxHalfInches * box.logicalDpiX() / 2, 0, QSizePolicy::Fixed), grid->rowCount(),
@@ -270,42 +255,9 @@ QFont WindowFont() {
   [[maybe_unused]] static const int registered =
       QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/RobotoCondensed-Regular.ttf"));
   QFont font(QStringLiteral("Roboto Condensed"));
-  font.setPointSizeF(7.5);
+  font.setPointSizeF(kFontPointSize);
   font.setStyleHint(QFont::SansSerif);
   return font;
-}
-
-int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
-
-QString AccessibleName(Control id, const QString& result) {
-  const ControlDef& def = Def(id);
-  if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox && !IsOutput(def)) return {};
-  // The nearest captions on the same row: the prompt to the left, the unit
-  // to the right.
-  const ControlDef* prompt = nullptr;
-  const ControlDef* unit = nullptr;
-  for (const ControlDef& other : kControls) {
-    if (other.kind != Kind::Label || IsOutput(other) || !OnRowOf(other, def)) continue;
-    if (other.left < def.left && (!prompt || other.left > prompt->left)) prompt = &other;
-    if (other.left > def.left && (!unit || other.left < unit->left)) unit = &other;
-  }
-  if (!prompt || !prompt->caption.ends_with('=')) return {};
-  QString name = ToQString(prompt->caption);
-  name.chop(1);
-  name = name.trimmed();
-  // A prompt to the right belongs to the next control: this one has no unit.
-  const QString unitName = unit && !unit->caption.ends_with('=') ? ToQString(unit->caption) : QString();
-  if (!IsOutput(def)) return unitName.isEmpty() ? name : name + QStringLiteral(", ") + unitName;
-  if (result.isEmpty()) return name;
-  name += QStringLiteral(": ") + result;
-  return unitName.isEmpty() ? name : name + QLatin1Char(' ') + unitName;
-}
-
-QString WidgetName(Control id) {
-  const ControlDef& def = Def(id);
-  QString name = ToQString(def.name);
-  if (def.index >= 0) name += QStringLiteral("_%1").arg(def.index);
-  return name;
 }
 
 Window::Window(std::unique_ptr<Panel> panel, QWidget* parent)
@@ -331,7 +283,7 @@ Window::Window(std::unique_ptr<Panel> panel, QWidget* parent)
 
   const auto order = TabOrder();
   for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(widget(order[i]), widget(order[i + 1]));
-  widget(Control::ScrewSpeed)->setFocus();
+  widget(kFirstFocus)->setFocus();
 }
 
 Window::~Window() = default;
@@ -361,7 +313,7 @@ void Window::Build() {
       case Kind::CheckBox:
         w = new WholeBox<QCheckBox>(ToQString(def.caption), this);
         break;
-      case Kind::ProfileButton: {
+      case Kind::OptionButton: {
         auto* button = new WholeBox<QRadioButton>(ToQString(def.caption), this);
         profiles_->addButton(button, def.index);
         w = button;
@@ -375,10 +327,10 @@ void Window::Build() {
         break;
       }
     }
-    w->setObjectName(WidgetName(def.id));
+    w->setObjectName(ToQString(ElementId(def.id)));
     if (!def.toolTip.empty()) w->setToolTip(ToQString(def.toolTip));
-    w->setGeometry(Place(def, dpiX, dpiY));
-    if (const QString name = AccessibleName(def.id); !name.isEmpty()) {
+    w->setGeometry(Rect(Place(def, dpiX, dpiY)));
+    if (const QString name = ToQString(AccessibleName(def.id)); !name.isEmpty()) {
       w->setAccessibleName(name);
       if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->setAccessibleName(name);
     }
@@ -395,7 +347,7 @@ void Window::Connect(Control id) {
   QWidget* w = widget(id);
   switch (Def(id).kind) {
     case Kind::Label:
-    case Kind::ProfileButton:  // through the button group
+    case Kind::OptionButton:  // through the button group
       break;
     case Kind::TextBox:
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
@@ -439,7 +391,7 @@ void Window::Sync() {
         auto* label = static_cast<QLabel*>(w);
         const QString caption = ToQString(panel_->Caption(def.id));
         if (label->text() == caption) break;
-        if (IsOutput(def))
+        if (def.output)
           ShowResult(def.id, label, caption);
         else
           label->setText(caption);
@@ -457,7 +409,7 @@ void Window::Sync() {
       case Kind::CheckBox:
         static_cast<QCheckBox*>(w)->setChecked(panel_->Value(def.id));
         break;
-      case Kind::ProfileButton:
+      case Kind::OptionButton:
       case Kind::CommandButton:
         break;
     }

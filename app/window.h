@@ -31,33 +31,15 @@ class QButtonGroup;
 
 namespace kasnak {
 
-// The program's name, also the title of its message boxes.
-inline constexpr const char* kProgramName = "kasnak";
-
 // The one font of the program, chosen so that every caption fits its box at
 // 96 and 144 dpi; the first call registers it with Qt's font database.
 QFont WindowFont();
-
-// Twips to pixels at a logical dpi (1440 twips to the logical inch), rounded
-// to the nearest pixel.
-int TwipsToPixels(int twips, int dpi);
-
-// The accessible name of a text box or a list: its prompt on the same row
-// without the "=", and its unit when it has one ("Vida Deviri, d/dk").  A
-// result label reads as its prompt, the result it shows and its unit
-// ("Açı: 163.44 derece", "Devir Oranı (i): 1.36"), and as its prompt alone
-// while it shows none ("Açı").  Other controls get none: their own captions
-// name them.
-QString AccessibleName(Control id, const QString& result = {});
-
-// The object name of a control's widget.
-QString WidgetName(Control id);
 
 class Window : public QWidget {
   Q_OBJECT
 
  public:
-  // The window over `form`, which has been loaded (lists filled) already.
+  // The window over `panel`, which has been loaded (lists filled) already.
   explicit Window(std::unique_ptr<Panel> panel, QWidget* parent = nullptr);
   ~Window() override;
 

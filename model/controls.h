@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls as data: one table holds, for every control, its
-// name, kind, caption, tool tip, place and size in twips, tab index, border,
-// background and start-up state.  The model (form.h) and the Qt view are both
-// built from it.
+// name, kind, caption, tool tip, place and size in twips, tab index, whether
+// it shows a result, and start-up state.  The model (panel.h), the Qt window
+// and the page are all built from it, with the window's own facts below it.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "drive/profiles.h"
 
 namespace kasnak {
 
-enum class Kind { Label, TextBox, ComboBox, CheckBox, ProfileButton, CommandButton };
-
-enum class Background { Default, TitleBarText };
+enum class Kind { Label, TextBox, ComboBox, CheckBox, OptionButton, CommandButton };
 
 // Every control, in the order of the table (the window's rows, top to bottom,
 // left to right).
@@ -46,91 +45,90 @@ struct ControlDef {
   std::string_view toolTip;
   int left, top, width, height;  // twips, relative to the client area
   int tabIndex;
-  bool border;  // single-line border
-  Background background;
+  // A result the procedures write: a label with a border on the background
+  // of active title-bar text.
+  bool output;
   int maxLength;  // characters a user may type; 0 for no limit
   bool startOn;   // check box ticked or option button selected at start
 };
 
-// The rows of the control table, with short names for the kinds and
-// backgrounds so that a row fits a line.
+// The rows of the control table, with short names for the kinds so that
+// a row fits a line.
 namespace control_rows {
 
 constexpr auto L = Kind::Label;
 constexpr auto T = Kind::TextBox;
 constexpr auto C = Kind::ComboBox;
 constexpr auto K = Kind::CheckBox;
-constexpr auto O = Kind::ProfileButton;
+constexpr auto O = Kind::OptionButton;
 constexpr auto B = Kind::CommandButton;
-constexpr auto Plain = Background::Default;
-constexpr auto Out = Background::TitleBarText;
 
 // Every control, one row each, in the order of Control.
 // clang-format off
 inline constexpr ControlDef kRows[] = {
-  // id               name          idx kind caption                      tool tip                         left  top  width height tab border bg  max  on
+  // id                        name        idx kind caption                      tool tip                         left  top  width height tab out   max on
   // row 1
-  {Control::MotorSpeedPrompt,      "Label1",     -1, L, "Motor Deviri =",             "",                              120,  240, 1095, 375,  0, false, Plain, 0, false},
-  {Control::MotorSpeed,     "Label31",    -1, L, "",                           "",                              1200, 240, 735,  285, 36, true,  Out,   0, false},
-  {Control::MotorPowerPrompt,      "Label7",     -1, L, "Motor Gücü =",               "",                              2640, 240, 975,  375, 11, false, Plain, 0, false},
-  {Control::MotorPower,      "Combo1",     -1, C, "",                           "",                              3840, 240, 855,  315, 37, false, Plain, 0, false},
-  {Control::MotorPowerUnit,     "Label22",    -1, L, "kW",                         "",                              4800, 240, 375,  255, 28, false, Plain, 0, false},
-  {Control::CompactMotor,  "chkKompakt", -1, K, "Kompakt Motor",              "",                              5280, 240, 1455, 255, 14, false, Plain, 0, false},
-  {Control::MotorSpeedUnit,      "Label4",     -1, L, "d/dk",                       "",                              2040, 300, 615,  255,  4, false, Plain, 0, false},
+  {Control::MotorSpeedPrompt,  "Label1",    -1, L, "Motor Deviri =",             "",                              120,  240, 1095, 375,  0, false, 0, false},
+  {Control::MotorSpeed,        "Label31",   -1, L, "",                           "",                              1200, 240, 735,  285, 36, true,    0, false},
+  {Control::MotorPowerPrompt,  "Label7",    -1, L, "Motor Gücü =",               "",                              2640, 240, 975,  375, 11, false, 0, false},
+  {Control::MotorPower,        "Combo1",    -1, C, "",                           "",                              3840, 240, 855,  315, 37, false, 0, false},
+  {Control::MotorPowerUnit,    "Label22",   -1, L, "kW",                         "",                              4800, 240, 375,  255, 28, false, 0, false},
+  {Control::CompactMotor,      "chkKompakt", -1, K, "Kompakt Motor",              "",                              5280, 240, 1455, 255, 14, false, 0, false},
+  {Control::MotorSpeedUnit,    "Label4",    -1, L, "d/dk",                       "",                              2040, 300, 615,  255,  4, false, 0, false},
   // row 2
-  {Control::FourPole,   "chk4kutup",  -1, K, "4 Kutuplu",                  "",                              5280, 600, 1455, 255, 35, false, Plain, 0, false},
+  {Control::FourPole,          "chk4kutup", -1, K, "4 Kutuplu",                  "",                              5280, 600, 1455, 255, 35, false, 0, false},
   // row 3
-  {Control::ScrewSpeedPrompt,      "Label2",     -1, L, "Vida Deviri =",              "",                              120,  720, 1095, 375,  1, false, Plain, 0, false},
-  {Control::ScrewSpeed,       "Text2",      -1, T, "",                           "",                              1200, 720, 735,  285,  2, false, Plain, 5, false},
-  {Control::RatioPrompt,      "Label3",     -1, L, "Devir Oranı (i) =",          "",                              2640, 720, 1095, 375,  3, false, Plain, 0, false},
-  {Control::Ratio,     "Label36",    -1, L, "",                           "",                              3840, 720, 495,  285, 43, true,  Out,   0, false},
-  {Control::ScrewSpeedUnit,      "Label5",     -1, L, "d/dk",                       "",                              2040, 795, 615,  255,  5, false, Plain, 0, false},
+  {Control::ScrewSpeedPrompt,  "Label2",    -1, L, "Vida Deviri =",              "",                              120,  720, 1095, 375,  1, false, 0, false},
+  {Control::ScrewSpeed,        "Text2",     -1, T, "",                           "",                              1200, 720, 735,  285,  2, false, 5, false},
+  {Control::RatioPrompt,       "Label3",    -1, L, "Devir Oranı (i) =",          "",                              2640, 720, 1095, 375,  3, false, 0, false},
+  {Control::Ratio,             "Label36",   -1, L, "",                           "",                              3840, 720, 495,  285, 43, true,    0, false},
+  {Control::ScrewSpeedUnit,    "Label5",    -1, L, "d/dk",                       "",                              2040, 795, 615,  255,  5, false, 0, false},
   // row 4
-  {Control::MotorPulleyPrompt,      "Label9",     -1, L, "Motor Kasnağı Çapı =",       "",                              120,  1320, 1695, 375, 12, false, Plain, 0, false},
-  {Control::MotorPulley,      "Combo2",     -1, C, "",                           "",                              1800, 1320, 855,  315, 38, false, Plain, 0, false},
-  {Control::MotorPulleyUnit,     "Label25",    -1, L, "mm",                         "",                              2760, 1320, 495,  255, 29, false, Plain, 0, false},
-  {Control::ScrewPulleyPrompt,     "Label10",    -1, L, "Vida Kasnağı Çapı =",        "",                              3360, 1320, 1575, 375, 13, false, Plain, 0, false},
-  {Control::ScrewPulley,      "Combo3",     -1, C, "",                           "",                              5040, 1320, 855,  315, 39, false, Plain, 0, false},
-  {Control::ScrewPulleyUnit,     "Label26",    -1, L, "mm",                         "",                              6000, 1320, 495,  255, 30, false, Plain, 0, false},
+  {Control::MotorPulleyPrompt, "Label9",    -1, L, "Motor Kasnağı Çapı =",       "",                              120,  1320, 1695, 375, 12, false, 0, false},
+  {Control::MotorPulley,       "Combo2",    -1, C, "",                           "",                              1800, 1320, 855,  315, 38, false, 0, false},
+  {Control::MotorPulleyUnit,   "Label25",   -1, L, "mm",                         "",                              2760, 1320, 495,  255, 29, false, 0, false},
+  {Control::ScrewPulleyPrompt, "Label10",   -1, L, "Vida Kasnağı Çapı =",        "",                              3360, 1320, 1575, 375, 13, false, 0, false},
+  {Control::ScrewPulley,       "Combo3",    -1, C, "",                           "",                              5040, 1320, 855,  315, 39, false, 0, false},
+  {Control::ScrewPulleyUnit,   "Label26",   -1, L, "mm",                         "",                              6000, 1320, 495,  255, 30, false, 0, false},
   // row 5
-  {Control::ProfilePrompt,      "Label6",     -1, L, "Poly-V Kayış Tipi =",        "ContiTech MultiRib",            120,  1845, 1335, 255,  6, false, Plain, 0, false},
-  {Control::ProfilePJ,   "Option1",     0, O, kProfiles[0].name,           kProfiles[0].toolTip,           1800, 1800, 615,  375,  7, false, Plain, 0, true},
-  {Control::ProfilePK,   "Option1",     1, O, kProfiles[1].name,           kProfiles[1].toolTip,           2520, 1800, 615,  375,  8, false, Plain, 0, false},
-  {Control::ProfilePL,   "Option1",     2, O, kProfiles[2].name,           kProfiles[2].toolTip,           3240, 1800, 615,  375,  9, false, Plain, 0, false},
-  {Control::ProfilePM,   "Option1",     3, O, kProfiles[3].name,           kProfiles[3].toolTip,           3960, 1800, 615,  375, 10, false, Plain, 0, false},
-  {Control::HeavyDuty,       "chkC2",      -1, K, "Ağır Hizmet",                "",                              4920, 1845, 1215, 255, 50, false, Plain, 0, true},
+  {Control::ProfilePrompt,     "Label6",    -1, L, "Poly-V Kayış Tipi =",        "ContiTech MultiRib",            120,  1845, 1335, 255,  6, false, 0, false},
+  {Control::ProfilePJ,         "Option1",    0, O, kProfiles[0].name,           kProfiles[0].toolTip,           1800, 1800, 615,  375,  7, false, 0, true},
+  {Control::ProfilePK,         "Option1",    1, O, kProfiles[1].name,           kProfiles[1].toolTip,           2520, 1800, 615,  375,  8, false, 0, false},
+  {Control::ProfilePL,         "Option1",    2, O, kProfiles[2].name,           kProfiles[2].toolTip,           3240, 1800, 615,  375,  9, false, 0, false},
+  {Control::ProfilePM,         "Option1",    3, O, kProfiles[3].name,           kProfiles[3].toolTip,           3960, 1800, 615,  375, 10, false, 0, false},
+  {Control::HeavyDuty,         "chkC2",     -1, K, "Ağır Hizmet",                "",                              4920, 1845, 1215, 255, 50, false, 0, true},
   // row 6
-  {Control::RibCountPrompt,      "Label8",     -1, L, "Kanal Sayısı =",             "",                              120,  2280, 1335, 255, 15, false, Plain, 0, false},
-  {Control::RibCount,       "Text5",      -1, T, "",                           "",                              1800, 2280, 495,  285, 16, false, Plain, 0, false},
-  {Control::CenterDistancePrompt,     "Label13",    -1, L, "Eksen Mesafesi =",           "",                              3840, 2280, 1335, 255, 17, false, Plain, 0, false},
-  {Control::CenterDistance,      "Text10",     -1, T, "",                           "",                              5280, 2280, 735,  285, 18, false, Plain, 0, false},
-  {Control::CenterDistanceUnit,     "Label27",    -1, L, "mm",                         "",                              6120, 2280, 375,  255, 31, false, Plain, 0, false},
+  {Control::RibCountPrompt,    "Label8",    -1, L, "Kanal Sayısı =",             "",                              120,  2280, 1335, 255, 15, false, 0, false},
+  {Control::RibCount,          "Text5",     -1, T, "",                           "",                              1800, 2280, 495,  285, 16, false, 0, false},
+  {Control::CenterDistancePrompt, "Label13",   -1, L, "Eksen Mesafesi =",           "",                              3840, 2280, 1335, 255, 17, false, 0, false},
+  {Control::CenterDistance,    "Text10",    -1, T, "",                           "",                              5280, 2280, 735,  285, 18, false, 0, false},
+  {Control::CenterDistanceUnit, "Label27",   -1, L, "mm",                         "",                              6120, 2280, 375,  255, 31, false, 0, false},
   // row 7
-  {Control::BeltLengthPrompt,     "Label14",    -1, L, "Kayış Boyu=",                "",                              120,  2640, 1455, 255, 19, false, Plain, 0, false},
-  {Control::BeltLength,      "Text11",     -1, T, "",                           "",                              1800, 2640, 1095, 285, 20, false, Plain, 0, false},
-  {Control::BeltLengthUnit,     "Label28",    -1, L, "mm",                         "",                              3000, 2640, 495,  255, 32, false, Plain, 0, false},
-  {Control::WrapAnglePrompt,     "Label34",    -1, L, "Açı =",                      "",                              4725, 2640, 375,  255, 41, false, Plain, 0, false},
-  {Control::WrapAngle,     "Label35",    -1, L, "",                           "",                              5280, 2640, 615,  285, 42, true,  Out,   0, false},
-  {Control::WrapAngleUnit,     "Label33",    -1, L, "derece",                     "",                              6000, 2640, 615,  255, 40, false, Plain, 0, false},
+  {Control::BeltLengthPrompt,  "Label14",   -1, L, "Kayış Boyu=",                "",                              120,  2640, 1455, 255, 19, false, 0, false},
+  {Control::BeltLength,        "Text11",    -1, T, "",                           "",                              1800, 2640, 1095, 285, 20, false, 0, false},
+  {Control::BeltLengthUnit,    "Label28",   -1, L, "mm",                         "",                              3000, 2640, 495,  255, 32, false, 0, false},
+  {Control::WrapAnglePrompt,   "Label34",   -1, L, "Açı =",                      "",                              4725, 2640, 375,  255, 41, false, 0, false},
+  {Control::WrapAngle,         "Label35",   -1, L, "",                           "",                              5280, 2640, 615,  285, 42, true,    0, false},
+  {Control::WrapAngleUnit,     "Label33",   -1, L, "derece",                     "",                              6000, 2640, 615,  255, 40, false, 0, false},
   // row 8
-  {Control::RibPowerPrompt,     "Label16",    -1, L, "Tek Kanalın Gücü =",         "ContiTech",                     120,  3000, 1575, 255, 21, false, Plain, 0, false},
-  {Control::RibPower,      "Text12",     -1, T, "",                           "",                              1800, 3000, 615,  285, 22, false, Plain, 0, false},
-  {Control::RibPowerUnit,     "Label29",    -1, L, "kW",                         "",                              2520, 3000, 495,  255, 33, false, Plain, 0, false},
-  {Control::PulleyWidthPrompt,     "Label37",    -1, L, "Kasnak Genişliği =",         "",                              3780, 3000, 1335, 255, 44, false, Plain, 0, false},
-  {Control::PulleyWidth,     "Label38",    -1, L, "",                           "",                              5280, 3000, 495,  285, 45, true,  Out,   0, false},
-  {Control::PulleyWidthUnit,     "Label39",    -1, L, "mm",                         "",                              5880, 3000, 495,  255, 46, false, Plain, 0, false},
+  {Control::RibPowerPrompt,    "Label16",   -1, L, "Tek Kanalın Gücü =",         "ContiTech",                     120,  3000, 1575, 255, 21, false, 0, false},
+  {Control::RibPower,          "Text12",    -1, T, "",                           "",                              1800, 3000, 615,  285, 22, false, 0, false},
+  {Control::RibPowerUnit,      "Label29",   -1, L, "kW",                         "",                              2520, 3000, 495,  255, 33, false, 0, false},
+  {Control::PulleyWidthPrompt, "Label37",   -1, L, "Kasnak Genişliği =",         "",                              3780, 3000, 1335, 255, 44, false, 0, false},
+  {Control::PulleyWidth,       "Label38",   -1, L, "",                           "",                              5280, 3000, 495,  285, 45, true,    0, false},
+  {Control::PulleyWidthUnit,   "Label39",   -1, L, "mm",                         "",                              5880, 3000, 495,  255, 46, false, 0, false},
   // row 9
-  {Control::BeltPowerPrompt,     "Label17",    -1, L, "Toplam Kayış Gücü =",        "",                              120,  3360, 1575, 375, 23, false, Plain, 0, false},
-  {Control::BeltPower,      "Text13",     -1, T, "",                           "",                              1800, 3360, 615,  285, 24, false, Plain, 0, false},
-  {Control::BeltPowerUnit,     "Label30",    -1, L, "kW",                         "",                              2520, 3420, 495,  255, 34, false, Plain, 0, false},
+  {Control::BeltPowerPrompt,   "Label17",   -1, L, "Toplam Kayış Gücü =",        "",                              120,  3360, 1575, 375, 23, false, 0, false},
+  {Control::BeltPower,         "Text13",    -1, T, "",                           "",                              1800, 3360, 615,  285, 24, false, 0, false},
+  {Control::BeltPowerUnit,     "Label30",   -1, L, "kW",                         "",                              2520, 3420, 495,  255, 34, false, 0, false},
   // row 10
-  {Control::CalculateButton,    "Command1",   -1, B, "Hesapla",                    "",                              3840, 3600, 1215, 375, 25, false, Plain, 0, false},
-  {Control::ExitButton,    "Command3",   -1, B, "Çıkış",                      "",                              5400, 3600, 1215, 375, 26, false, Plain, 0, false},
-  {Control::BeltSpeedPrompt,     "Label41",    -1, L, "Kayış Hızı =",               "",                              120,  3720, 975,  375, 48, false, Plain, 0, false},
-  {Control::BeltSpeed,     "Label40",    -1, L, "",                           "",                              1800, 3720, 495,  285, 47, true,  Out,   0, false},
-  {Control::BeltSpeedUnit,     "Label42",    -1, L, "m/sn",                       "",                              2400, 3720, 615,  255, 49, false, Plain, 0, false},
+  {Control::CalculateButton,   "Command1",  -1, B, "Hesapla",                    "",                              3840, 3600, 1215, 375, 25, false, 0, false},
+  {Control::ExitButton,        "Command3",  -1, B, "Çıkış",                      "",                              5400, 3600, 1215, 375, 26, false, 0, false},
+  {Control::BeltSpeedPrompt,   "Label41",   -1, L, "Kayış Hızı =",               "",                              120,  3720, 975,  375, 48, false, 0, false},
+  {Control::BeltSpeed,         "Label40",   -1, L, "",                           "",                              1800, 3720, 495,  285, 47, true,    0, false},
+  {Control::BeltSpeedUnit,     "Label42",   -1, L, "m/sn",                       "",                              2400, 3720, 615,  255, 49, false, 0, false},
   // row 11
-  {Control::Subtitle,     "Label15",    -1, L, "Poly-V kayış ve kasnak hesabı", "",                           3960, 4080, 2535, 255, 27, false, Plain, 0, false},
+  {Control::Subtitle,          "Label15",   -1, L, "Poly-V kayış ve kasnak hesabı", "",                           3960, 4080, 2535, 255, 27, false, 0, false},
 };
 // clang-format on
 
@@ -155,9 +153,41 @@ static_assert(
 // The window itself.
 inline constexpr std::string_view kPanelName = "Form1";
 inline constexpr std::string_view kWindowTitle = " Vidalı Kompresör Poly-V Kayış ve Kasnak Hesabı";
+// The program's name, also the title of its fault boxes, and the caption of
+// their one button.
+inline constexpr std::string_view kProgramName = "kasnak";
+inline constexpr std::string_view kOkCaption = "Tamam";
+// The one font of every caption and box, in points.
+inline constexpr double kFontPointSize = 7.5;
 inline constexpr int kClientWidthTwips = 6885;
 inline constexpr int kClientHeightTwips = 4320;
 inline constexpr int kTwipsPerInch = 1440;
+// The control that has the focus when the window opens.
+inline constexpr Control kFirstFocus = Control::ScrewSpeed;
+
+// Twips to pixels at a logical dpi (1440 twips to the logical inch), rounded
+// to the nearest pixel.
+constexpr int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
+
+// A control's place in pixels, relative to the client area.
+struct PixelRect {
+  int left, top, width, height;
+};
+constexpr PixelRect Place(const ControlDef& def, int dpiX, int dpiY) {
+  return {TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY), TwipsToPixels(def.width, dpiX),
+          TwipsToPixels(def.height, dpiY)};
+}
+
+// The id of a control's widget or element: its name, and for a profile
+// button its index after an underscore ("Text2", "Option1_0").
+std::string ElementId(Control id);
+
+// The accessible name of a text box or a list: its prompt on the same row
+// without the "=", and its unit when it has one ("Vida Deviri, d/dk").  A
+// result reads as its prompt, the result it shows and its unit ("Açı: 163.44
+// derece", "Devir Oranı (i): 1.36"), and as its prompt alone while it shows
+// none ("Açı").  Other controls get none: their own captions name them.
+std::string AccessibleName(Control id, std::string_view result = {});
 
 // The button of a profile.
 constexpr Control ProfileButton(BeltProfile profile) {
@@ -168,8 +198,7 @@ constexpr Control ProfileButton(int index) { return ProfileButton(static_cast<Be
 // The four buttons follow one another in the table, each with its index.
 static_assert([] {
   for (const Profile& p : kProfiles)
-    if (Def(ProfileButton(p.id)).index != static_cast<int>(p.id) ||
-        Def(ProfileButton(p.id)).kind != Kind::ProfileButton)
+    if (Def(ProfileButton(p.id)).index != static_cast<int>(p.id) || Def(ProfileButton(p.id)).kind != Kind::OptionButton)
       return false;
   return true;
 }());

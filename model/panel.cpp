@@ -66,7 +66,7 @@ Panel::Outcome Panel::UserPick(Control list, std::size_t item) {
 Panel::Outcome Panel::UserClick(Control id) {
   const ControlDef& def = Def(id);
   if (def.kind == Kind::CheckBox) state(id).on = !state(id).on;
-  if (def.kind == Kind::ProfileButton) {
+  if (def.kind == Kind::OptionButton) {
     for (const Profile& profile : kProfiles) state(ProfileButton(profile.id)).on = ProfileButton(profile.id) == id;
     return Run([&] {
       if (events_.profileClick) events_.profileClick(*this, def.index);

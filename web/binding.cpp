@@ -30,7 +30,7 @@ const char* KindName(Kind kind) {
       return "list";
     case Kind::CheckBox:
       return "check";
-    case Kind::ProfileButton:
+    case Kind::OptionButton:
       return "option";
     case Kind::CommandButton:
       return "button";
@@ -57,8 +57,7 @@ val Controls() {
     c.set("width", def.width);
     c.set("height", def.height);
     c.set("tabIndex", def.tabIndex);
-    c.set("border", def.border);
-    c.set("output", def.background == Background::TitleBarText);
+    c.set("output", def.output);
     c.set("maxLength", def.maxLength);
     c.set("startOn", def.startOn);
     table.call<void>("push", c);

@@ -222,7 +222,7 @@ std::string ModelPlayer::Shown(Control id) const {
   switch (Def(id).kind) {
     case Kind::CheckBox:
       return panel_.Value(id) ? "1" : "0";
-    case Kind::ProfileButton:
+    case Kind::OptionButton:
       if (const std::optional<BeltProfile> profile = panel_.SelectedProfile())
         return std::to_string(static_cast<int>(*profile));
       return "none";

@@ -127,8 +127,7 @@ class WindowPlayer : public ScriptPlayer {
     bool reached = false;
     Simulate([&] { reached = PickFromPopup(combo, row); });
     if (!reached)
-      throw std::runtime_error("the popup of " + WidgetName(id).toStdString() + " did not reach item " +
-                               std::string(item));
+      throw std::runtime_error("the popup of " + ElementId(id) + " did not reach item " + std::string(item));
     return std::nullopt;
   }
 
@@ -141,7 +140,7 @@ class WindowPlayer : public ScriptPlayer {
   // What the window shows for a dumped control; the profile group shows the
   // index of its selected button.
   std::string Shown(Control id) const override {
-    if (Def(id).kind != Kind::ProfileButton) return kasnak::Shown(widget(id)).toStdString();
+    if (Def(id).kind != Kind::OptionButton) return kasnak::Shown(widget(id)).toStdString();
     const int checked = window_.profileGroup()->checkedId();
     return checked < 0 ? "none" : std::to_string(checked);
   }

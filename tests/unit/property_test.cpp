@@ -353,7 +353,7 @@ void PlaySequence(unsigned seed, Counts& counts) {
     for (Control id : Changed(before, after)) {
       EXPECT_NE(std::find(allowed.begin(), allowed.end(), id), allowed.end()) << Name(id) << " changed" << history;
     }
-    if (Def(action.control).kind != Kind::ProfileButton) {
+    if (Def(action.control).kind != Kind::OptionButton) {
       for (Control id : kOptions) EXPECT_TRUE(before.on[IndexOf(id)] || !after.on[IndexOf(id)]) << history;
     }
     EXPECT_LE(std::count_if(kOptions.begin(), kOptions.end(), [&](Control id) { return after.on[IndexOf(id)]; }), 1)
@@ -381,7 +381,7 @@ void PlaySequence(unsigned seed, Counts& counts) {
 
     // A whole Calculate chain.
     const bool calculated = action.control == Control::CalculateButton || action.control == Control::HeavyDuty ||
-                            Def(action.control).kind == Kind::ProfileButton;
+                            Def(action.control).kind == Kind::OptionButton;
     if (calculated && !outcome) {
       ++counts.calculations;
       if (RatingGateOpen(*panel)) ++counts.ratedCalculations;

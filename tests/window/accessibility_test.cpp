@@ -72,7 +72,7 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
   };
   std::size_t named = 0;
   for (const ControlDef& def : kControls)
-    if (!AccessibleName(def.id).isEmpty()) ++named;
+    if (!AccessibleName(def.id).empty()) ++named;
   EXPECT_EQ(named, std::size(cases));
 
   // A list says its current item and a text box nothing unless named: give
@@ -80,7 +80,7 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
   Pick(Control::MotorPower, "22");
   Type(Control::ScrewSpeed, "4000");
   for (const auto& c : cases) {
-    SCOPED_TRACE(WidgetName(c.id).toStdString());
+    SCOPED_TRACE(ElementId(c.id));
     QWidget* w = window.widget(c.id);
     EXPECT_EQ(Accessible(w, QAccessible::Name), QString::fromUtf8(c.name));
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
@@ -94,9 +94,9 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
 
 TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
   for (const ControlDef& def : kControls) {
-    if (def.kind != Kind::CheckBox && def.kind != Kind::ProfileButton && def.kind != Kind::CommandButton) continue;
-    SCOPED_TRACE(WidgetName(def.id).toStdString());
-    EXPECT_EQ(AccessibleName(def.id), QString());
+    if (def.kind != Kind::CheckBox && def.kind != Kind::OptionButton && def.kind != Kind::CommandButton) continue;
+    SCOPED_TRACE(ElementId(def.id));
+    EXPECT_EQ(AccessibleName(def.id), std::string());
     EXPECT_EQ(Accessible(window.widget(def.id), QAccessible::Name), ToQString(def.caption));
   }
 }
@@ -190,12 +190,11 @@ TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
       {Control::BeltSpeed, QAccessible::Name, "Kayış Hızı: 41.89 m/sn"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(WidgetName(c.id).toStdString());
+    SCOPED_TRACE(ElementId(c.id));
     EXPECT_EQ(Accessible(window.widget(c.id), c.text), QString::fromUtf8(c.reads));
   }
   for (Control id : {Control::ProfilePK, Control::HeavyDuty})
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.widget(id))->state().checked)
-        << WidgetName(id).toStdString();
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.widget(id))->state().checked) << ElementId(id);
 }
 
 }  // namespace

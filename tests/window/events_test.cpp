@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "app/text.h"
 #include "app/window.h"
 #include "model/faults.h"
 #include "tests/window/support.h"
@@ -200,7 +201,7 @@ TEST_F(EventsTest, TypingKeepsTheCursor) {
       {Control::ScrewPulley, get<QComboBox>(Control::ScrewPulley)->lineEdit(), "17", "117"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(WidgetName(c.id).toStdString());
+    SCOPED_TRACE(ElementId(c.id));
     c.edit->setFocus();
     QTest::keyClicks(c.edit, c.typed);
     QTest::keyClick(c.edit, Qt::Key_Home);
@@ -293,7 +294,7 @@ TEST_F(EventsTest, ProfileButtons) {
 TEST_F(EventsTest, EnterAndEscapePressNoButton) {
   for (Control focus : TabOrder()) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-      SCOPED_TRACE(WidgetName(focus).toStdString() + " key " + std::to_string(key));
+      SCOPED_TRACE(ElementId(focus) + " key " + std::to_string(key));
       window.widget(focus)->setFocus();
       QTest::keyClick(window.widget(focus), key);
       EXPECT_EQ(Calls(), CallList{});
@@ -319,7 +320,7 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
       boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Control::WrapAngle)->text()});
     });
     QTest::mouseClick(get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
-    const std::array<QString, 3> expected{kProgramName, QString::fromUtf8(FaultMessage(kind)), "171.3"};
+    const std::array<QString, 3> expected{ToQString(kProgramName), QString::fromUtf8(FaultMessage(kind)), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Calls(), CallList{"chkC2_Click"});

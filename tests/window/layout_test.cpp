@@ -53,8 +53,8 @@ constexpr const char* kClassOf[] = {"QLabel", "QLineEdit", "QComboBox", "QCheckB
 
 TEST_F(LayoutTest, EveryControlHasItsWidget) {
   for (const ControlDef& def : kControls) {
-    SCOPED_TRACE(WidgetName(def.id).toStdString());
-    QWidget* w = window.findChild<QWidget*>(WidgetName(def.id));
+    SCOPED_TRACE(ElementId(def.id));
+    QWidget* w = window.findChild<QWidget*>(ToQString(ElementId(def.id)));
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w, window.widget(def.id));
     EXPECT_STREQ(w->metaObject()->className(), kClassOf[static_cast<int>(def.kind)]);
@@ -98,7 +98,7 @@ TEST_F(LayoutTest, TellingControlsSitOnTheirPixels) {
   const int dpi = ExpectedDpi();
   if (dpi != 96 && dpi != 144) GTEST_SKIP() << "places are known at 96 and 144 dpi";
   for (const auto& c : cases)
-    EXPECT_EQ(window.widget(c.id)->geometry(), dpi == 96 ? c.at96 : c.at144) << WidgetName(c.id).toStdString();
+    EXPECT_EQ(window.widget(c.id)->geometry(), dpi == 96 ? c.at96 : c.at144) << ElementId(c.id);
   EXPECT_EQ(window.size(), dpi == 96 ? QSize(459, 288) : QSize(689, 432));
 }
 
@@ -120,7 +120,7 @@ TEST_F(LayoutTest, ToolTipsShowOnHover) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   for (const ControlDef& def : kControls) {
     if (def.toolTip.empty()) continue;
-    SCOPED_TRACE(WidgetName(def.id).toStdString());
+    SCOPED_TRACE(ElementId(def.id));
     QWidget* w = window.widget(def.id);
     const QPoint at = w->rect().center();
     QHelpEvent hover(QEvent::ToolTip, at, w->mapToGlobal(at));
@@ -151,12 +151,12 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
       << WindowFont().family().toStdString() << " is not installed";
   for (const ControlDef& def : kControls) {
     if (def.caption.empty()) continue;
-    SCOPED_TRACE(WidgetName(def.id).toStdString());
+    SCOPED_TRACE(ElementId(def.id));
     QWidget* w = window.widget(def.id);
     const QFontMetrics metrics(w->font());
     const int text = metrics.horizontalAdvance(ToQString(def.caption));
     int room = w->contentsRect().width();
-    if (def.kind == Kind::CheckBox || def.kind == Kind::ProfileButton)
+    if (def.kind == Kind::CheckBox || def.kind == Kind::OptionButton)
       room = w->width() - (w->sizeHint().width() - text);
     if (def.kind == Kind::CommandButton) room -= 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin);
     EXPECT_LE(text, room);
@@ -169,7 +169,7 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
 TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
   const QString results[] = {"2980", "69.93", "163.44", "116.2", "-12.34", "94.25", "1.36"};
   for (const ControlDef& def : kControls) {
-    if (def.kind != Kind::Label || !def.border) continue;
+    if (!def.output) continue;
     auto* label = qobject_cast<QLabel*>(window.widget(def.id));
     ASSERT_NE(label, nullptr);
     // The label draws inside its border, its margin and its indent; a
@@ -180,7 +180,7 @@ TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
     if (indent < 0) indent = label->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
     const QRect room = label->contentsRect().adjusted(m + indent, m, -m, -m);
     for (const QString& result : results) {
-      SCOPED_TRACE(WidgetName(def.id).toStdString() + " '" + result.toStdString() + "'");
+      SCOPED_TRACE(ElementId(def.id) + " '" + result.toStdString() + "'");
       EXPECT_LE(metrics.horizontalAdvance(result), room.width());
       // The ink, drawn from the top of the room on the first line.
       const QRect ink = metrics.tightBoundingRect(result).translated(0, metrics.ascent());
@@ -202,7 +202,7 @@ TEST_F(LayoutTest, TabWalksTheTabOrder) {
 
   std::vector<QWidget*> expected;
   for (Control id : TabOrder())
-    if (Def(id).kind != Kind::ProfileButton || window.panel().Value(id)) expected.push_back(window.widget(id));
+    if (Def(id).kind != Kind::OptionButton || window.panel().Value(id)) expected.push_back(window.widget(id));
   expected.push_back(window.widget(Control::ScrewSpeed));  // round again
 
   // The control a focus stands for: a list for its text field.

@@ -84,12 +84,12 @@ class UseTest : public testing::Test {
           model = ToQString(panel.Text(def.id));
           break;
         case Kind::CheckBox:
-        case Kind::ProfileButton:
+        case Kind::OptionButton:
           model = panel.Value(def.id) ? "1" : "0";
           break;
       }
       if (Shown(def.id) != model)
-        out.push_back(WidgetName(def.id).toStdString() + ": shows '" + Shown(def.id).toStdString() + "', model '" +
+        out.push_back(ElementId(def.id) + ": shows '" + Shown(def.id).toStdString() + "', model '" +
                       model.toStdString() + "'");
     }
     return out;
@@ -148,7 +148,7 @@ TEST_F(UseTest, TypicalUse) {
   for (const auto& s : steps) {
     SCOPED_TRACE(s.step);
     s.input();
-    for (const auto& [id, text] : s.shown) EXPECT_EQ(Shown(id), text) << WidgetName(id).toStdString();
+    for (const auto& [id, text] : s.shown) EXPECT_EQ(Shown(id), text) << ElementId(id);
     EXPECT_EQ(Differences(), std::vector<std::string>{});
   }
   EXPECT_EQ(messages, std::vector<QString>{});
@@ -196,13 +196,13 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
     EXPECT_EQ(messages, std::vector<QString>{QString::fromUtf8(FaultMessage(c.fault))});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Differences(), std::vector<std::string>{});
-    for (const auto& [id, text] : c.kept) EXPECT_EQ(Shown(id), text) << WidgetName(id).toStdString();
+    for (const auto& [id, text] : c.kept) EXPECT_EQ(Shown(id), text) << ElementId(id);
 
     messages.clear();
     c.after();
     EXPECT_EQ(messages, std::vector<QString>{});
     EXPECT_EQ(Differences(), std::vector<std::string>{});
-    for (const auto& [id, text] : c.then) EXPECT_EQ(Shown(id), text) << WidgetName(id).toStdString();
+    for (const auto& [id, text] : c.then) EXPECT_EQ(Shown(id), text) << ElementId(id);
     EXPECT_TRUE(window.isVisible());
   }
 }
@@ -216,7 +216,7 @@ TEST_F(UseTest, WholeBoxAnswersAPress) {
     QWidget* w = window.widget(id);
     const QString before = Shown(id);
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() - 2, w->height() / 2));
-    EXPECT_NE(Shown(id), before) << WidgetName(id).toStdString();
+    EXPECT_NE(Shown(id), before) << ElementId(id);
     EXPECT_EQ(Differences(), std::vector<std::string>{});
   }
 }
