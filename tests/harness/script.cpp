@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -17,6 +18,14 @@
 
 namespace kasnak {
 namespace {
+
+bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// A control character as JSON writes it.
+std::string EscapedControl(unsigned char byte) {
+  constexpr char kHex[] = "0123456789abcdef";
+  return std::string("\\u00") + kHex[byte >> 4] + kHex[byte & 0xF];
+}
 
 using Parsed = std::variant<Action, Malformed>;
 
@@ -167,11 +176,7 @@ std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream
 
 // ---- playing on the model
 
-namespace {
-
-bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
-}  // namespace
+namespace {}  // namespace
 
 bool ModelPlayer::Ended() const { return panel_.Ended(); }
 
@@ -242,11 +247,11 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err) {
+int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, const std::function<bool()>& ended) {
   std::string line;
   std::size_t number = 0;
   try {
-    while (!player.Ended() && std::getline(in, line)) {
+    while (!ended() && std::getline(in, line)) {
       ++number;
       if (!line.empty() && line.back() == '\r') line.pop_back();
       if (number == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
@@ -255,7 +260,7 @@ int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::o
       if (const Malformed* malformed = std::get_if<Malformed>(&parsed))
         problem = malformed->reason;
       else
-        problem = player.Play(std::get<Action>(parsed), out);
+        problem = play(std::get<Action>(parsed), number);
       if (problem) {
         err << "kasnak-script: line " << number << ": " << *problem << '\n';
         return kScriptMalformed;
@@ -272,8 +277,97 @@ int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::o
     err << "kasnak-script: cannot read the script after line " << number << '\n';
     return kScriptMalformed;
   }
-  if (player.Ended()) out << "exit\n";
   return kScriptPlayed;
+}
+
+int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err) {
+  const int status = ReadScript(
+      in, err, [&](const Action& action, std::size_t) { return player.Play(action, out); },
+      [&] { return player.Ended(); });
+  if (status == kScriptPlayed && player.Ended()) out << "exit\n";
+  return status;
+}
+
+// ---- parsing alone, for the players outside this program
+
+namespace {
+
+bool IsUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto byte = static_cast<unsigned char>(s[i]);
+    const std::size_t length = byte < 0x80           ? 1
+                               : (byte >> 5) == 0x6  ? 2
+                               : (byte >> 4) == 0xE  ? 3
+                               : (byte >> 3) == 0x1E ? 4
+                                                     : 0;
+    if (length == 0 || i + length > s.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if (!ContinuesCharacter(s[i + k])) return false;
+    i += length;
+  }
+  return true;
+}
+
+// A JSON string; a text that is not UTF-8 keeps its ASCII bytes and shows
+// each other byte as U+FFFD.
+std::string Json(std::string_view s) {
+  const bool utf8 = IsUtf8(s);
+  std::string json = "\"";
+  for (char c : s) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (byte < 0x20 || byte == 0x7F) {
+      json += EscapedControl(byte);
+    } else if (byte >= 0x80 && !utf8) {
+      json += "\\ufffd";
+    } else {
+      json += c;
+    }
+  }
+  return json + '"';
+}
+
+const char* VerbName(Verb verb) {
+  switch (verb) {
+    case Verb::Skip:
+      return "skip";
+    case Verb::Dump:
+      return "dump";
+    case Verb::Type:
+      return "type";
+    case Verb::Edit:
+      return "edit";
+    case Verb::Backspace:
+      return "backspace";
+    case Verb::Pick:
+      return "pick";
+    case Verb::Click:
+      return "click";
+  }
+  return "";
+}
+
+}  // namespace
+
+int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {
+  out << "{\"dumped\": [";
+  for (std::size_t i = 0; i < kDumpedControls.size(); ++i) out << (i ? ", " : "") << Json(Def(kDumpedControls[i]).name);
+  out << "], \"played\": " << kScriptPlayed << ", \"malformed\": " << kScriptMalformed
+      << ", \"broken\": " << kScriptBroken << "}\n";
+  return ReadScript(
+      in, err,
+      [&](const Action& action, std::size_t line) -> std::optional<std::string> {
+        if (action.verb == Verb::Skip) return std::nullopt;
+        out << "{\"line\": " << line << ", \"verb\": \"" << VerbName(action.verb) << '"';
+        if (action.verb != Verb::Dump)
+          out << ", \"id\": " << Json(ElementId(action.control)) << ", \"text\": " << Json(action.text)
+              << ", \"utf8\": " << (IsUtf8(action.text) ? "true" : "false");
+        out << "}\n";
+        return std::nullopt;
+      },
+      [] { return false; });
 }
 
 int PlayScript(Panel& panel, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -24,6 +24,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -124,6 +126,24 @@ class ModelPlayer : public ScriptPlayer {
 // Reads the script line by line and plays it, with the statuses and messages
 // of PlayScript.
 int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::ostream& err);
+
+// Hands each action of a script, with its line number, to a player; the
+// reason when it cannot be played.
+using ActionSink = std::function<std::optional<std::string>(const Action&, std::size_t line)>;
+
+// Reads the script line by line, a byte order mark and a trailing '\r' left
+// out, and hands each action to `play` until `ended` says the program has
+// ended: the statuses and messages of PlayScript, without its output.
+int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, const std::function<bool()>& ended);
+
+// Parses the script without playing it, for a player outside this program
+// (tools/script-web): one JSON object a line, first the dumped controls'
+// names and the exit statuses ({"dumped": [...], "played": 0, "malformed":
+// 2, "broken": 3}), then each action with its line number, verb, element id
+// and text ({"line": 4, "verb": "type", "id": "Text2", "text": "4000",
+// "utf8": true}; a dump has only line and verb).  A malformed line is
+// reported on `err` as PlayScript reports it, and ends the output.
+int ParseScript(std::istream& in, std::ostream& out, std::ostream& err);
 
 // The controls a dump prints, in order; the PJ button stands for the group.
 inline constexpr std::array kDumpedControls = {

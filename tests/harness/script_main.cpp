@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kasnak-script [--window] [SCRIPT]: plays a scenario script, read from the
-// file SCRIPT or from standard input, against a freshly started window: the
-// model, or with --window the Qt window through simulated user input.
+// kasnak-script [--window | --parse] [SCRIPT]: plays a scenario script, read
+// from the file SCRIPT or from standard input, against a freshly started
+// window: the model, or with --window the Qt window through simulated user
+// input.  With --parse it only parses the script, for a player outside this
+// program, and prints its actions as JSON lines (ParseScript).
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -37,10 +39,11 @@ int PlayInWindow([[maybe_unused]] char* program, [[maybe_unused]] std::istream& 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool window = argc > 1 && std::strcmp(argv[1], "--window") == 0;
-  const int first = window ? 2 : 1;
+  const bool window = argc > 1 && std::strcmp(argv[1], "--window") == 0;
+  const bool parse = argc > 1 && std::strcmp(argv[1], "--parse") == 0;
+  const int first = window || parse ? 2 : 1;
   if (argc > first + 1) {
-    std::cerr << "usage: kasnak-script [--window] [SCRIPT]\n";
+    std::cerr << "usage: kasnak-script [--window | --parse] [SCRIPT]\n";
     return kasnak::kScriptMalformed;
   }
   std::ifstream file;
@@ -53,5 +56,6 @@ int main(int argc, char** argv) {
   }
   std::istream& in = file.is_open() ? static_cast<std::istream&>(file) : std::cin;
   if (window) return PlayInWindow(argv[0], in);
+  if (parse) return kasnak::ParseScript(in, std::cout, std::cerr);
   return kasnak::PlayScript(in, std::cout, std::cerr);
 }
