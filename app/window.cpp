@@ -239,6 +239,7 @@ void ShowFault(FaultKind fault, QWidget* parent) {
   constexpr int kFaultBoxHalfInches = 5;
   QMessageBox box(QMessageBox::Warning, ToQString(kProgramName), QString::fromUtf8(FaultMessage(fault)),
                   QMessageBox::Ok, parent);
+  box.button(QMessageBox::Ok)->setText(ToQString(kOkCaption));
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
     grid->addItem(new QSpacerItem(kFaultBoxHalfInches * box.logicalDpiX() / 2, 0, QSizePolicy::Fixed), grid->rowCount(),
                   0, 1, grid->columnCount());
