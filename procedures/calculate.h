@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Calculate, the procedure behind "Hesapla": drive geometry, then the belt
+// The calculation behind "Hesapla": the drive geometry, then the belt
 // rating.
 #pragma once
 
@@ -7,7 +7,8 @@
 
 namespace kasnak {
 
-// Calculate.
+// "Hesapla": fixes the centre distance, shows the wrap angle and the belt
+// length, then the power of one rib and of the whole belt.
 void Calculate(Panel& panel);
 // Heavy duty ticked or cleared: calculates again.
 void HeavyDutyClicked(Panel& panel);

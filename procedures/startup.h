@@ -15,7 +15,9 @@ EventTable WindowEvents();
 // Creates the window with its events bound and runs LoadPanel.
 std::unique_ptr<Panel> StartUp();
 
+// Fills the lists from the catalogues and sets pi.
 void LoadPanel(Panel& panel);
+// "Çıkış": ends the program.
 void ExitClicked(Panel& panel);
 
 }  // namespace kasnak
