@@ -32,13 +32,13 @@ const char* FaultName(FaultKind kind) {
 const char* FaultMessage(FaultKind kind) {
   switch (kind) {
     case FaultKind::Overflow:
-      return "Taşma";
+      return "Taşma: bir değer hesaplanamayacak kadar büyük.";
     case FaultKind::DivisionByZero:
-      return "Sıfıra bölme";
+      return "Sıfıra bölme: bir değer 0 olduğu için hesap yapılamıyor.";
     case FaultKind::InvalidArgument:
-      return "Geçersiz bağımsız değişken";
+      return "Geçersiz işlem: bu değerlerle hesap yapılamıyor.";
   }
-  return "Taşma";
+  return "Taşma: bir değer hesaplanamayacak kadar büyük.";
 }
 
 ArithmeticFault::ArithmeticFault(FaultKind kind) : std::runtime_error(FaultName(kind)), kind_(kind) {}

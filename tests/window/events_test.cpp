@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/window.h"
@@ -301,10 +302,15 @@ TEST_F(EventsTest, EnterAndEscapePressNoButton) {
   EXPECT_EQ(Calls(), CallList{"Command1_Click"});
 }
 
-// A fault is reported after the writes made before it are shown; the window
-// then goes on.
+// A fault is reported, in words a designer reads, after the writes made
+// before it are shown; the window then goes on.
 TEST_F(EventsTest, FaultShowsItsMessage) {
-  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument}) {
+  const std::pair<FaultKind, const char*> faults[] = {
+      {FaultKind::Overflow, "Taşma: bir değer hesaplanamayacak kadar büyük."},
+      {FaultKind::DivisionByZero, "Sıfıra bölme: bir değer 0 olduğu için hesap yapılamıyor."},
+      {FaultKind::InvalidArgument, "Geçersiz işlem: bu değerlerle hesap yapılamıyor."},
+  };
+  for (const auto& [kind, message] : faults) {
     SCOPED_TRACE(FaultName(kind));
     FaultToThrow() = kind;
     Calls().clear();
@@ -316,7 +322,7 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
       boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Ctl::Label35)->text()});
     });
     QTest::mouseClick(get<QCheckBox>(Ctl::chkC2), Qt::LeftButton);
-    const std::array<QString, 3> expected{kProgramName, QString::fromUtf8(FaultMessage(kind)), "171.3"};
+    const std::array<QString, 3> expected{kProgramName, QString::fromUtf8(message), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Calls(), CallList{"chkC2_Click"});
