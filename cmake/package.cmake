@@ -1,18 +1,47 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: in the build folder, cpack -G DEB makes
 # kasnak_VERSION_ARCH.deb with what cmake --install puts in /usr (the
-# program, its menu entry, icons and AppStream entry) and the copyright file.
+# program, its menu entry, icons and AppStream entry, its manual page in
+# English and Turkish) and, in the doc folder, the copyright file, the
+# changelog, the Turkish user guide and the README.
 if(NOT KASNAK_WINDOW)
   return()
 endif()
 
 include(GNUInstallDirs)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The guide with the picture it shows, and the README.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/kullanim.md ${PROJECT_SOURCE_DIR}/docs/typical-use.png
+              ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The changelog and the manual pages, compressed as Debian compresses them:
+# gzip -9n, the most, with no file name or time stamp inside.
+find_program(KASNAK_GZIP gzip REQUIRED)
+mark_as_advanced(KASNAK_GZIP)
+set(KASNAK_COMPRESSED)
+function(kasnak_compress source name)
+  set(plain ${PROJECT_BINARY_DIR}/compressed/${name})
+  add_custom_command(OUTPUT ${plain}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/compressed/man/tr
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${plain}
+    COMMAND ${KASNAK_GZIP} -9nf ${plain}
+    DEPENDS ${source} VERBATIM)
+  set(KASNAK_COMPRESSED ${KASNAK_COMPRESSED} ${plain}.gz PARENT_SCOPE)
+endfunction()
+kasnak_compress(${CMAKE_CURRENT_LIST_DIR}/changelog changelog)
+kasnak_compress(${PROJECT_SOURCE_DIR}/docs/kasnak.1 man/kasnak.1)
+kasnak_compress(${PROJECT_SOURCE_DIR}/docs/kasnak.tr.1 man/tr/kasnak.1)
+add_custom_target(compressed-docs ALL DEPENDS ${KASNAK_COMPRESSED})
+install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_BINARY_DIR}/compressed/man/kasnak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/compressed/man/tr/kasnak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/tr/man1)
 
 set(CPACK_PACKAGE_NAME kasnak)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The program is stripped in the staging folder as Debian strips it.
+set(CPACK_KASNAK_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_package.cmake)
 set(CPACK_PACKAGE_CONTACT "kasnak maintainers <maintainers@users.noreply.c-seed-c9000198.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Poly-V belt drive calculator for screw compressors")
 # Debian's one Description field: the summary line above, then the English
@@ -28,7 +57,7 @@ in Turkish.
 Kasnak Hesabı, bir elektrik motoru ile vidalı kompresörün vidası arasındaki
 Poly-V kayış tahrikini hesaplar: motordan, vida devrinden, iki kasnaktan,
 kayış tipinden (PJ, PK, PL ya da PM) ve kanal sayısından eksen mesafesini,
-kavrama açısını, kayış boyunu, kayış hızını, kasnak genişliğini, tek kanalın
+sarım açısını, kayış boyunu, kayış hızını, kasnak genişliğini, tek kanalın
 gücünü ve toplam kayış gücünü bulur.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

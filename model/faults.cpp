@@ -6,13 +6,13 @@ namespace kasnak {
 const char* FaultMessage(FaultKind kind) {
   switch (kind) {
     case FaultKind::Overflow:
-      return "Taşma";
+      return "Taşma: bir değer hesaplanamayacak kadar büyük.";
     case FaultKind::DivisionByZero:
-      return "Sıfıra bölme";
+      return "Sıfıra bölme: bir değer 0 olduğu için hesap yapılamıyor.";
     case FaultKind::InvalidArgument:
-      return "Geçersiz bağımsız değişken";
+      return "Geçersiz işlem: bu değerlerle hesap yapılamıyor.";
   }
-  return "Taşma";
+  return "Taşma: bir değer hesaplanamayacak kadar büyük.";
 }
 
 }  // namespace kasnak

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package of the build into a scratch folder and checks it
 # with dpkg-deb: Debian's file name, the desktop program under /usr with its
-# copyright file, and a Depends line with the libraries found by
-# dpkg-shlibdeps and the run-time package no link shows.
+# manual pages, its copyright file, changelog and guide, and a Depends line
+# with the libraries found by dpkg-shlibdeps and the run-time package no link
+# shows.
 #   cmake -DCPACK=cpack -DBUILD=DIR -DOUT=DIR -DAPP_ID=ID -DVERSION=V -P package_check.cmake
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${CPACK} -G DEB -B ${OUT} --config ${BUILD}/CPackConfig.cmake
@@ -21,7 +22,13 @@ set(files
   usr/bin/kasnak
   usr/share/applications/${APP_ID}.desktop
   usr/share/metainfo/${APP_ID}.metainfo.xml
-  usr/share/doc/kasnak/copyright)
+  usr/share/doc/kasnak/copyright
+  usr/share/doc/kasnak/changelog.gz
+  usr/share/doc/kasnak/kullanim.md
+  usr/share/doc/kasnak/typical-use.png
+  usr/share/doc/kasnak/README.md
+  usr/share/man/man1/kasnak.1.gz
+  usr/share/man/tr/man1/kasnak.1.gz)
 foreach(size 32 48 64 128 256)
   list(APPEND files usr/share/icons/hicolor/${size}x${size}/apps/kasnak.png)
 endforeach()

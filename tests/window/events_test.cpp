@@ -24,11 +24,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/text.h"
 #include "app/window.h"
-#include "model/faults.h"
 #include "tests/window/support.h"
 
 namespace kasnak {
@@ -305,10 +305,15 @@ TEST_F(EventsTest, EnterAndEscapePressNoButton) {
   EXPECT_EQ(Calls(), CallList{"Command1_Click"});
 }
 
-// A fault is reported after the writes made before it are shown; the window
-// then goes on.
+// A fault is reported, in words a designer reads, after the writes made
+// before it are shown; the window then goes on.
 TEST_F(EventsTest, FaultShowsItsMessage) {
-  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument}) {
+  const std::pair<FaultKind, const char*> faults[] = {
+      {FaultKind::Overflow, "Taşma: bir değer hesaplanamayacak kadar büyük."},
+      {FaultKind::DivisionByZero, "Sıfıra bölme: bir değer 0 olduğu için hesap yapılamıyor."},
+      {FaultKind::InvalidArgument, "Geçersiz işlem: bu değerlerle hesap yapılamıyor."},
+  };
+  for (const auto& [kind, message] : faults) {
     SCOPED_TRACE(FaultName(kind));
     FaultToThrow() = kind;
     Calls().clear();
@@ -320,7 +325,7 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
       boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Control::WrapAngle)->text()});
     });
     QTest::mouseClick(get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
-    const std::array<QString, 3> expected{ToQString(kProgramName), QString::fromUtf8(FaultMessage(kind)), "171.3"};
+    const std::array<QString, 3> expected{ToQString(kProgramName), QString::fromUtf8(message), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Calls(), CallList{"chkC2_Click"});
