@@ -27,9 +27,8 @@ std::string ElementId(Control id) {
   return name;
 }
 
-std::string AccessibleName(Control id, std::string_view result) {
+Captions CaptionsOf(Control id) {
   const ControlDef& def = Def(id);
-  if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox && !def.output) return {};
   // The nearest captions on the same row: the prompt to the left, the unit
   // to the right.
   const ControlDef* prompt = nullptr;
@@ -39,16 +38,34 @@ std::string AccessibleName(Control id, std::string_view result) {
     if (other.left < def.left && (!prompt || other.left > prompt->left)) prompt = &other;
     if (other.left > def.left && (!unit || other.left < unit->left)) unit = &other;
   }
-  if (!prompt || !prompt->caption.ends_with('=')) return {};
-  std::string_view promptText = prompt->caption.substr(0, prompt->caption.size() - 1);
-  while (promptText.ends_with(' ')) promptText.remove_suffix(1);
-  std::string name(promptText);
+  Captions captions;
+  if (!prompt || !prompt->caption.ends_with('=')) return captions;
+  captions.prompt = prompt->id;
   // A prompt to the right belongs to the next control: this one has no unit.
-  const std::string_view unitName = unit && !unit->caption.ends_with('=') ? unit->caption : std::string_view();
-  if (!def.output) return unitName.empty() ? name : name + ", " + std::string(unitName);
+  if (unit && !unit->caption.ends_with('=')) captions.unit = unit->id;
+  return captions;
+}
+
+std::string PromptName(Control id) {
+  const std::optional<Control> prompt = CaptionsOf(id).prompt;
+  if (!prompt) return {};
+  std::string_view text = Def(*prompt).caption;
+  text.remove_suffix(1);  // the "="
+  while (text.ends_with(' ')) text.remove_suffix(1);
+  return std::string(text);
+}
+
+std::string AccessibleName(Control id, std::string_view result) {
+  const ControlDef& def = Def(id);
+  if (def.kind != Kind::TextBox && def.kind != Kind::ComboBox && !def.output) return {};
+  std::string name = PromptName(id);
+  if (name.empty()) return {};
+  const std::optional<Control> unit = CaptionsOf(id).unit;
+  const std::string unitName = unit ? std::string(Def(*unit).caption) : std::string();
+  if (!def.output) return unitName.empty() ? name : name + ", " + unitName;
   if (result.empty()) return name;
   name += ": " + std::string(result);
-  return unitName.empty() ? name : name + " " + std::string(unitName);
+  return unitName.empty() ? name : name + " " + unitName;
 }
 
 }  // namespace kasnak

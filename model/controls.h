@@ -182,6 +182,19 @@ constexpr PixelRect Place(const ControlDef& def, int dpiX, int dpiY) {
 // button its index after an underscore ("Text2", "Option1_0").
 std::string ElementId(Control id);
 
+// The captions that go with a control: the nearest caption to its left on
+// its row when that one is a prompt (it ends with "="), and the nearest to
+// its right when there is a prompt and that one is not a prompt (the unit).
+struct Captions {
+  std::optional<Control> prompt;
+  std::optional<Control> unit;
+};
+Captions CaptionsOf(Control id);
+
+// The prompt of a control without its "=" ("Vida Deviri"); empty when it has
+// none.
+std::string PromptName(Control id);
+
 // The accessible name of a text box or a list: its prompt on the same row
 // without the "=", and its unit when it has one ("Vida Deviri, d/dk").  A
 // result reads as its prompt, the result it shows and its unit ("Açı: 163.44
