@@ -2,15 +2,11 @@
 #include "numbers/numbers.h"
 
 #include <fast_float/fast_float.h>
-#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -278,96 +274,17 @@ std::string TruncatedText(double x, int digits) {
   return mantissa + "E" + text.substr(e + 1);
 }
 
-// The digits of a number without its leading and trailing zeros, and the
-// decimal exponent of the first: 163.44 is "16344", 2.
-struct Decimal {
-  std::string digits;
-  int exponent = 0;
-};
-
-// The shortest text that fmt writes for x ("163.44", "1.5e-07", "2940"),
-// taken apart.
-template <typename T>
-Decimal Shortest(T x) {
-  std::array<char, 40> buffer;
-  const std::string_view text(
-      buffer.data(), static_cast<std::size_t>(fmt::format_to(buffer.data(), FMT_COMPILE("{}"), x) - buffer.data()));
-  const std::size_t e = std::min(text.find('e'), text.size());
-  const std::string_view mantissa = text.substr(0, e);
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  Decimal d;
-  d.exponent = static_cast<int>(point) - 1;
-  if (e < text.size()) {
-    int shift = 0;
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), shift);
-    d.exponent += shift;
-  }
-  for (char c : mantissa)
-    if (c != '.') d.digits.push_back(c);
-  const std::size_t lead = d.digits.find_first_not_of('0');
-  d.digits.erase(0, lead);
-  d.exponent -= static_cast<int>(lead);
-  d.digits.erase(d.digits.find_last_not_of('0') + 1);
-  return d;
-}
-
-// Appends the text of printf's "%.Ng" for the digits, without trailing
-// zeros: fixed for exponents from -4 to N - 1, else d.ddde+XX.
-void AppendGeneralForm(std::string& text, const Decimal& d, int n) {
-  const std::string_view digits = d.digits;
-  if (d.exponent < -4 || d.exponent >= n) {
-    text += digits[0];
-    if (digits.size() > 1) (text += '.') += digits.substr(1);
-    fmt::format_to(std::back_inserter(text), FMT_COMPILE("e{}{:02}"), d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-  } else if (d.exponent < 0) {
-    text += "0.";
-    text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    text += digits;
-  } else {
-    const auto whole = static_cast<std::size_t>(d.exponent) + 1;
-    if (digits.size() <= whole) {
-      (text += digits).append(whole - digits.size(), '0');
-    } else {
-      ((text += digits.substr(0, whole)) += '.') += digits.substr(whole);
-    }
-  }
-}
-
-// printf's "%.Ng" of x, with N = 7 for a float and 15 for a double.  The
-// quick way: fmt's shortest text of x is that text whenever its digits fit N
-// and lie nearer to x than half a unit in the Nth digit (then no other text
-// of N digits is nearer).  For a double and 15 digits that always holds when
-// the digits fit (the spacing of doubles is below a fourth of that half
-// unit); for a float and 7 it is tested, with a tenth of the half unit to
-// spare for the rounding of the test.  Otherwise fmt rounds the exact value.
+// printf's "%.Ng" of x, with N = 7 for a float and 15 for a double: fmt
+// rounds the exact value of x to N significant digits.  Zero, of either
+// sign, is "0".
 template <typename T>
 std::string GeneralText(T x) {
   constexpr int kDigits = sizeof(T) == sizeof(float) ? 7 : 15;
   if (x == 0) return "0";
-  const Decimal d = Shortest(std::fabs(x));
-  // A subnormal x has fewer bits than its type, and more room around it.
-  bool quick = std::isnormal(x) && static_cast<int>(d.digits.size()) <= kDigits;
-  if (quick && kDigits == 7) {
-    // The shortest text reads back as x, so it lies within half a float
-    // spacing of x: enough when that is below the half unit.
-    // In logarithms: 2^(e − 24) < 0.9 × 0.5 × 10^(exponent − 6).
-    constexpr double kLog10Of2 = 0.30102999566398120;
-    constexpr double kLog10OfNineTwentieths = -0.34678748622465633;
-    // A power of ten may stand for an x just below it, in the decade below,
-    // whose units are ten times smaller.
-    const int decade = d.digits == "1" ? d.exponent - 1 : d.exponent;
-    quick = (std::ilogb(x) - 24) * kLog10Of2 < decade - kDigits + 1 + kLog10OfNineTwentieths;
-  }
-  std::string text;
-  if (quick) {
-    if (x < 0) text += '-';
-    AppendGeneralForm(text, d, kDigits);
-  } else {
-    text = fmt::format("{:.{}g}", static_cast<double>(x), kDigits);
-    double back = 0.0;
-    fast_float::from_chars(text.data(), text.data() + text.size(), back);
-    if (std::isinf(back)) return TruncatedText(x, kDigits);
-  }
+  std::string text = fmt::format("{:.{}g}", static_cast<double>(x), kDigits);
+  double back = 0.0;
+  fast_float::from_chars(text.data(), text.data() + text.size(), back);
+  if (std::isinf(back)) return TruncatedText(x, kDigits);
   const std::size_t e = text.find('e');
   if (e != std::string::npos) text[e] = 'E';
   return text;

@@ -9,24 +9,29 @@ Starts PROGRAM (default build/kasnak) on a private Xvfb display with the
 accessibility bus (AT-SPI) inside its own D-Bus session, at N logical dpi
 (default 96), then with X11 input through xdotool:
   - finds the window by its role (frame) and title;
-  - does the typical use with the keyboard alone: 4000 in the screw speed,
-    Tab round to the motor power, Alt+Down and 22, Tab to the screw pulley,
-    Alt+Down and 200, Tab to the profiles and Right to PK, Tab to the rib
-    count and 6, Tab to "Hesapla" and Space;
+  - does the typical use, tests/scripts/typical-use.script, with the keyboard
+    alone: Tab to each control it names (a profile button: Tab to the group,
+    then Right or Left to it), then type at the end, Alt+Down and Down to an
+    item of a list, Space on a check box or "Hesapla";
   - prints every input and result as read, and the results whose change was
     announced (accessible-name change events);
   - makes a fault (6E308 ribs), reads its box in full, and takes it back;
   - clicks every check box and profile button two pixels inside the right
     edge of its box, and reads its state before and after.
 Exits 1 when something is not as expected (each such line starts "FAULT").
-Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
+The script's actions, and the controls' accessible names and places, come
+from kasnak-script beside PROGRAM (--parse and --controls), or from
+$KASNAK_SCRIPT.  Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
 """
+import json
 import os
 import subprocess
 import sys
 import time
 
 TITLE = "Vidalı Kompresör Poly-V Kayış ve Kasnak Hesabı"
+TYPICAL_USE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "scripts",
+                           "typical-use.script")
 faults = []
 
 
@@ -75,6 +80,13 @@ def walk(node):
             yield from walk(child)
 
 
+def runner_lines(program, *args):
+    """What kasnak-script prints with these arguments, one JSON object a line."""
+    runner = os.environ.get("KASNAK_SCRIPT") or os.path.join(os.path.dirname(program), "kasnak-script")
+    out = subprocess.run([runner, *args], capture_output=True, text=True, check=True).stdout
+    return [json.loads(line) for line in out.splitlines()]
+
+
 def main():
     args = sys.argv[1:]
     dpi = 96
@@ -85,6 +97,8 @@ def main():
     program = args[0] if args else "build/kasnak"
     if not os.environ.get("KASNAK_READ_WINDOW_SESSION"):
         return start_session(sys.argv)
+    controls = {c["id"]: c for c in runner_lines(program, "--controls")}
+    actions = runner_lines(program, "--parse", TYPICAL_USE)[1:]
 
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -93,14 +107,14 @@ def main():
                QT_ENABLE_HIGHDPI_SCALING="0")
     app = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        return read(dpi)
+        return read(dpi, controls, actions)
     finally:
         app.terminate()
         app.wait()
         launcher.terminate()
 
 
-def read(dpi):
+def read(dpi, controls, actions):
     import pyatspi
 
     desktop = pyatspi.Registry.getDesktop(0)
@@ -183,25 +197,47 @@ def read(dpi):
         fault(f"the popup never reached {item}")
         press("Escape")
 
+    def reach(control):
+        """Tabs to the control, once round the window at most: "reached", or
+        None when it never comes.  A profile button: Tab to the group, then
+        Right or Left to it, which selects it: "selected"."""
+        option = control["kind"] == "option button"
+        node = focused()
+        for _ in range(len(controls) + 1):
+            if node is not None and (node.getRoleName() == "radio button" if option else node.name == control["name"]):
+                break
+            node = press("Tab")
+        else:
+            fault(f'Tab never reached "{control["name"]}"')
+            return None
+        if option and node.name != control["name"]:
+            group = [c["name"] for c in controls.values() if c["kind"] == "option button"]
+            steps = group.index(control["name"]) - group.index(node.name)
+            xdo("key", *["Right" if steps > 0 else "Left"] * abs(steps))
+            expect_focus(control["name"])
+            return "selected"
+        return "reached"
+
     # The typical use, with the keyboard alone.
     expect_focus("Vida Deviri, d/dk")
-    xdo("type", "4000")
-    xdo("key", *["Tab"] * 11)
-    expect_focus("Motor Gücü, kW")
-    pick("22")
-    xdo("key", "Tab", "Tab")
-    expect_focus("Vida Kasnağı Çapı, mm")
-    pick("200")
-    xdo("key", "Tab", "Tab", "Tab")
-    expect_focus("PJ")
-    xdo("key", "Right")
-    expect_focus("PK")
-    xdo("key", "Tab", "Tab")
-    expect_focus("Kanal Sayısı")
-    xdo("type", "6")
-    xdo("key", *["Tab"] * 5)
-    expect_focus("Hesapla")
-    xdo("key", "space")
+    for action in actions:
+        verb, control = action["verb"], controls.get(action.get("id"))
+        reached = verb != "dump" and reach(control)
+        if not reached:
+            pump()
+            continue
+        if verb == "type":
+            xdo("key", "End")
+            xdo("type", action["text"])
+        elif verb == "edit":
+            xdo("key", "ctrl+a")
+            xdo(*(("type", action["text"]) if action["text"] else ("key", "BackSpace")))
+        elif verb == "backspace":
+            xdo("key", "End", "BackSpace")
+        elif verb == "pick":
+            pick(action["text"])
+        elif reached != "selected":
+            xdo("key", "space")
     pump(0.5)
 
     print("heard after the typical use:")
@@ -220,8 +256,7 @@ def read(dpi):
     print("announced as they changed: " + "; ".join(dict.fromkeys(announced)))
 
     # A fault: six ribs to the power 308.
-    xdo("key", *["Tab"] * 10)
-    expect_focus("Kanal Sayısı")
+    reach(next(c for c in controls.values() if c["name"] == "Kanal Sayısı"))
     xdo("key", "End")
     xdo("type", "E308")
     pump(0.5)
@@ -244,9 +279,7 @@ def read(dpi):
     # edge of its box (the control table's, in twips); Qt tells a screen
     # reader only the part that its own check box would answer.
     print("clicked near the right edge of the box:")
-    boxes = {"Kompakt Motor": (5280, 240, 1455, 255), "4 Kutuplu": (5280, 600, 1455, 255),
-             "PJ": (1800, 1800, 615, 375), "PK": (2520, 1800, 615, 375), "PL": (3240, 1800, 615, 375),
-             "PM": (3960, 1800, 615, 375), "Ağır Hizmet": (4920, 1845, 1215, 255)}
+    boxes = {c["name"]: c["place"] for c in controls.values()}
     for node in list(walk(frame)):
         if node.getRoleName() not in ("check box", "radio button"):
             continue

@@ -1,20 +1,25 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the program's window for the README on a private X
-# server: the window at start-up, and after the typical use (22 kW, 4000 rpm,
-# a 200 mm screw pulley, PK, 6 ribs, "Hesapla") done with the mouse and the
-# keyboard through xdotool.
+# server: the window at start-up, and after the typical use, the actions of
+# tests/scripts/typical-use.script done with the mouse and the keyboard
+# through xdotool.
 #
 #   tools/screenshot.sh [PROGRAM [FOLDER]]
 #
 # PROGRAM defaults to build/kasnak, FOLDER to docs; the pictures are
-# FOLDER/window.png and FOLDER/typical-use.png.  Needs Xvfb, xdotool and
+# FOLDER/window.png and FOLDER/typical-use.png.  The script's actions and the
+# controls' places and list items come from kasnak-script beside PROGRAM
+# (--parse and --controls), or from $KASNAK_SCRIPT.  Needs Xvfb, xdotool and
 # ImageMagick's import.
 set -eu
 
 program=${1:-build/kasnak}
 folder=${2:-docs}
 [ -x "$program" ] || { echo "screenshot: $program is not a program" >&2; exit 1; }
+runner=${KASNAK_SCRIPT:-$(dirname "$program")/kasnak-script}
+[ -x "$runner" ] || { echo "screenshot: no runner $runner (set KASNAK_SCRIPT)" >&2; exit 1; }
+typical=$(dirname "$0")/../tests/scripts/typical-use.script
 
 work=$(mktemp -d)
 server=
@@ -25,6 +30,9 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT INT TERM
+
+"$runner" --parse "$typical" >"$work/actions" || { echo "screenshot: cannot parse $typical" >&2; exit 1; }
+"$runner" --controls >"$work/controls"
 
 # The server picks a free display number and writes it to fd 3.  At 96 dpi
 # a control's place in pixels is its place in twips * 96 / 1440.
@@ -57,36 +65,62 @@ shoot() {
 shoot window.png
 
 px() { echo $((($1 * 96 + 720) / 1440)); }
-# A click at a point of a control given in twips: LEFT TOP of the control,
-# then the point's offset in pixels from its left and from its middle.
+
+# A string field of a JSON line: field NAME LINE.
+field() { printf '%s\n' "$2" | sed -n "s/.*\"$1\": \"\([^\"]*\)\".*/\1/p"; }
+
+# A click on the control ID, where its kind takes one: at its check box or
+# round button, at a list's arrow (ARROW given), or in its middle.
 click() {
-  xdotool mousemove --window "$window" $(($(px "$1") + $3)) $(($(px "$2") + 10 + $4)) click 1
+  control=$(grep -F "\"id\": \"$1\"," "$work/controls") || { echo "screenshot: no control $1" >&2; exit 1; }
+  # shellcheck disable=SC2046  # four numbers
+  set -- "$1" $(printf '%s\n' "$control" | sed -n 's/.*"place": \[\([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)\].*/\1 \2 \3 \4/p') "${2:-}"
+  x=$(($(px "$2") + $(px "$4") / 2))
+  case $(field kind "$control") in
+    "check box" | "option button") x=$(($(px "$2") + 7)) ;;
+  esac
+  [ "$6" = arrow ] && x=$(($(px "$2") + $(px "$4") - 7))
+  xdotool mousemove --window "$window" "$x" $(($(px "$3") + $(px "$5") / 2)) click 1
   sleep 0.3
 }
 keys() {
   xdotool key --delay 50 "$@"
   sleep 0.3
 }
-# Opens a list at its arrow (the list is 855 twips wide) and chooses the
-# item ROW: Home, then Down ROW times.
+typed() {
+  xdotool type --delay 80 "$1"
+  sleep 0.3
+}
+# Opens the list ID at its arrow and chooses ITEM: Home, then Down as many
+# times as the item's row.
 pick() {
-  click "$1" "$2" 50 0
+  items=$(grep -F "\"id\": \"$1\"," "$work/controls" | sed -n 's/.*"items": \["\(.*\)"\].*/\1/p' | sed 's/", "/\n/g')
+  row=$(printf '%s\n' "$items" | grep -nxF -- "$2" | cut -d: -f1)
+  [ -n "$row" ] || { echo "screenshot: $2 is not an item of $1" >&2; exit 1; }
+  click "$1" arrow
   downs=
-  i=0
-  while [ "$i" -lt "$3" ]; do downs="$downs Down"; i=$((i + 1)); done
+  i=1
+  while [ "$i" -lt "$row" ]; do downs="$downs Down"; i=$((i + 1)); done
   # shellcheck disable=SC2086  # one key a word
   keys Home $downs Return
 }
 
-pick 3840 240 4             # Combo1: 22 kW, the fifth item
-click 1200 720 20 0         # Text2
-xdotool type --delay 80 4000
-sleep 0.3
-pick 5040 1320 11           # Combo3: 200 mm, the twelfth item
-click 2520 1800 7 2         # Option1 1: PK, at its round button
-click 1800 2280 16 0        # Text5
-xdotool type --delay 80 6
-sleep 0.3
-click 3840 3600 40 2        # Command1: "Hesapla"
+# The typical use, action by action.  A text box or a list's text field is
+# clicked, then typed into at its end; an edit selects all and types the new
+# text over it.
+tail -n +2 "$work/actions" | while IFS= read -r action; do
+  case $action in
+    *\\*) echo "screenshot: cannot play an escaped text: $action" >&2; exit 1 ;;
+  esac
+  id=$(field id "$action")
+  text=$(field text "$action")
+  case $(field verb "$action") in
+    type) click "$id" && keys End && typed "$text" ;;
+    edit) click "$id" && keys ctrl+a && if [ -n "$text" ]; then typed "$text"; else keys BackSpace; fi ;;
+    backspace) click "$id" && keys End BackSpace ;;
+    pick) pick "$id" "$text" ;;
+    click) click "$id" ;;
+  esac
+done
 sleep 0.5
 shoot typical-use.png

@@ -4,10 +4,31 @@
 // window: the model, or with --window the Qt window through simulated user
 // input.  With --parse it only parses the script, for a player outside this
 // program, and prints its actions as JSON lines (ParseScript).
+//
+// kasnak-script --random SEED ACTIONS prints the random script of that seed
+// (RandomScript), the same on every platform.
+//
+// kasnak-script --controls prints, for a player outside this program that
+// acts with real input, each control a script may act on as a JSON line: its
+// element id, kind, place in twips, accessible name (its caption where it has
+// none) and, for a list, its items at start-up:
+//   {"id": "Combo1", "kind": "list", "place": [3840, 240, 855, 315],
+//    "name": "Motor Gücü, kW", "items": ["7.5", "11", ...]}
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
 
+#include "model/controls.h"
+#include "model/panel.h"
+#include "procedures/startup.h"
+#include "tests/harness/random_script.h"
 #include "tests/harness/script.h"
 
 #ifdef KASNAK_SCRIPT_WINDOW
@@ -36,16 +57,80 @@ int PlayInWindow([[maybe_unused]] char* program, [[maybe_unused]] std::istream& 
 #endif
 }
 
+template <typename Number>
+bool ReadWhole(const char* text, Number& n) {
+  const std::string_view s(text);
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+  return ec == std::errc() && end == s.data() + s.size();
+}
+
+// A JSON string of a UTF-8 text without control characters.
+std::string Quoted(std::string_view s) {
+  std::string json = "\"";
+  for (char c : s) {
+    if (c == '"' || c == '\\') json += '\\';
+    json += c;
+  }
+  return json + '"';
+}
+
+const char* KindName(kasnak::Kind kind) {
+  switch (kind) {
+    case kasnak::Kind::TextBox:
+      return "text box";
+    case kasnak::Kind::ComboBox:
+      return "list";
+    case kasnak::Kind::CheckBox:
+      return "check box";
+    case kasnak::Kind::OptionButton:
+      return "option button";
+    case kasnak::Kind::CommandButton:
+      return "command button";
+    case kasnak::Kind::Label:
+      break;
+  }
+  return "label";
+}
+
+int PrintControls() {
+  const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
+  for (const kasnak::ControlDef& def : kasnak::kControls) {
+    if (def.kind == kasnak::Kind::Label) continue;
+    const std::string name = kasnak::AccessibleName(def.id);
+    std::cout << "{\"id\": " << Quoted(kasnak::ElementId(def.id)) << ", \"kind\": \"" << KindName(def.kind)
+              << "\", \"place\": [" << def.left << ", " << def.top << ", " << def.width << ", " << def.height
+              << "], \"name\": " << Quoted(name.empty() ? def.caption : name);
+    if (def.kind == kasnak::Kind::ComboBox) {
+      std::cout << ", \"items\": [";
+      const char* separator = "";
+      for (const std::string& item : panel->Items(def.id)) std::cout << std::exchange(separator, ", ") << Quoted(item);
+      std::cout << ']';
+    }
+    std::cout << "}\n";
+  }
+  return kasnak::kScriptPlayed;
+}
+
+int Usage() {
+  std::cerr << "usage: kasnak-script [--window | --parse] [SCRIPT] | --random SEED ACTIONS | --controls\n";
+  return kasnak::kScriptMalformed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--random") == 0) {
+    std::uint32_t seed = 0;
+    std::size_t actions = 0;
+    if (argc != 4 || !ReadWhole(argv[2], seed) || !ReadWhole(argv[3], actions)) return Usage();
+    std::cout << kasnak::RandomScript(seed, actions);
+    return kasnak::kScriptPlayed;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "--controls") == 0) return argc == 2 ? PrintControls() : Usage();
   const bool window = argc > 1 && std::strcmp(argv[1], "--window") == 0;
   const bool parse = argc > 1 && std::strcmp(argv[1], "--parse") == 0;
   const int first = window || parse ? 2 : 1;
-  if (argc > first + 1) {
-    std::cerr << "usage: kasnak-script [--window | --parse] [SCRIPT]\n";
-    return kasnak::kScriptMalformed;
-  }
+  if (argc > first + 1) return Usage();
   std::ifstream file;
   if (argc == first + 1) {
     file.open(argv[first], std::ios::binary);

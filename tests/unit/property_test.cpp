@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Random sequences of user actions on started windows.  Whatever the history:
+// Random sequences of user actions (tests/harness/random_script.h) on started
+// windows.  Whatever the history:
 // no text box holds more than the user may type into it; an action changes
 // only the controls its chain writes; a Calculate leaves its working values
 // in their ranges and gives the same results as a fresh window with the same
@@ -16,13 +17,13 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/panel.h"
 #include "procedures/startup.h"
+#include "tests/harness/random_script.h"
 #include "tests/harness/script.h"
 
 namespace kasnak {
@@ -30,60 +31,6 @@ namespace {
 
 constexpr unsigned kSequences = 5000;
 constexpr int kActionsPerSequence = 60;
-
-// ------------------------------------------------------------ the actions
-
-// What a designer types, field by field, and what a careless paste brings.
-struct Field {
-  Control id;
-  std::vector<std::string> texts;
-};
-
-const std::vector<Field> kFields = {
-    {Control::ScrewSpeed,
-     {"1450", "2950", "3000", "3500", "4000", "4500", "6000", "8000", "9000", "1200", "500", "99999"}},
-    {Control::RibCount, {"1", "4", "6", "8", "12", "20", "2.5"}},
-    {Control::CenterDistance, {"250", "400", "412.37", "500", "800", "1000", "100", "5000"}},
-    {Control::BeltLength, {"1291.5", "1000", "1596.9", "2000", "600", "300", "4000"}},
-    {Control::MotorPower, {"22", "7.5", "160", "45", "200"}},
-    {Control::MotorPulley, {"180", "125", "250", "100", "500", "0"}},
-    {Control::ScrewPulley, {"132", "200", "125", "180", "250", "500"}},
-};
-
-const std::vector<std::string> kOddTexts = {
-    "", "-5", "1E38", "1E39", "1E400", "1E308", "abc", "12,5", "&H10", "&O777", ".", "-", "123456", " 4 000", "1D3",
-};
-
-const std::vector<Control> kClickable = {Control::HeavyDuty,      Control::CompactMotor,    Control::FourPole,
-                                         Control::ProfilePJ,      Control::ProfilePK,       Control::ProfilePL,
-                                         Control::ProfilePM,      Control::CalculateButton, Control::CalculateButton,
-                                         Control::CalculateButton};
-
-template <typename T>
-const T& OneOf(std::mt19937& rng, const std::vector<T>& v) {
-  return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(rng)];
-}
-
-// A scenario script's action.
-Action RandomAction(std::mt19937& rng, const Panel& panel) {
-  const int roll = std::uniform_int_distribution<int>(0, 99)(rng);
-  const Field& field = OneOf(rng, kFields);
-  const bool odd = std::uniform_int_distribution<int>(0, 6)(rng) == 0;
-  const std::string& text = odd ? OneOf(rng, kOddTexts) : OneOf(rng, field.texts);
-  if (roll < 25) {
-    const Control list =
-        OneOf(rng, std::vector<Control>{Control::MotorPower, Control::MotorPulley, Control::ScrewPulley});
-    return {Verb::Pick, list, OneOf(rng, panel.Items(list))};
-  }
-  if (roll < 50) return {Verb::Edit, field.id, text};
-  if (roll < 62 && !text.empty()) {
-    // One keystroke at the end of what is there.
-    const std::size_t at = std::uniform_int_distribution<std::size_t>(0, text.size() - 1)(rng);
-    return {Verb::Type, field.id, text.substr(at, 1)};
-  }
-  if (roll < 68) return {Verb::Backspace, field.id, {}};
-  return {Verb::Click, OneOf(rng, kClickable), {}};
-}
 
 // --------------------------------------------------------- what is seen
 
@@ -313,89 +260,95 @@ struct Counts {
 
 void PlaySequence(unsigned seed, Counts& counts) {
   SCOPED_TRACE("seed " + std::to_string(seed));
-  std::mt19937 rng(seed);
+  RandomSource random(seed);
   std::unique_ptr<Panel> panel = StartUp();
   std::string history = "\nactions:\n";
 
   for (int step = 0; step < kActionsPerSequence; ++step) {
-    const Action action = RandomAction(rng, *panel);
-    history += ActionLine(action) + "\n";
-    const View before = Look(*panel);
-
-    // A Calculate: the same input controls in a fresh window.
-    std::unique_ptr<Panel> fresh;
-    if (action.control == Control::CalculateButton) {
-      fresh = FreshWindowLike(before);
-      for (Control id : kCalculateControls) {
-        ASSERT_EQ(fresh->Text(id), panel->Text(id)) << Name(id) << history;
-        ASSERT_EQ(fresh->Value(id), panel->Value(id)) << Name(id) << history;
-      }
-    }
-
-    ModelPlayer player(*panel);
-    std::ostringstream printed;
-    ASSERT_EQ(player.Play(action, printed), std::nullopt) << history;
-    const Panel::Outcome outcome = player.LastFault();
-    const View after = Look(*panel);
     ++counts.actions;
-    if (outcome) ++counts.faults;
+    // A typing of several characters is as many changes: each is checked.
+    for (const Action& action : Keystrokes(RandomAction(random))) {
+      history += ActionLine(action) + "\n";
+      const View before = Look(*panel);
 
-    // No text box holds more than its limit.
-    for (const ControlDef& def : kControls) {
-      const std::string& text = after.text[IndexOf(def.id)];
-      EXPECT_EQ(FirstCharacters(text, Panel::MaxLength(def.id)), text) << Name(def.id) << history;
-    }
-    EXPECT_LE(panel->Text(Control::ScrewSpeed).size(), 5u) << history;
+      // A Calculate: the same input controls in a fresh window.
+      std::unique_ptr<Panel> fresh;
+      if (action.control == Control::CalculateButton) {
+        fresh = FreshWindowLike(before);
+        for (Control id : kCalculateControls) {
+          ASSERT_EQ(fresh->Text(id), panel->Text(id)) << Name(id) << history;
+          ASSERT_EQ(fresh->Value(id), panel->Value(id)) << Name(id) << history;
+        }
+      }
 
-    // Only the chain's controls change; profiles are only ever deselected
-    // by a chain, and at most one is selected.
-    const std::vector<Control> allowed = MayChange(action);
-    for (Control id : Changed(before, after)) {
-      EXPECT_NE(std::find(allowed.begin(), allowed.end(), id), allowed.end()) << Name(id) << " changed" << history;
-    }
-    if (Def(action.control).kind != Kind::OptionButton) {
-      for (Control id : kOptions) EXPECT_TRUE(before.on[IndexOf(id)] || !after.on[IndexOf(id)]) << history;
-    }
-    EXPECT_LE(std::count_if(kOptions.begin(), kOptions.end(), [&](Control id) { return after.on[IndexOf(id)]; }), 1)
-        << history;
+      ModelPlayer player(*panel);
+      std::ostringstream printed;
+      ASSERT_EQ(player.Play(action, printed), std::nullopt) << history;
+      const Panel::Outcome outcome = player.LastFault();
+      const View after = Look(*panel);
+      if (outcome) ++counts.faults;
 
-    // A chain that faults on reading its numbers has written nothing.  (A
-    // text box left as it was runs nothing.)
-    const bool ran = Def(action.control).kind != Kind::TextBox ||
-                     before.text[IndexOf(action.control)] != after.text[IndexOf(action.control)];
-    const std::optional<std::vector<Control>> reads = FirstReads(action);
-    if (ran && reads && AnyReadFaults(after, *reads)) {
-      ++counts.readFaults;
-      EXPECT_EQ(outcome, FaultKind::Overflow) << history;
-      std::vector<Control> changed = Changed(before, after);
-      std::erase(changed, action.control);
-      EXPECT_TRUE(changed.empty()) << "changed: " << Names(changed) << history;
-    }
-    // The rib count and belt length handlers write their one control last:
-    // when they fault, nothing but the edited text has changed.
-    if (outcome && (action.control == Control::RibCount || action.control == Control::BeltLength)) {
-      std::vector<Control> changed = Changed(before, after);
-      std::erase(changed, action.control);
-      EXPECT_TRUE(changed.empty()) << "changed: " << Names(changed) << history;
-    }
+      // No text box holds more than its limit.
+      for (const ControlDef& def : kControls) {
+        const std::string& text = after.text[IndexOf(def.id)];
+        EXPECT_EQ(FirstCharacters(text, Panel::MaxLength(def.id)), text) << Name(def.id) << history;
+      }
+      const std::string& screwSpeed = panel->Text(Control::ScrewSpeed);
+      EXPECT_LE(std::count_if(screwSpeed.begin(), screwSpeed.end(),
+                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }),
+                5)
+          << "characters" << history;
 
-    // A whole Calculate chain.
-    const bool calculated = action.control == Control::CalculateButton || action.control == Control::HeavyDuty ||
-                            Def(action.control).kind == Kind::OptionButton;
-    if (calculated && !outcome) {
-      ++counts.calculations;
-      if (RatingGateOpen(*panel)) ++counts.ratedCalculations;
-      ExpectWorkingValuesInRange(*panel, history);
-    }
+      // Only the chain's controls change; profiles are only ever deselected
+      // by a chain, and at most one is selected.
+      const std::vector<Control> allowed = MayChange(action);
+      for (Control id : Changed(before, after)) {
+        EXPECT_NE(std::find(allowed.begin(), allowed.end(), id), allowed.end()) << Name(id) << " changed" << history;
+      }
+      if (Def(action.control).kind != Kind::OptionButton) {
+        for (Control id : kOptions) EXPECT_TRUE(before.on[IndexOf(id)] || !after.on[IndexOf(id)]) << history;
+      }
+      EXPECT_LE(std::count_if(kOptions.begin(), kOptions.end(), [&](Control id) { return after.on[IndexOf(id)]; }), 1)
+          << history;
 
-    if (fresh) {
-      const Panel::Outcome freshOutcome = fresh->UserClick(Control::CalculateButton);
-      EXPECT_EQ(freshOutcome, outcome) << history;
-      for (Control id : kCalculateWrites)
-        EXPECT_EQ(fresh->Text(id), panel->Text(id)) << Name(id) << " differs" << history;
-      if (!outcome) ExpectSameDrive(fresh->drive, panel->drive, history);
+      // A chain that faults on reading its numbers has written nothing.  (A
+      // text box left as it was runs nothing.)
+      const bool ran = Def(action.control).kind != Kind::TextBox ||
+                       before.text[IndexOf(action.control)] != after.text[IndexOf(action.control)];
+      const std::optional<std::vector<Control>> reads = FirstReads(action);
+      if (ran && reads && AnyReadFaults(after, *reads)) {
+        ++counts.readFaults;
+        EXPECT_EQ(outcome, FaultKind::Overflow) << history;
+        std::vector<Control> changed = Changed(before, after);
+        std::erase(changed, action.control);
+        EXPECT_TRUE(changed.empty()) << "changed: " << Names(changed) << history;
+      }
+      // The rib count and belt length handlers write their one control last:
+      // when they fault, nothing but the edited text has changed.
+      if (outcome && (action.control == Control::RibCount || action.control == Control::BeltLength)) {
+        std::vector<Control> changed = Changed(before, after);
+        std::erase(changed, action.control);
+        EXPECT_TRUE(changed.empty()) << "changed: " << Names(changed) << history;
+      }
+
+      // A whole Calculate chain.
+      const bool calculated = action.control == Control::CalculateButton || action.control == Control::HeavyDuty ||
+                              Def(action.control).kind == Kind::OptionButton;
+      if (calculated && !outcome) {
+        ++counts.calculations;
+        if (RatingGateOpen(*panel)) ++counts.ratedCalculations;
+        ExpectWorkingValuesInRange(*panel, history);
+      }
+
+      if (fresh) {
+        const Panel::Outcome freshOutcome = fresh->UserClick(Control::CalculateButton);
+        EXPECT_EQ(freshOutcome, outcome) << history;
+        for (Control id : kCalculateWrites)
+          EXPECT_EQ(fresh->Text(id), panel->Text(id)) << Name(id) << " differs" << history;
+        if (!outcome) ExpectSameDrive(fresh->drive, panel->drive, history);
+      }
+      if (::testing::Test::HasFailure()) return;
     }
-    if (::testing::Test::HasFailure()) return;
   }
 }
 
