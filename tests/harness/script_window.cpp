@@ -26,8 +26,6 @@
 namespace kasnak {
 namespace {
 
-bool IsUtf8(const std::string& text) { return ToQString(text).toStdString() == text; }
-
 // The fault whose message a box shows.
 std::optional<FaultKind> FaultShown(const QString& message) {
   for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
@@ -49,7 +47,7 @@ class WindowPlayer : public ScriptPlayer {
 
  protected:
   std::optional<std::string> Refused(const Action& action) const override {
-    if (!IsUtf8(action.text)) return std::string("the text is not UTF-8");
+    if (!IsUtf8(action.text)) return std::string(kNotUtf8);
     return std::nullopt;
   }
 
