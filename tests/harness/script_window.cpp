@@ -28,7 +28,7 @@ namespace {
 
 // The fault whose message a box shows.
 std::optional<FaultKind> FaultShown(const QString& message) {
-  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
+  for (FaultKind kind : kFaultKinds)
     if (message == QString::fromUtf8(FaultMessage(kind))) return kind;
   return std::nullopt;
 }
