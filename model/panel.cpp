@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/panel.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kasnak {
@@ -77,6 +78,13 @@ Panel::Outcome Panel::UserClick(Control id) {
   });
 }
 
+std::string Panel::Fitting(Control id, std::string_view before, std::string_view inserted, std::string_view after) {
+  const std::size_t limit = MaxLength(id);
+  if (limit == 0) return std::string(inserted);
+  const std::size_t around = CharacterCount(before) + CharacterCount(after);
+  return around >= limit ? std::string() : FirstCharacters(inserted, limit - around);
+}
+
 std::string FirstCharacters(std::string_view text, std::size_t limit) {
   if (limit == 0) return std::string(text);
   std::size_t count = 0;
@@ -88,6 +96,11 @@ std::string FirstCharacters(std::string_view text, std::size_t limit) {
     }
   }
   return std::string(text);
+}
+
+std::size_t CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }));
 }
 
 }  // namespace kasnak

@@ -91,6 +91,10 @@ class Panel {
 
   // The number of characters the user may type into a control (0: no limit).
   static std::size_t MaxLength(Control id) { return static_cast<std::size_t>(Def(id).maxLength); }
+  // What a control keeps of a text typed or pasted between `before` and
+  // `after`: its first characters that fit with the text around them within
+  // the maximum length; all of it without a limit.
+  static std::string Fitting(Control id, std::string_view before, std::string_view inserted, std::string_view after);
 
  private:
   ControlState& state(Control id) { return controls_[IndexOf(id)]; }
@@ -106,5 +110,8 @@ class Panel {
 // The first `limit` characters (UTF-8 code points) of a text; all of it when
 // limit is 0.
 std::string FirstCharacters(std::string_view text, std::size_t limit);
+
+// The number of characters (UTF-8 code points) of a text.
+std::size_t CharacterCount(std::string_view text);
 
 }  // namespace kasnak

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window model for the page: the control table, the title, the user's
-// actions and the controls' states after them, bound to JavaScript with
-// embind.  The page (web/view.js) builds every control from this table and
-// forwards every user action here; it decides nothing itself.
+// The window model for the page: the control table with every fact the page
+// shows of it (ids, places, accessible names), the window's own facts, the
+// user's actions and the controls' states after them, bound to JavaScript
+// with embind.  The page (web/view.js) builds every control from these facts
+// and forwards every user action here; it decides and computes nothing
+// itself.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -19,6 +21,9 @@ namespace kasnak {
 namespace {
 
 using emscripten::val;
+
+// CSS pixels: 96 to the inch.
+constexpr int kCssDpi = 96;
 
 const char* KindName(Kind kind) {
   switch (kind) {
@@ -42,27 +47,44 @@ const char* KindName(Kind kind) {
 // read as Latin-1).
 val Str(std::string_view s) { return val(std::string(s)); }
 
-// The control table, in its order: one object per control.
+Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
+
+// The control table, in its order: one object per control.  Its element id;
+// for an option button the group its buttons share; its kind, caption and
+// tool tip; its place in CSS pixels, as the window places its widget at 96
+// dpi; its accessible name (a result's without a result, see resultName);
+// whether it shows a result; the characters a user may type (0: no limit);
+// whether it starts ticked or selected.
 val Controls() {
   val table = val::array();
   for (const ControlDef& def : kControls) {
     val c = val::object();
-    c.set("name", Str(def.name));
-    c.set("index", def.index);
+    c.set("id", Str(ElementId(def.id)));
+    c.set("group", Str(def.kind == Kind::OptionButton ? def.name : ""));
     c.set("kind", Str(KindName(def.kind)));
     c.set("caption", Str(def.caption));
     c.set("toolTip", Str(def.toolTip));
-    c.set("left", def.left);
-    c.set("top", def.top);
-    c.set("width", def.width);
-    c.set("height", def.height);
-    c.set("tabIndex", def.tabIndex);
+    const PixelRect place = Place(def, kCssDpi, kCssDpi);
+    c.set("left", place.left);
+    c.set("top", place.top);
+    c.set("width", place.width);
+    c.set("height", place.height);
+    c.set("accessibleName", Str(AccessibleName(def.id)));
     c.set("output", def.output);
     c.set("maxLength", def.maxLength);
     c.set("startOn", def.startOn);
     table.call<void>("push", c);
   }
   return table;
+}
+
+// The accessible name of a result while it shows `text`.
+std::string ResultName(int place, const std::string& text) { return AccessibleName(At(place), text); }
+
+// What a text box keeps of a text typed or pasted between `before` and
+// `after`: as much as fits within its limit.
+std::string Fitting(int place, const std::string& before, const std::string& inserted, const std::string& after) {
+  return Panel::Fitting(At(place), before, inserted, after);
 }
 
 // The controls that take the focus, as places in the table, in tab order.
@@ -72,12 +94,19 @@ val TabOrderPlaces() {
   return order;
 }
 
+// The window: its title, its client area in CSS pixels, the font size of
+// every caption and box in points, the program's name (the title of a
+// fault's box) and the caption of the box's button, and the place of the
+// control that has the focus when the window opens.
 val Window() {
   val w = val::object();
   w.set("title", Str(kWindowTitle));
-  w.set("widthTwips", kClientWidthTwips);
-  w.set("heightTwips", kClientHeightTwips);
-  w.set("twipsPerInch", kTwipsPerInch);
+  w.set("width", TwipsToPixels(kClientWidthTwips, kCssDpi));
+  w.set("height", TwipsToPixels(kClientHeightTwips, kCssDpi));
+  w.set("fontPointSize", kFontPointSize);
+  w.set("programName", Str(kProgramName));
+  w.set("okCaption", Str(kOkCaption));
+  w.set("firstFocus", static_cast<int>(IndexOf(kFirstFocus)));
   return w;
 }
 
@@ -93,12 +122,9 @@ val FaultObject(FaultKind kind) {
 // Every fault, for the players that read a fault's name from its message.
 val Faults() {
   val faults = val::array();
-  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
-    faults.call<void>("push", FaultObject(kind));
+  for (FaultKind kind : kFaultKinds) faults.call<void>("push", FaultObject(kind));
   return faults;
 }
-
-Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
 
 // The window model of one page: started as the program starts.
 class Model {
@@ -144,6 +170,8 @@ class Model {
 EMSCRIPTEN_BINDINGS(kasnak) {
   using namespace kasnak;
   emscripten::function("controls", &Controls);
+  emscripten::function("resultName", &ResultName);
+  emscripten::function("fitting", &Fitting);
   emscripten::function("tabOrder", &TabOrderPlaces);
   emscripten::function("window", &Window);
   emscripten::function("faults", &Faults);

@@ -2,53 +2,19 @@
 // The page: a thin view over the window model compiled to WebAssembly
 // (model.js, from web/binding.cpp).
 //
-// One element per control of the model's control table, placed in twips at
-// 96 dpi as the desktop window places its widgets.  The page never decides
-// when a procedure runs: every user action goes to the model (edit, pick,
-// click), and afterwards every element is brought in line with the model.
+// One element per control of the model's control table, with the id, place
+// (in CSS pixels), accessible name and every other fact the model gives of
+// it; the window's title, size and font size and the fault box's title and
+// button caption come from the model too.  The page computes none of them,
+// and it never decides when a procedure runs: every user action goes to the
+// model (edit, pick, click), and afterwards every element is brought in line
+// with the model.
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
 'use strict';
 
 (() => {
-  const DPI = 96;
-
-  // Twips to CSS pixels, rounded to the nearest pixel as the desktop window
-  // rounds them.
-  let twipsPerInch = 1440;
-  const px = (twips) => Math.floor((twips * DPI + twipsPerInch / 2) / twipsPerInch);
-
-  // Characters as the model counts them: code points.
-  const characters = (text) => Array.from(text);
-
-  // A caption belongs to a control's row when its middle lies within the
-  // control's height.
-  const onRowOf = (caption, control) => {
-    const middle = caption.top + Math.floor(caption.height / 2);
-    return middle >= control.top && middle < control.top + control.height;
-  };
-  const isOutput = (def) => def.kind === 'label' && def.border;
-
-  // The name a screen reader gives a text box, a list or an output label:
-  // the nearest caption to its left on its row without its "=", and the
-  // caption to its right when that one is a unit ("Vida Deviri, d/dk").
-  function accessibleName(def, table) {
-    let prompt = null;
-    let unit = null;
-    for (const other of table) {
-      if (other.kind !== 'label' || isOutput(other) || !onRowOf(other, def)) continue;
-      if (other.left < def.left && (!prompt || other.left > prompt.left)) prompt = other;
-      if (other.left > def.left && (!unit || other.left < unit.left)) unit = other;
-    }
-    if (!prompt || !prompt.caption.endsWith('=')) return '';
-    let name = prompt.caption.slice(0, -1).trim();
-    if (unit && !unit.caption.endsWith('=')) name += ', ' + unit.caption;
-    return name;
-  }
-
-  const elementId = (def) => (def.index >= 0 ? `${def.name}_${def.index}` : def.name);
-
   class Page {
     constructor(core) {
       this.core = core;
@@ -58,26 +24,26 @@
       this.openList = null;
     }
 
-    build() {
-      const win = this.core.window();
-      twipsPerInch = win.twipsPerInch;
+    build(win) {
       document.title = win.title;
       document.getElementById('title').textContent = win.title;
+      document.getElementById('fault-title').textContent = win.programName;
+      document.getElementById('fault-ok').textContent = win.okCaption;
       const box = document.getElementById('window');
-      box.style.width = px(win.widthTwips) + 'px';
-      box.style.height = px(win.heightTwips) + 'px';
+      box.style.width = win.width + 'px';
+      box.style.height = win.height + 'px';
 
       this.table.forEach((def, place) => {
         const view = this.make(def, place);
         const el = view.el;
         el.classList.add('control', def.kind);
-        el.id = elementId(def);
-        el.style.left = px(def.left) + 'px';
-        el.style.top = px(def.top) + 'px';
-        el.style.width = px(def.width) + 'px';
-        el.style.height = px(def.height) + 'px';
+        el.id = def.id;
+        el.style.left = def.left + 'px';
+        el.style.top = def.top + 'px';
+        el.style.width = def.width + 'px';
+        el.style.height = def.height + 'px';
         if (def.toolTip) el.title = def.toolTip;
-        const name = (def.kind === 'text' || def.kind === 'list' || isOutput(def)) && accessibleName(def, this.table);
+        const name = def.accessibleName;
         if (name) (view.input || el).setAttribute('aria-label', name);
         if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
         view.name = name;
@@ -100,7 +66,7 @@
       switch (def.kind) {
         case 'label': {
           const el = document.createElement('div');
-          if (isOutput(def)) {
+          if (def.output) {
             el.classList.add('output');
             el.setAttribute('role', 'textbox');
             el.setAttribute('aria-readonly', 'true');
@@ -120,7 +86,7 @@
           const el = document.createElement('label');
           const input = document.createElement('input');
           input.type = def.kind === 'check' ? 'checkbox' : 'radio';
-          if (def.kind === 'option') input.name = def.name;
+          if (def.kind === 'option') input.name = def.group;
           input.checked = def.startOn;
           // The model toggles and selects: the view only shows what it holds.
           input.addEventListener('click', () => this.act(() => this.model.click(place)));
@@ -148,21 +114,19 @@
       input.spellcheck = false;
       input.setAttribute('autocapitalize', 'off');
       if (def.maxLength > 0) {
-        // The limit counts characters, as the model does; what is typed or
-        // pasted is cut to what fits and the text around it stays, so a key
-        // that would add a character to a full box changes nothing.
+        // What is typed or pasted is cut to what fits, as the model counts
+        // (its Fitting), and the text around it stays, so a key that would
+        // add a character to a full box changes nothing.
         input.addEventListener('beforeinput', (e) => {
           const data = e.data ?? (e.dataTransfer && e.dataTransfer.getData('text/plain'));
           if (!data) return;
           const value = input.value;
           const head = value.slice(0, input.selectionStart);
           const tail = value.slice(input.selectionEnd);
-          const room = def.maxLength - characters(head).length - characters(tail).length;
-          const inserted = characters(data);
-          if (inserted.length <= room) return;
+          const kept = this.core.fitting(place, head, data, tail);
+          if (kept === data) return;
           e.preventDefault();
-          if (room <= 0) return;
-          const kept = inserted.slice(0, room).join('');
+          if (kept === '') return;
           input.value = head + kept + tail;
           input.setSelectionRange(head.length + kept.length, head.length + kept.length);
           input.dispatchEvent(new Event('input'));
@@ -179,7 +143,7 @@
       const input = document.createElement('input');
       const button = document.createElement('button');
       const listbox = document.createElement('ul');
-      const id = elementId(def);
+      const id = def.id;
       this.textField(input, def, place);
       input.setAttribute('role', 'combobox');
       input.setAttribute('aria-autocomplete', 'none');
@@ -239,7 +203,7 @@
       const items = this.model.items(view.place);
       view.listbox.replaceChildren(...items.map((item, i) => {
         const li = document.createElement('li');
-        li.id = `${elementId(view.def)}-item-${i}`;
+        li.id = `${view.def.id}-item-${i}`;
         li.setAttribute('role', 'option');
         li.dataset.item = i;
         li.textContent = item;
@@ -319,10 +283,13 @@
           case 'label':
             if (el.textContent === state.text) break;
             el.textContent = state.text;
-            if (isOutput(def)) {
-              // A result too long for its box shows in full in its tool tip.
+            if (def.output) {
+              // A result too long for its box shows in full in its tool tip;
+              // its name tells the result.
               el.title = el.scrollWidth > el.clientWidth ? state.text : '';
-              if (state.text !== '') changed.push(`${view.name}: ${state.text}`);
+              const name = this.core.resultName(place, state.text);
+              if (name) el.setAttribute('aria-label', name); else el.removeAttribute('aria-label');
+              if (state.text !== '') changed.push(name);
             }
             break;
           case 'text':
@@ -351,12 +318,20 @@
     }
   }
 
-  const fontReady = document.fonts ? document.fonts.load('8pt "Roboto Condensed"').catch(() => null) : Promise.resolve();
-  Promise.all([KasnakModel(), fontReady]).then(([core]) => {
+  // The window's one font, at the model's size (page.css reads it), loaded
+  // before any caption is measured.
+  const fontReady = (win) => {
+    document.documentElement.style.setProperty('--font-size', `${win.fontPointSize}pt`);
+    return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
+  };
+  KasnakModel().then(async (core) => {
+    const win = core.window();
+    await fontReady(win);
     const page = new Page(core);
-    page.build();
+    page.build(win);
     window.kasnakPage = page;
-    page.views.find((v) => v.def.name === 'Text2').el.focus();
+    const first = page.views[win.firstFocus];
+    (first.input || first.el).focus();
     performance.mark('kasnak-ready');
     document.documentElement.dataset.ready = 'true';
   });

@@ -4,28 +4,34 @@
 # (kasnak-script for node).  KASNAK_WEB_PAGE and KASNAK_WEB_NODE name what was
 # built, for the tests that play the scenario scripts on them.
 find_program(KASNAK_EMXX em++)
+find_program(KASNAK_EMCMAKE emcmake)
 find_program(KASNAK_NODE node)
-if(NOT KASNAK_EMXX OR NOT KASNAK_NODE)
-  message(STATUS "em++ or node not found: the page is not built")
+if(NOT KASNAK_EMXX OR NOT KASNAK_EMCMAKE OR NOT KASNAK_NODE)
+  message(STATUS "em++, emcmake or node not found: the page is not built")
   return()
 endif()
 
+# tools/build-web builds both from this source tree under Emscripten's CMake
+# toolchain, in one build folder (build/emscripten) that it builds again only
+# where something changed; one command after the other, never at once.  They
+# depend on every file of the core and of the faces' build, of the page and of
+# the runner.
+list(TRANSFORM KASNAK_STACK APPEND /* OUTPUT_VARIABLE KASNAK_STACK_FILES)
 file(GLOB_RECURSE KASNAK_WEB_INPUTS CONFIGURE_DEPENDS
-  numbers/* drive/* model/* procedures/* web/* app/icons/*.png app/fonts/*)
+  ${KASNAK_STACK_FILES} web/* tests/harness/* app/icons/*.png app/fonts/*)
+list(APPEND KASNAK_WEB_INPUTS ${CMAKE_SOURCE_DIR}/CMakeLists.txt ${CMAKE_SOURCE_DIR}/tools/build-web)
+set(KASNAK_WEB_BUILD ${CMAKE_BINARY_DIR}/emscripten)
 set(KASNAK_WEB_PAGE ${CMAKE_BINARY_DIR}/web)
-add_custom_command(OUTPUT ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_PAGE}/model.wasm
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web ${KASNAK_WEB_PAGE}
-  DEPENDS ${KASNAK_WEB_INPUTS} ${CMAKE_SOURCE_DIR}/tools/build-web
-  COMMENT "Building the page with em++" VERBATIM)
-add_custom_target(web ALL DEPENDS ${KASNAK_WEB_PAGE}/index.html)
-
 set(KASNAK_WEB_NODE ${CMAKE_BINARY_DIR}/node/kasnak-script)
-add_custom_command(OUTPUT ${KASNAK_WEB_NODE}.js ${KASNAK_WEB_NODE}.wasm
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --node ${KASNAK_WEB_NODE}
-  DEPENDS ${KASNAK_WEB_INPUTS} ${CMAKE_SOURCE_DIR}/tests/harness/script.cpp ${CMAKE_SOURCE_DIR}/tests/harness/script.h
-          ${CMAKE_SOURCE_DIR}/tests/harness/script_main.cpp ${CMAKE_SOURCE_DIR}/tools/build-web
-  COMMENT "Building kasnak-script for node with em++" VERBATIM)
-add_custom_target(kasnak-script-node ALL DEPENDS ${KASNAK_WEB_NODE}.js)
+add_custom_command(
+  OUTPUT ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_PAGE}/model.wasm ${KASNAK_WEB_NODE}.js ${KASNAK_WEB_NODE}.wasm
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --build ${KASNAK_WEB_BUILD} ${KASNAK_WEB_PAGE}
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --build ${KASNAK_WEB_BUILD} --node ${KASNAK_WEB_NODE}
+  DEPENDS ${KASNAK_WEB_INPUTS}
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+  COMMENT "Building the page and kasnak-script for node with em++" VERBATIM)
+add_custom_target(web ALL DEPENDS ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_NODE}.js)
+add_custom_target(kasnak-script-node DEPENDS web)
 
 # The page is played in headless Chromium through chromedriver and selenium.
 find_program(KASNAK_CHROMIUM chromium)

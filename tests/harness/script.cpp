@@ -290,8 +290,8 @@ int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::o
 
 // ---- parsing alone, for the players outside this program
 
-namespace {
-
+// Well-formed UTF-8: each character in its shortest form, no surrogate, none
+// beyond U+10FFFF.
 bool IsUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
     const auto byte = static_cast<unsigned char>(s[i]);
@@ -301,12 +301,19 @@ bool IsUtf8(std::string_view s) {
                                : (byte >> 3) == 0x1E ? 4
                                                      : 0;
     if (length == 0 || i + length > s.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
+    char32_t code = length == 1 ? byte : byte & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
       if (!ContinuesCharacter(s[i + k])) return false;
+      code = code << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kShortest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
     i += length;
   }
   return true;
 }
+
+namespace {
 
 // A JSON string; a text that is not UTF-8 keeps its ASCII bytes and shows
 // each other byte as U+FFFD.
@@ -361,9 +368,13 @@ int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {
       [&](const Action& action, std::size_t line) -> std::optional<std::string> {
         if (action.verb == Verb::Skip) return std::nullopt;
         out << "{\"line\": " << line << ", \"verb\": \"" << VerbName(action.verb) << '"';
-        if (action.verb != Verb::Dump)
+        if (action.verb != Verb::Dump) {
+          const bool utf8 = IsUtf8(action.text);
           out << ", \"id\": " << Json(ElementId(action.control)) << ", \"text\": " << Json(action.text)
-              << ", \"utf8\": " << (IsUtf8(action.text) ? "true" : "false");
+              << ", \"utf8\": " << (utf8 ? "true" : "false");
+          if (!utf8) out << ", \"refused\": " << Json(kNotUtf8);
+          if (action.verb == Verb::Pick) out << ", \"notAnItem\": " << Json(NotAnItem(action.text, action.control));
+        }
         out << "}\n";
         return std::nullopt;
       },

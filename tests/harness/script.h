@@ -141,9 +141,18 @@ int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, cons
 // names and the exit statuses ({"dumped": [...], "played": 0, "malformed":
 // 2, "broken": 3}), then each action with its line number, verb, element id
 // and text ({"line": 4, "verb": "type", "id": "Text2", "text": "4000",
-// "utf8": true}; a dump has only line and verb).  A malformed line is
-// reported on `err` as PlayScript reports it, and ends the output.
+// "utf8": true}; a dump has only line and verb).  A text that is not UTF-8,
+// which no user can type, also has the reason a player that types gives for
+// refusing it ("refused": "the text is not UTF-8"); a pick has the reason
+// when its item is not one of the list's ("notAnItem": "'7' is not an item
+// of Combo1").  A malformed line is reported on `err` as PlayScript reports
+// it, and ends the output.
 int ParseScript(std::istream& in, std::ostream& out, std::ostream& err);
+
+// Whether a text is well-formed UTF-8, and why a player that types refuses a
+// text that is not.
+bool IsUtf8(std::string_view s);
+inline constexpr std::string_view kNotUtf8 = "the text is not UTF-8";
 
 // The controls a dump prints, in order; the PJ button stands for the group.
 inline constexpr std::array kDumpedControls = {

@@ -26,11 +26,9 @@
 namespace kasnak {
 namespace {
 
-bool IsUtf8(const std::string& text) { return ToQString(text).toStdString() == text; }
-
 // The fault whose message a box shows.
 std::optional<FaultKind> FaultShown(const QString& message) {
-  for (FaultKind kind : {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument})
+  for (FaultKind kind : kFaultKinds)
     if (message == QString::fromUtf8(FaultMessage(kind))) return kind;
   return std::nullopt;
 }
@@ -49,7 +47,7 @@ class WindowPlayer : public ScriptPlayer {
 
  protected:
   std::optional<std::string> Refused(const Action& action) const override {
-    if (!IsUtf8(action.text)) return std::string("the text is not UTF-8");
+    if (!IsUtf8(action.text)) return std::string(kNotUtf8);
     return std::nullopt;
   }
 
