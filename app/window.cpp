@@ -36,21 +36,6 @@ namespace {
 
 QRect Rect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
-// Characters (code points), as the model counts them.
-qsizetype CharacterCount(const QString& text) {
-  qsizetype count = 0;
-  for (qsizetype i = 0; i < text.size(); ++i)
-    if (!(text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())) ++count;
-  return count;
-}
-
-QString FirstCharacters(const QString& text, qsizetype limit) {
-  qsizetype end = 0;
-  for (qsizetype count = 0; end < text.size() && count < limit; ++count)
-    end += text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate() ? 2 : 1;
-  return text.left(end);
-}
-
 // Keeps a text box within its maximum length in characters, as the model
 // counts them: QLineEdit's own maximum counts UTF-16 units and may cut a
 // character beyond the first plane in two.  As QLineEdit does, what the user
@@ -61,8 +46,8 @@ class CharacterLimit : public QValidator {
   CharacterLimit(const Panel& panel, Control id, QObject* parent) : QValidator(parent), panel_(panel), id_(id) {}
 
   State validate(QString& input, int& pos) const override {
-    const auto limit = static_cast<qsizetype>(Panel::MaxLength(id_));
-    if (CharacterCount(input) <= limit) return Acceptable;
+    const std::string whole = input.toStdString();
+    if (Panel::Fitting(id_, {}, whole, {}) == whole) return Acceptable;
     // Between edits the box shows the model's text.  The insertion ends at
     // the cursor and begins where the new text leaves the old one.
     const QString before = ToQString(panel_.Text(id_));
@@ -71,9 +56,10 @@ class CharacterLimit : public QValidator {
     if (start > 0 && input.at(start - 1).isHighSurrogate()) --start;
     const QString head = input.left(start);
     const QString tail = input.mid(pos);
-    const qsizetype room = limit - CharacterCount(head) - CharacterCount(tail);
-    if (room < 0) return Invalid;
-    const QString inserted = FirstCharacters(input.mid(start, pos - start), room);
+    const std::string around[] = {head.toStdString(), tail.toStdString()};
+    if (CharacterCount(around[0]) + CharacterCount(around[1]) > Panel::MaxLength(id_)) return Invalid;
+    const QString inserted =
+        ToQString(Panel::Fitting(id_, around[0], input.mid(start, pos - start).toStdString(), around[1]));
     input = head + inserted + tail;
     pos = static_cast<int>(head.size() + inserted.size());
     return Acceptable;
