@@ -324,7 +324,7 @@
     document.documentElement.style.setProperty('--font-size', `${win.fontPointSize}pt`);
     return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
   };
-  KasnakModel().then(async (core) => {
+  KasnakModel(self.kasnakModule || {}).then(async (core) => {
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
@@ -337,6 +337,6 @@
   });
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => null));
+    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => null));
   }
 })();

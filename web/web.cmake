@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The page and the node runner, built with em++ by tools/build-web when
-# Emscripten is installed: build/web (the page) and build/node/kasnak-script.js
+# Emscripten is installed: build/web (the page, and the page in one file,
+# build/web/kasnak.html) and build/node/kasnak-script.js
 # (kasnak-script for node).  KASNAK_WEB_PAGE and KASNAK_WEB_NODE name what was
 # built, for the tests that play the scenario scripts on them.
 find_program(KASNAK_EMXX em++)
@@ -19,12 +20,13 @@ endif()
 list(TRANSFORM KASNAK_STACK APPEND /* OUTPUT_VARIABLE KASNAK_STACK_FILES)
 file(GLOB_RECURSE KASNAK_WEB_INPUTS CONFIGURE_DEPENDS
   ${KASNAK_STACK_FILES} web/* tests/harness/* app/icons/*.png app/fonts/*)
-list(APPEND KASNAK_WEB_INPUTS ${CMAKE_SOURCE_DIR}/CMakeLists.txt ${CMAKE_SOURCE_DIR}/tools/build-web)
+list(APPEND KASNAK_WEB_INPUTS ${CMAKE_SOURCE_DIR}/CMakeLists.txt ${CMAKE_SOURCE_DIR}/tools/build-web
+  ${CMAKE_SOURCE_DIR}/tools/single-page)
 set(KASNAK_WEB_BUILD ${CMAKE_BINARY_DIR}/emscripten)
 set(KASNAK_WEB_PAGE ${CMAKE_BINARY_DIR}/web)
 set(KASNAK_WEB_NODE ${CMAKE_BINARY_DIR}/node/kasnak-script)
 add_custom_command(
-  OUTPUT ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_PAGE}/model.wasm ${KASNAK_WEB_NODE}.js ${KASNAK_WEB_NODE}.wasm
+  OUTPUT ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_PAGE}/model.wasm ${KASNAK_WEB_PAGE}/kasnak.html ${KASNAK_WEB_NODE}.js ${KASNAK_WEB_NODE}.wasm
   COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --build ${KASNAK_WEB_BUILD} ${KASNAK_WEB_PAGE}
   COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --build ${KASNAK_WEB_BUILD} --node ${KASNAK_WEB_NODE}
   DEPENDS ${KASNAK_WEB_INPUTS}
