@@ -1,0 +1,447 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// engines.mjs — one driver interface over three browser engines on Debian 12.
+//
+//   chromium : Debian `chromium`     via puppeteer-core (CDP)
+//   firefox  : Debian `firefox-esr`  via puppeteer-core (WebDriver BiDi, no geckodriver)
+//   webkit   : Debian WebKitGTK MiniBrowser via selenium-webdriver + WebKitWebDriver,
+//              always inside a private Xvfb (MiniBrowser has no headless mode)
+//
+// const b = await launch('firefox', { headless: true, width: 1024, height: 768 });
+// await b.goto(url); await b.type('4000'); await b.press('Enter');
+// const v = await b.evaluate(() => document.title); await b.close();
+
+import { spawn } from 'node:child_process';
+import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { existsSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import net from 'node:net';
+import os from 'node:os';
+import path from 'node:path';
+
+export const ENGINES = ['chromium', 'firefox', 'webkit'];
+
+// Debian multiarch folder of libwebkit2gtk-4.1-0 (which ships MiniBrowser).
+const TRIPLET = { x64: 'x86_64-linux-gnu', arm64: 'aarch64-linux-gnu' }[process.arch] ?? `${process.arch}-linux-gnu`;
+
+// Every path can be overridden by an environment variable.
+export const PATHS = {
+  chromium: process.env.ENGINES_CHROMIUM ?? '/usr/bin/chromium',
+  firefox: process.env.ENGINES_FIREFOX ?? '/usr/bin/firefox-esr',
+  webkitDriver: process.env.ENGINES_WEBKITDRIVER ?? '/usr/bin/WebKitWebDriver',
+  miniBrowser: process.env.ENGINES_MINIBROWSER ?? `/usr/lib/${TRIPLET}/webkit2gtk-4.1/MiniBrowser`,
+  xvfb: process.env.ENGINES_XVFB ?? '/usr/bin/Xvfb',
+};
+
+// Named keys accepted by press() and chord(). Values are the W3C WebDriver
+// key codepoints (used for WebKit); puppeteer takes the names themselves.
+const WD_KEYS = {
+  Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Backspace: '\uE003', Delete: '\uE017',
+  Home: '\uE011', End: '\uE010', PageUp: '\uE00E', PageDown: '\uE00F',
+  ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015',
+  Space: ' ', ' ': ' ',
+  Shift: '\uE008', Control: '\uE009', Alt: '\uE00A', Meta: '\uE03D',
+};
+const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'Meta']);
+
+function checkKey(key) {
+  if (key in WD_KEYS) return key;
+  if ([...key].length === 1) return key; // a single character
+  throw new Error(`unknown key name: ${JSON.stringify(key)}`);
+}
+
+// Build an expression that calls fn(...args) and yields its JSON text, so every
+// engine returns exactly JSON semantics (undefined -> null, Dates -> strings ...).
+function callExpr(fn, args) {
+  const src = typeof fn === 'function' ? fn.toString() : String(fn);
+  return `(async () => { const r = await (${src})(...${JSON.stringify(args)});` +
+    ` return r === undefined ? 'null' : JSON.stringify(r); })()`;
+}
+
+// Last-resort cleanup if the player exits (normally or by process.exit())
+// without close(): kill our Xvfb / WebKitWebDriver process groups and remove
+// temp dirs synchronously. (Puppeteer kills its own browsers on exit.)
+// A player should turn SIGINT/SIGTERM into process.exit() so this runs.
+const emergency = new Set();
+process.on('exit', () => { for (const f of emergency) { try { f(); } catch { /* ignore */ } } });
+function killGroup(child, sig = 'SIGKILL') {
+  if (child.exitCode !== null || child.signalCode) return;
+  try { process.kill(-child.pid, sig); } catch { try { child.kill(sig); } catch { /* gone */ } }
+}
+
+// Live (non-zombie) processes of a process group, from /proc (Linux).
+function groupAlive(pgid) {
+  let n = 0;
+  for (const d of readdirSync('/proc')) {
+    if (!/^\d+$/.test(d)) continue;
+    try {
+      const st = readFileSync(`/proc/${d}/stat`, 'utf8');
+      const f = st.slice(st.lastIndexOf(')') + 2).split(' '); // state ppid pgrp ...
+      if (Number(f[2]) === pgid && f[0] !== 'Z') n++;
+    } catch { /* raced */ }
+  }
+  return n;
+}
+async function waitGroupGone(pgid, ms) {
+  const end = Date.now() + ms;
+  while (groupAlive(pgid) && Date.now() < end) await new Promise((r) => setTimeout(r, 50));
+  return groupAlive(pgid) === 0;
+}
+
+// One error shape for a script that threw in the page, whatever the engine.
+function evalError(engine, e) {
+  const msg = String(e?.message ?? e).split('\n')[0];
+  const err = new Error(`evaluate failed in ${engine}: ${msg}`, { cause: e });
+  err.name = 'EvaluateError';
+  return err;
+}
+
+function freePort() {
+  return new Promise((resolve, reject) => {
+    const s = net.createServer();
+    s.unref();
+    s.on('error', reject);
+    s.listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => resolve(port)); });
+  });
+}
+
+function waitForPort(port, timeoutMs) {
+  const deadline = Date.now() + timeoutMs;
+  return new Promise((resolve, reject) => {
+    const attempt = () => {
+      const sock = net.connect(port, '127.0.0.1');
+      sock.once('connect', () => { sock.destroy(); resolve(); });
+      sock.once('error', () => {
+        sock.destroy();
+        if (Date.now() > deadline) reject(new Error(`port ${port} not open after ${timeoutMs} ms`));
+        else setTimeout(attempt, 50);
+      });
+    };
+    attempt();
+  });
+}
+
+// Start a private Xvfb; Xvfb picks a free display itself (-displayfd), no race.
+export async function startXvfb({ width = 1920, height = 1080 } = {}) {
+  const proc = spawn(PATHS.xvfb, ['-displayfd', '3', '-screen', '0', `${width}x${height}x24`,
+    '-nolisten', 'tcp', '-noreset'], { stdio: ['ignore', 'ignore', 'pipe', 'pipe'], detached: true });
+  const panic = () => killGroup(proc);
+  emergency.add(panic);
+  proc.once('exit', () => emergency.delete(panic));
+  let err = '';
+  proc.stderr.on('data', (d) => { err += d; });
+  const display = await new Promise((resolve, reject) => {
+    let buf = '';
+    const t = setTimeout(() => reject(new Error('Xvfb did not report a display: ' + err)), 10000);
+    proc.stdio[3].on('data', (d) => {
+      buf += d;
+      if (buf.includes('\n')) { clearTimeout(t); resolve(':' + buf.trim()); }
+    });
+    proc.once('exit', (c) => { clearTimeout(t); reject(new Error(`Xvfb exited ${c}: ${err}`)); });
+  });
+  return {
+    display,
+    async stop() {
+      if (proc.exitCode !== null || proc.signalCode) return;
+      const gone = new Promise((r) => proc.once('exit', r));
+      killGroup(proc, 'SIGTERM');
+      await Promise.race([gone, new Promise((r) => setTimeout(r, 3000))]);
+      killGroup(proc, 'SIGKILL');
+    },
+  };
+}
+
+/**
+ * launch(engine, {headless = true, width = 1024, height = 768, fileAccess = false})
+ * Returns { engine, info, goto, evaluate, clickAt, press, type, chord,
+ *           setViewport, screenshot, close }.
+ * headless: chromium/firefox run headless; with headless:false they get a private
+ * Xvfb. WebKit always runs in a private Xvfb (no headless MiniBrowser).
+ */
+export async function launch(engine, { headless = true, width = 1024, height = 768, fileAccess = false } = {}) {
+  if (!ENGINES.includes(engine)) throw new Error(`unknown engine ${engine}`);
+  const t0 = Date.now();
+  const tmp = await mkdtemp(path.join(os.tmpdir(), `engines-${engine}-`));
+  const rmTmp = () => rmSync(tmp, { recursive: true, force: true });
+  emergency.add(rmTmp);
+  const cleanups = [async () => { emergency.delete(rmTmp); await rm(tmp, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 }); }];
+  let driver;
+  try {
+    driver = engine === 'webkit'
+      ? await launchWebKit(tmp, cleanups, { width, height, fileAccess })
+      : await launchPuppeteer(engine, tmp, cleanups, { headless, width, height, fileAccess });
+  } catch (e) {
+    for (const c of cleanups.reverse()) await c().catch(() => {});
+    throw e;
+  }
+  driver.info.launchMs = Date.now() - t0;
+  let closed = false;
+  driver.close = async () => {
+    if (closed) return;
+    closed = true;
+    for (const c of cleanups.reverse()) {
+      try { await c(); } catch (e) { /* keep cleaning */ }
+    }
+  };
+  return driver;
+}
+
+async function launchPuppeteer(engine, tmp, cleanups, { headless, width, height, fileAccess }) {
+  const { default: puppeteer } = await import('puppeteer-core');
+  const env = { ...process.env };
+  if (!headless) {
+    const x = await startXvfb();
+    cleanups.push(() => x.stop());
+    env.DISPLAY = x.display;
+  }
+  const profile = path.join(tmp, 'profile');
+  const common = {
+    headless: headless ? true : false,
+    userDataDir: profile,
+    env,
+    defaultViewport: { width, height, deviceScaleFactor: 1 },
+    timeout: 60000,
+    protocolTimeout: 60000,
+    handleSIGINT: false, handleSIGTERM: false, handleSIGHUP: false,
+  };
+  let browser;
+  if (engine === 'chromium') {
+    browser = await puppeteer.launch({
+      ...common,
+      browser: 'chrome',
+      executablePath: PATHS.chromium,
+      args: [
+        '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        '--disable-dev-shm-usage', '--lang=tr-TR', `--window-size=${width},${height}`,
+        ...(fileAccess ? ['--allow-file-access-from-files'] : []),
+      ],
+    });
+  } else {
+    browser = await puppeteer.launch({
+      ...common,
+      browser: 'firefox',
+      protocol: 'webDriverBiDi',
+      executablePath: PATHS.firefox,
+      args: [`--width=${width}`, `--height=${height}`],
+      extraPrefsFirefox: {
+        // keep the closed network quiet; no updates, telemetry, captive portal ...
+        'app.update.enabled': false,
+        'browser.shell.checkDefaultBrowser': false,
+        'network.captive-portal-service.enabled': false,
+        'network.connectivity-service.enabled': false,
+        'extensions.update.enabled': false,
+        'datareporting.policy.dataSubmissionEnabled': false,
+        'toolkit.telemetry.enabled': false,
+        'browser.safebrowsing.malware.enabled': false,
+        'browser.safebrowsing.phishing.enabled': false,
+        'intl.accept_languages': 'tr-TR, tr',
+        // a click on a <button> focuses it on Linux already; keep Tab reaching every control
+        'accessibility.tabfocus': 7,
+      },
+    });
+  }
+  cleanups.push(async () => { await browser.close().catch(() => {}); });
+  // Firefox: the initial about:blank tab never gets document focus over BiDi
+  // (document.hasFocus() stays false, no focus/blur/focusin events fire even
+  // with focusmanager.testmode). A tab opened by newPage() is focused, so
+  // always open a fresh tab and close the initial one (done for both engines).
+  const initial = await browser.pages();
+  let page, cdp;
+  // A fresh focused tab; again after the page closed its own (window.close()).
+  async function openTab() {
+    page = await browser.newPage();
+    await page.bringToFront();
+    await page.setViewport({ width, height, deviceScaleFactor: 1 });
+    cdp = engine === 'chromium' ? await page.createCDPSession() : null;
+  }
+  await openTab();
+  // Firefox quits when its last tab closes, as a page's window.close() does:
+  // its initial tab stays open behind.
+  if (engine === 'chromium') for (const p of initial) await p.close().catch(() => {});
+
+  // Characters outside puppeteer's US layout (ç ğ ı ö ş ü ...) are sent by
+  // puppeteer's CDP keyboard as Input.insertText (no keydown). Send a real
+  // keyDown/keyUp with text instead, so every engine sees key events.
+  const isLayoutChar = (ch) => ch.length === 1 && ch.charCodeAt(0) >= 0x20 && ch.charCodeAt(0) < 0x7f;
+  async function pressChar(ch) {
+    if (engine === 'firefox' || isLayoutChar(ch)) return page.keyboard.press(ch);
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key: ch, text: ch, unmodifiedText: ch });
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key: ch });
+  }
+
+  // puppeteer's BiDi keyboard sends Enter as WebDriver \uE007, which Firefox
+  // reports as code 'NumpadEnter'; \uE006 ("Return") gives key 'Enter' with
+  // code 'Enter', like Chromium and WebKit.
+  const bidiKey = (k) => (engine === 'firefox' && k === 'Enter' ? '\uE006' : k);
+
+  const version = await browser.version();
+  return {
+    engine,
+    info: { version, protocol: engine === 'chromium' ? 'cdp' : 'webDriverBiDi', headless },
+    get page() { return page; },
+    browser,
+    async goto(url) {
+      if (page.isClosed()) await openTab();
+      await page.goto(url, { waitUntil: 'load' });
+    },
+    async closed() { return page.isClosed(); },
+    async evaluate(fn, ...args) {
+      let r;
+      try { r = await page.evaluate(callExpr(fn, args)); } catch (e) { throw evalError(engine, e); }
+      return JSON.parse(r);
+    },
+    async clickAt(x, y) { await page.mouse.click(Math.round(x), Math.round(y)); },
+    async press(key) {
+      checkKey(key);
+      if ([...key].length === 1) return pressChar(key);
+      await page.keyboard.press(bidiKey(key));
+    },
+    async type(text) { for (const ch of text) await pressChar(ch); },
+    async chord(modifier, key) {
+      if (!MODIFIERS.has(modifier)) throw new Error(`not a modifier: ${modifier}`);
+      checkKey(key);
+      await page.keyboard.down(modifier);
+      try { await page.keyboard.press(bidiKey(key)); } finally { await page.keyboard.up(modifier); }
+    },
+    async setViewport(w, h) { await page.setViewport({ width: w, height: h, deviceScaleFactor: 1 }); },
+    async screenshot(file) { await page.screenshot({ path: file }); },
+    async screenshotElement(selector, file) { await (await page.$(selector)).screenshot({ path: file }); },
+  };
+}
+
+const GTK_CSS = process.env.ENGINES_GTK_CSS ?? `
+* { min-width: 0; min-height: 0; padding: 0; margin: 0; border-width: 0; }
+entry { font-size: 4px; }
+`;
+
+// Separate clickAt() calls must not merge into double/triple clicks (puppeteer
+// sends each click with detail 1); a 1 ms GTK double-click time does that.
+const GTK_SETTINGS = process.env.ENGINES_GTK_SETTINGS ?? `[Settings]
+gtk-double-click-time=1
+gtk-enable-animations=false
+gtk-cursor-blink=false
+`;
+
+async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
+  const { Builder, Origin } = await import('selenium-webdriver');
+  for (const p of [PATHS.webkitDriver, PATHS.miniBrowser]) {
+    if (!existsSync(p)) throw new Error(`missing ${p} (apt-get install webkit2gtk-driver)`);
+  }
+  const SCREEN = { width: 2560, height: 1600 };
+  const x = await startXvfb(SCREEN);
+  cleanups.push(() => x.stop());
+  // A fresh HOME/XDG tree: MiniBrowser and its web processes inherit this env
+  // from WebKitWebDriver, so nothing lands in the real home.
+  const env = {
+    ...process.env, DISPLAY: x.display, HOME: tmp,
+    XDG_CONFIG_HOME: path.join(tmp, 'config'), XDG_CACHE_HOME: path.join(tmp, 'cache'),
+    XDG_DATA_HOME: path.join(tmp, 'data'), XDG_RUNTIME_DIR: tmp,
+    GDK_BACKEND: 'x11', GDK_SCALE: '1', GDK_DPI_SCALE: '1', NO_AT_BRIDGE: '1', GTK_A11Y: 'none',
+    LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8',
+  };
+  delete env.WAYLAND_DISPLAY;
+  // MiniBrowser's toolbar (7 buttons + URL entry) gives its window a minimum
+  // width of ~447 px, so innerWidth 390 is unreachable. A private gtk.css
+  // (read from XDG_CONFIG_HOME) squeezes the toolbar so narrow phone
+  // viewports fit.
+  await mkdir(path.join(tmp, 'config', 'gtk-3.0'), { recursive: true });
+  await writeFile(path.join(tmp, 'config', 'gtk-3.0', 'gtk.css'), GTK_CSS);
+  await writeFile(path.join(tmp, 'config', 'gtk-3.0', 'settings.ini'), GTK_SETTINGS);
+  const port = await freePort();
+  const drv = spawn(PATHS.webkitDriver, [`--port=${port}`, '--host=local'],
+    { env, stdio: ['ignore', process.env.ENGINES_DEBUG ? 'inherit' : 'ignore', process.env.ENGINES_DEBUG ? 'inherit' : 'pipe'], detached: true });
+  let drvErr = '';
+  drv.stderr?.on('data', (d) => { drvErr = (drvErr + d).slice(-4000); });
+  // detached: WebKitWebDriver leads a process group that MiniBrowser and the
+  // WebKit helper processes join, so one group kill ends them all.
+  const panic = () => killGroup(drv);
+  emergency.add(panic);
+  cleanups.push(async () => {
+    emergency.delete(panic);
+    // the driver may already be gone while its helpers (network/web process)
+    // still write into the temp dir: wait for the whole group
+    try { process.kill(-drv.pid, 'SIGTERM'); } catch { /* gone */ }
+    if (!(await waitGroupGone(drv.pid, 3000))) {
+      try { process.kill(-drv.pid, 'SIGKILL'); } catch { /* gone */ }
+      await waitGroupGone(drv.pid, 2000);
+    }
+  });
+  await waitForPort(port, 15000);
+  const wd = await new Builder()
+    .usingServer(`http://127.0.0.1:${port}`)
+    .withCapabilities({
+      browserName: 'MiniBrowser',
+      'webkitgtk:browserOptions': { binary: PATHS.miniBrowser,
+        args: ['--automation', ...(fileAccess ? ['--allow-file-access-from-file-urls=true'] : [])] },
+    })
+    .build();
+  cleanups.push(async () => { await wd.quit().catch(() => {}); });
+
+  const caps = await wd.getCapabilities();
+  const version = `${caps.get('browserName')} ${caps.get('browserVersion')}`;
+
+  // MiniBrowser: the window includes toolbar/chrome. Size the window so that
+  // window.innerWidth/innerHeight come out as asked; retry once to converge.
+  async function setViewport(w, h) {
+    let ww = w, wh = h;
+    for (let i = 0; i < 4; i++) {
+      // Centre the window on the screen: with no window manager X gives keyboard
+      // focus to the window under the pointer, which Xvfb parks at the screen
+      // centre (WebDriver input does not move it). A window not under it gets
+      // no focus: document.hasFocus() false and no focus/blur events.
+      await wd.manage().window().setRect({ x: Math.floor((SCREEN.width - ww) / 2),
+        y: Math.floor((SCREEN.height - wh) / 2), width: ww, height: wh });
+      const got = await wd.executeScript('return [window.innerWidth, window.innerHeight]');
+      if (got[0] === w && got[1] === h) { await settle(); return; }
+      ww += w - got[0];
+      wh += h - got[1];
+    }
+  }
+  // Wait until WebKit has painted the current state (two animation frames);
+  // takeScreenshot right after a load or a resize otherwise returns a stale frame.
+  const settle = () => wd.executeAsyncScript(
+    'const done = arguments[arguments.length - 1]; requestAnimationFrame(() => requestAnimationFrame(() => done(1)));');
+  const key = (k) => WD_KEYS[checkKey(k)] ?? k;
+  const actions = () => wd.actions({ async: true });
+
+  const api = {
+    engine: 'webkit',
+    info: { version, protocol: 'webdriver-classic', headless: false, display: x.display },
+    driver: wd,
+    async goto(url) {
+      await wd.get(url); // waits for document load (pageLoadStrategy normal)
+    },
+    async closed() {
+      try { return (await wd.getAllWindowHandles()).length === 0; } catch { return true; }
+    },
+    async evaluate(fn, ...args) {
+      let r;
+      try { r = await wd.executeScript(`return ${callExpr(fn, args)};`); } catch (e) { throw evalError('webkit', e); }
+      return JSON.parse(r);
+    },
+    async clickAt(x, y) {
+      await actions().move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })
+        .click().perform();
+    },
+    async press(k) { await actions().sendKeys(key(k)).perform(); },
+    async type(text) {
+      for (const ch of text) await actions().keyDown(ch).keyUp(ch).perform();
+    },
+    async chord(modifier, k) {
+      if (!MODIFIERS.has(modifier)) throw new Error(`not a modifier: ${modifier}`);
+      await actions().keyDown(WD_KEYS[modifier]).keyDown(key(k)).keyUp(key(k)).keyUp(WD_KEYS[modifier]).perform();
+    },
+    setViewport,
+    async screenshot(file) {
+      await settle();
+      await writeFile(file, Buffer.from(await wd.takeScreenshot(), 'base64'));
+    },
+    async screenshotElement(selector, file) {
+      await settle();
+      const { By } = await import('selenium-webdriver');
+      const el = await wd.findElement(By.css(selector));
+      await writeFile(file, Buffer.from(await el.takeScreenshot(), 'base64'));
+    },
+  };
+  await setViewport(width, height);
+  return api;
+}

@@ -1,0 +1,407 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Plays scenario scripts on the page in a browser engine (Chromium, Firefox
+// or WebKit), with real key and mouse input, and prints what the page shows in
+// the format of kasnak-script.  tools/script-web runs it; its usage is USAGE.
+//
+// The script language is the core's: the native scenario runner parses each
+// script ("kasnak-script --parse"), and this player only plays the actions it
+// found.  The engines are driven through engines.mjs.
+import { spawnSync } from 'node:child_process';
+import { accessSync, constants, createWriteStream, existsSync, mkdirSync, readFileSync, statSync } from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { ENGINES, launch } from './engines.mjs';
+
+const USAGE = `Plays scenario scripts on the page in a browser engine, with real key and
+mouse input, and prints what the page shows in the format of kasnak-script.
+
+    tools/script-web [--engine E] [--runner RUNNER] PAGE SCRIPT
+    tools/script-web [--engine E] [--runner RUNNER] PAGE --out-dir OUT SCRIPT...
+    tools/script-web [--engine E] [--runner RUNNER] PAGE --screenshot PNG SCRIPT
+
+E is chromium (the default), firefox or webkit.  PAGE is a folder built by
+tools/build-web, served on a free port of 127.0.0.1 for as long as the player
+runs, or an .html file, opened as a file:// URL.  With one script the output
+goes to standard output, messages to standard error, and the exit status is
+kasnak-script's; with --screenshot the window as the script left it is saved
+as a PNG picture (title bar included).  With --out-dir each script is played
+in a freshly loaded page of one browser session and OUT/NAME.out receives its
+output followed by "status=N" (as tools/play-scripts keeps it).
+
+The native scenario runner RUNNER (by default build/kasnak-script of this
+source tree) parses each script with "kasnak-script --parse": the actions it
+finds are played, and a malformed line is reported as kasnak-script reports
+it, after the actions before it.  type presses one key per character into the
+focused box at its end; edit selects all and inserts the new text as one
+change; backspace presses End and Backspace; pick opens the list with its
+button and chooses the item with the keyboard; click is a mouse click.  dump
+reads the page's elements, a fault is read from its dialog, which is then
+closed with "Tamam", and "exit" is printed when the page shows that the
+program has ended.
+`;
+
+const HERE = path.dirname(fileURLToPath(import.meta.url));
+// The native runner of this source tree's build.
+const RUNNER = path.normalize(path.join(HERE, '..', '..', 'build', 'kasnak-script'));
+
+class Malformed extends Error {}
+class Broken extends Error {}
+// The page's window has closed, or shows that the program has ended.
+class Ended extends Error {}
+
+// The script as kasnak-script parses it: what it says of the scripts (the
+// dumped controls and the exit statuses) or null when it could not read the
+// script, the actions, the status and the messages.
+function parse(runner, script) {
+  const parsed = spawnSync(runner, ['--parse', script], { maxBuffer: 1 << 30 });
+  if (parsed.error) throw parsed.error;
+  // One object a line, cut at line feeds only: a text may hold other line
+  // breaks (U+0085, U+2028) as they are.
+  const lines = parsed.stdout.toString('utf8').split('\n').filter((line) => line).map((line) => JSON.parse(line));
+  return { header: lines[0] ?? null, actions: lines.slice(1), status: parsed.status, messages: parsed.stderr };
+}
+
+// ---- the page (functions run in the page)
+
+// What a step of input left on the page: the fault dialog's message (or
+// null), whether the page shows the program ended, and the focused element.
+function outcome() {
+  const dialog = document.getElementById('fault');
+  const focused = document.activeElement && document.activeElement.closest('[id]');
+  return [dialog.open ? document.getElementById('fault-message').textContent : null,
+    !document.getElementById('ended').hidden, focused ? focused.id : ''];
+}
+
+// Writes text over the selection as one change, as a paste does (a deleting
+// command when the new text is empty), then reports the outcome.
+const insertThenOutcome = `(text) => {
+  document.execCommand(text ? 'insertText' : 'delete', false, text);
+  return (${outcome})();
+}`;
+
+// What the page shows for the dumped controls.
+function shown(names) {
+  return names.map((name) => {
+    const el = document.getElementById(name);
+    if (!el) {
+      // A group of option buttons, named as its buttons' group: the index of
+      // the selected one.
+      const on = [...document.querySelectorAll('input[type=radio]')].filter((b) => b.name === name)
+        .findIndex((b) => b.checked);
+      return on < 0 ? 'none' : String(on);
+    }
+    if (el.classList.contains('check')) return el.querySelector('input').checked ? '1' : '0';
+    const input = el.matches('input') ? el : el.querySelector('input');
+    return input ? input.value : el.textContent;
+  });
+}
+
+// Where the mouse hits each control: the middle of its box, its list button,
+// or its check box or option button, in CSS pixels of the viewport.  The page
+// does not scroll and its layout is fixed, so they are read once a load.
+function targets() {
+  const spots = {};
+  for (const el of document.querySelectorAll('#window .control')) {
+    const hit = el.querySelector('input') || el;
+    const r = hit.getBoundingClientRect();
+    spots[el.id] = [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)];
+    const open = el.querySelector('.open');
+    if (open) {
+      const o = open.getBoundingClientRect();
+      spots[el.id + '.open'] = [Math.round(o.left + o.width / 2), Math.round(o.top + o.height / 2)];
+    }
+  }
+  return [window.kasnakPage.core.faults(), spots];
+}
+
+function items(id) {
+  return [...document.querySelectorAll('#' + id + ' [role=option]')].map((o) => o.textContent);
+}
+
+// Until the page has its model and has drawn its controls.
+async function ready(timeoutMs) {
+  const end = Date.now() + timeoutMs;
+  while (document.documentElement.dataset.ready !== 'true') {
+    if (Date.now() > end) throw new Error('the page was not ready after ' + timeoutMs + ' ms');
+    await new Promise((resolve) => setTimeout(resolve, 10));
+  }
+  return true;
+}
+
+// ---- playing
+
+// A character that no key press types: control characters, and the code
+// points WebDriver reads as named keys.
+function noKeyTypes(ch) {
+  const code = ch.codePointAt(0);
+  return code < 0x20 || (code >= 0x7f && code < 0xa0) || (code >= 0xe000 && code <= 0xf8ff);
+}
+
+// The fewest keys of the open list that reach a row: from the first or the
+// last item, ten at a time with Page Down.
+function stepsTo(row, count) {
+  const ways = [['Home', ...Array(row).fill('ArrowDown')],
+    ['End', ...Array(count - 1 - row).fill('ArrowUp')],
+    ['Home', ...Array(Math.floor(row / 10)).fill('PageDown'), ...Array(row % 10).fill('ArrowDown')]];
+  return ways.reduce((best, way) => (way.length < best.length ? way : best));
+}
+
+class PagePlayer {
+  constructor(browser, url, out, dumped, statuses) {
+    Object.assign(this, { browser, url, out, dumped, statuses });
+  }
+
+  async load() {
+    await this.browser.goto(this.url);
+    await this.browser.evaluate(ready, 20000);
+    const [faults, spots] = await this.browser.evaluate(targets);
+    this.spots = spots;
+    this.faults = new Map(faults.map((f) => [f.message, f.name]));
+  }
+
+  // One call of the browser; the page's window having closed is the end.
+  async step(call) {
+    try {
+      return await call(this.browser);
+    } catch (failure) {
+      if (await this.browser.closed()) throw new Ended();
+      throw failure;
+    }
+  }
+
+  // Runs a function in the page.
+  run(fn, ...args) {
+    return this.step((b) => b.evaluate(fn, ...args));
+  }
+
+  click(spot) {
+    return this.step((b) => b.clickAt(...this.spots[spot]));
+  }
+
+  press(key) {
+    return this.step((b) => b.press(key));
+  }
+
+  // After a step of input: reports a fault dialog and closes it with Tamam;
+  // notes the end.  The focused element's id.
+  async settle(seen) {
+    let [message, ended, focused] = seen ?? (await this.run(outcome));
+    if (message !== null) {
+      if (!this.faults.has(message)) throw new Broken('a dialog names no fault: ' + message);
+      this.out.write(`fault=${this.faults.get(message)}\n`);
+      const [x, y] = await this.run(() => {
+        const r = document.getElementById('fault-ok').getBoundingClientRect();
+        return [r.left + r.width / 2, r.top + r.height / 2];
+      });
+      await this.step((b) => b.clickAt(x, y));
+      [message, ended, focused] = await this.run(outcome);
+      if (message !== null) throw new Broken('the fault dialog did not close');
+    }
+    if (ended) throw new Ended();
+    return focused;
+  }
+
+  // Plays one action as kasnak-script --parse gives it.
+  async play(action) {
+    const { verb } = action;
+    if (verb === 'dump') {
+      const values = await this.run(shown, this.dumped);
+      this.dumped.forEach((name, i) => this.out.write(`${name}=${values[i]}\n`));
+      this.out.write('--\n');
+      return;
+    }
+    if ('refused' in action) throw new Malformed(action.refused);
+    const { id: spot, text } = action;
+    if (verb === 'type') {
+      await this.type(spot, text);
+    } else if (verb === 'edit') {
+      await this.click(spot);
+      await this.press('End');
+      await this.step((b) => b.chord('Control', 'a'));
+      await this.settle(await this.run(insertThenOutcome, text));
+    } else if (verb === 'backspace') {
+      await this.click(spot);
+      await this.press('End');
+      await this.press('Backspace');
+      await this.settle();
+    } else if (verb === 'pick') {
+      await this.pick(spot, text, action.notAnItem);
+    } else if (verb === 'click') {
+      await this.click(spot);
+      await this.settle();
+    }
+  }
+
+  async type(spot, text) {
+    await this.click(spot);
+    await this.press('End');
+    for (const ch of text) {
+      let seen = null;
+      if (noKeyTypes(ch)) seen = await this.run(insertThenOutcome, ch);
+      else await this.press(ch);
+      if ((await this.settle(seen)) !== spot) {
+        await this.click(spot);
+        await this.press('End');
+      }
+    }
+  }
+
+  async pick(spot, item, notAnItem) {
+    await this.click(spot + '.open');
+    const shownItems = await this.run(items, spot);
+    const row = shownItems.indexOf(item);
+    if (row < 0) {
+      await this.press('Escape');
+      throw new Malformed(notAnItem);
+    }
+    for (const key of stepsTo(row, shownItems.length)) await this.press(key);
+    await this.press('Enter');
+    await this.settle();
+  }
+
+  // Plays the actions that kasnak-script --parse found, which ended with its
+  // status and messages; kasnak-script's exit status.
+  async playScript(actions, status, messages, err) {
+    let line = 0;
+    try {
+      for (const action of actions) {
+        line = action.line;
+        try {
+          await this.play(action);
+        } catch (problem) {
+          if (problem instanceof Malformed) {
+            err.write(`kasnak-script: line ${line}: ${problem.message}\n`);
+            return this.statuses.malformed;
+          }
+          if (problem instanceof Ended) {
+            this.out.write('exit\n');
+            return this.statuses.played;
+          }
+          throw problem;
+        }
+      }
+    } catch (failure) {
+      err.write(`kasnak-script: line ${line}: ${failure.message ?? failure}\n`);
+      return this.statuses.broken;
+    }
+    err.write(messages);
+    return status;
+  }
+}
+
+// ---- serving the page
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.png': 'image/png', '.svg': 'image/svg+xml', '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json', '.ttf': 'font/ttf', '.woff2': 'font/woff2',
+};
+
+// Serves the folder on 127.0.0.1 at a free port.
+function serve(folder) {
+  const root = path.resolve(folder);
+  const server = http.createServer((req, res) => {
+    let file = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
+    if (file.endsWith('/')) file += 'index.html';
+    file = path.join(root, path.normalize(file));
+    if (!file.startsWith(root + path.sep) || !existsSync(file) || !statSync(file).isFile()) {
+      res.writeHead(404);
+      res.end();
+      return;
+    }
+    res.writeHead(200, { 'content-type': TYPES[path.extname(file)] ?? 'application/octet-stream' });
+    res.end(readFileSync(file));
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// ---- the command
+
+// Writes text, or bytes, to a stream and waits until they are handed on.
+const flushed = (stream) => new Promise((resolve) => stream.write('', resolve));
+
+async function main(argv) {
+  let engine = 'chromium';
+  let runner = RUNNER;
+  for (;;) {
+    if (argv.length >= 2 && argv[0] === '--engine') [engine, argv] = [argv[1], argv.slice(2)];
+    else if (argv.length >= 2 && argv[0] === '--runner') [runner, argv] = [argv[1], argv.slice(2)];
+    else break;
+  }
+  if (!ENGINES.includes(engine)) {
+    process.stderr.write(`kasnak-script: no engine ${engine} (one of ${ENGINES.join(', ')})\n`);
+    return 2;
+  }
+  try {
+    accessSync(runner, constants.X_OK);
+  } catch {
+    process.stderr.write(`kasnak-script: no runner ${runner} (build kasnak-script, or name it with --runner)\n`);
+    return 1;
+  }
+  // What kasnak-script says of every script: the controls a dump prints, and
+  // its exit statuses.
+  const { header } = parse(runner, '/dev/null');
+  const statuses = { played: header.played, malformed: header.malformed, broken: header.broken };
+  let page, outDir = null, screenshot = null, scripts;
+  if (argv.length === 4 && argv[1] === '--screenshot') [page, screenshot, scripts] = [argv[0], argv[2], argv.slice(3)];
+  else if (argv.length >= 3 && argv[1] === '--out-dir') {
+    [page, outDir, scripts] = [argv[0], argv[2], argv.slice(3)];
+    mkdirSync(outDir, { recursive: true });
+  } else if (argv.length === 2) [page, scripts] = [argv[0], argv.slice(1)];
+  else {
+    process.stderr.write(USAGE);
+    return statuses.malformed;
+  }
+  // A page folder is served; an .html file is opened as it is.
+  const single = page.endsWith('.html');
+  if (!existsSync(single ? page : path.join(page, 'index.html'))) {
+    process.stderr.write(`kasnak-script: no page in ${page} (build it with tools/build-web)\n`);
+    return statuses.malformed;
+  }
+  const server = single ? null : await serve(page);
+  let browser = null;
+  try {
+    browser = await launch(engine, { headless: true, width: 1024, height: 768, fileAccess: single });
+    const url = single ? pathToFileURL(path.resolve(page)).href : `http://127.0.0.1:${server.address().port}/index.html`;
+    let status = statuses.played;
+    for (const script of scripts) {
+      const parsed = parse(runner, script);
+      if (parsed.header === null) {
+        // Not read at all: the runner says why.
+        process.stderr.write(parsed.messages);
+        status = parsed.status;
+        continue;
+      }
+      let out = process.stdout, err = process.stderr;
+      if (outDir !== null) {
+        out = createWriteStream(path.join(outDir, path.basename(script).replace(/\.script$/, '') + '.out'));
+        err = { write() {} };
+      }
+      const player = new PagePlayer(browser, url, out, parsed.header.dumped, statuses);
+      await player.load();
+      status = await player.playScript(parsed.actions, parsed.status, parsed.messages, err);
+      if (outDir !== null) {
+        out.write(`status=${status}\n`);
+        await new Promise((resolve) => out.end(resolve));
+      }
+      if (screenshot) await browser.screenshotElement('#frame', screenshot);
+    }
+    return status;
+  } finally {
+    if (browser) await browser.close();
+    if (server) server.close();
+    await flushed(process.stdout);
+    await flushed(process.stderr);
+  }
+}
+
+// Stopped from outside, the browser is still closed (engines.mjs cleans up on
+// exit).
+for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
+try {
+  process.exit(await main(process.argv.slice(2)));
+} catch (failure) {
+  process.stderr.write(`kasnak-script: ${failure.stack ?? failure}\n`);
+  process.exit(3);
+}
