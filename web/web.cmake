@@ -25,6 +25,8 @@ list(APPEND KASNAK_WEB_INPUTS ${CMAKE_SOURCE_DIR}/CMakeLists.txt ${CMAKE_SOURCE_
 set(KASNAK_WEB_BUILD ${CMAKE_BINARY_DIR}/emscripten)
 set(KASNAK_WEB_PAGE ${CMAKE_BINARY_DIR}/web)
 set(KASNAK_WEB_NODE ${CMAKE_BINARY_DIR}/node/kasnak-script)
+# The page in one file, opened from disk.
+set(KASNAK_WEB_SINGLE ${KASNAK_WEB_PAGE}/kasnak.html)
 add_custom_command(
   OUTPUT ${KASNAK_WEB_PAGE}/index.html ${KASNAK_WEB_PAGE}/model.wasm ${KASNAK_WEB_PAGE}/kasnak.html ${KASNAK_WEB_NODE}.js ${KASNAK_WEB_NODE}.wasm
   COMMAND ${CMAKE_SOURCE_DIR}/tools/build-web --build ${KASNAK_WEB_BUILD} ${KASNAK_WEB_PAGE}
