@@ -29,28 +29,31 @@
       document.getElementById('title').textContent = win.title;
       document.getElementById('fault-title').textContent = win.programName;
       document.getElementById('fault-ok').textContent = win.okCaption;
+      // The window's size; page.css has it already, written there from the
+      // model when the page was built, so that nothing moves when it loads.
+      const root = document.documentElement.style;
+      root.setProperty('--window-width', win.width + 'px');
+      root.setProperty('--window-height', win.height + 'px');
       const box = document.getElementById('window');
-      box.style.width = win.width + 'px';
-      box.style.height = win.height + 'px';
 
-      this.table.forEach((def, place) => {
-        const view = this.make(def, place);
-        const el = view.el;
-        el.classList.add('control', def.kind);
-        el.id = def.id;
-        el.style.left = def.left + 'px';
-        el.style.top = def.top + 'px';
-        el.style.width = def.width + 'px';
-        el.style.height = def.height + 'px';
-        if (def.toolTip) el.title = def.toolTip;
-        const name = def.accessibleName;
-        if (name) (view.input || el).setAttribute('aria-label', name);
-        if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
-        view.name = name;
-        box.appendChild(el);
-        this.views[place] = view;
-      });
-      this.core.tabOrder().forEach((place, i) => { (this.views[place].input || this.views[place].el).tabIndex = i + 1; });
+      // One container a group, in the groups' order, which is the tab order:
+      // the order of the page is the order of the keyboard.  At the window's
+      // width each group stands at its rectangle and its controls at their
+      // places within it; narrower, page.css puts the groups in one column in
+      // the window's reading order.
+      for (const group of this.core.groups()) {
+        const groupEl = document.createElement('div');
+        groupEl.className = 'group';
+        placeAt(groupEl, group, {left: 0, top: 0});
+        groupEl.style.order = group.readingPosition;
+        if (group.choiceName) {
+          groupEl.classList.add('choice');
+          groupEl.setAttribute('role', 'radiogroup');
+          groupEl.setAttribute('aria-label', group.choiceName);
+        }
+        for (const place of group.members) groupEl.appendChild(this.control(this.table[place], place, group));
+        box.appendChild(groupEl);
+      }
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -60,6 +63,22 @@
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
       this.sync(false);
+    }
+
+    // The element of one control, placed within its group.
+    control(def, place, group) {
+      const view = this.make(def, place);
+      const el = view.el;
+      el.classList.add('control', def.kind);
+      el.id = def.id;
+      placeAt(el, def, group);
+      if (def.toolTip) el.title = def.toolTip;
+      const name = def.accessibleName;
+      if (name) (view.input || el).setAttribute('aria-label', name);
+      if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
+      view.name = name;
+      this.views[place] = view;
+      return el;
     }
 
     make(def, place) {
@@ -152,7 +171,7 @@
       button.type = 'button';
       button.tabIndex = -1;
       button.className = 'open';
-      button.setAttribute('aria-label', 'Listeyi aç');
+      button.setAttribute('aria-label', def.openName);
       listbox.id = id + '-list';
       listbox.setAttribute('role', 'listbox');
       listbox.hidden = true;
@@ -317,6 +336,15 @@
       document.querySelector('title').textContent += ' (sona erdi)';
     }
   }
+
+  // A rectangle of the model, in CSS pixels, relative to the rectangle `from`:
+  // page.css places the element there at the window's width.
+  const placeAt = (el, rect, from) => {
+    el.style.setProperty('--left', rect.left - from.left + 'px');
+    el.style.setProperty('--top', rect.top - from.top + 'px');
+    el.style.setProperty('--width', rect.width + 'px');
+    el.style.setProperty('--height', rect.height + 'px');
+  };
 
   // The window's one font, at the model's size (page.css reads it), loaded
   // before any caption is measured.
