@@ -11,6 +11,9 @@
 // - at phone width a target is under 24 by 24 CSS px: a text box, a button,
 //   a list's button, an item of an open list, a check box or option button
 //   with its caption;
+// - at phone width, with WCAG's text spacing (line height 1.5, spacing of
+//   letters 0.12, words 0.16, paragraphs 2 em), a control's box overlaps
+//   another's or its text runs out of it;
 // - at the window's width a control is not where the window has it (a few
 //   of today's rectangles, in CSS px within the window);
 // - axe-core finds a violation of WCAG 2.2 A/AA or of its best practices, at
@@ -89,6 +92,28 @@ const SMALL = () => {
     .map(([name, r]) => `${name} is ${r.width.toFixed(1)} by ${r.height.toFixed(1)}`);
 };
 
+// With WCAG's text spacing: the controls whose boxes overlap, and those
+// whose text runs out of their box.
+const SPACED = () => {
+  const style = document.createElement('style');
+  style.textContent = '* { line-height: 1.5 !important; letter-spacing: 0.12em !important; ' +
+    'word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }';
+  document.head.append(style);
+  const found = [];
+  const controls = [...document.querySelectorAll('#window .control')];
+  const boxes = controls.map((el) => el.getBoundingClientRect());
+  controls.forEach((el, i) => {
+    if (el.scrollWidth > el.clientWidth + 1 || el.scrollHeight > el.clientHeight + 1) found.push(`the text of ${el.id} runs out of its box`);
+    for (let j = i + 1; j < controls.length; ++j) {
+      const [a, b] = [boxes[i], boxes[j]];
+      if (a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5)
+        found.push(`${el.id} overlaps ${controls[j].id}`);
+    }
+  });
+  style.remove();
+  return found;
+};
+
 const PLACED = (ids) => {
   const frame = document.getElementById('window').getBoundingClientRect();
   return Object.fromEntries(ids.map((id) => {
@@ -157,6 +182,7 @@ async function main() {
       if (phone) {
         for (const off of await page.evaluate(OFF_SCREEN)) fault(width, `at start, ${off}`);
         for (const small of await page.evaluate(SMALL)) fault(width, `${small}`);
+        for (const spaced of await page.evaluate(SPACED)) fault(width, `with text spacing, ${spaced}`);
       } else {
         const placed = await page.evaluate(PLACED, Object.keys(PLACES));
         for (const [id, want] of Object.entries(PLACES))
