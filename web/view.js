@@ -352,7 +352,12 @@
     document.documentElement.style.setProperty('--font-size', `${win.fontPointSize}pt`);
     return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
   };
-  KasnakModel().then(async (core) => {
+  // The frame and its title, which the page has from its build, are drawn
+  // first, in the window's font; then the model and its WebAssembly load.
+  // Drawn at once, the page's largest text does not wait for the model.
+  const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
+    .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
+  framed().then(() => KasnakModel()).then(async (core) => {
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
