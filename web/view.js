@@ -4,8 +4,10 @@
 //
 // One element per control of the model's control table, with the id, place
 // (in CSS pixels), accessible name and every other fact the model gives of
-// it; the window's title, size and font size and the fault box's title and
-// button caption come from the model too.  The page computes none of them,
+// it, inside one element per group of controls (the model's groups, in tab
+// order, so that the page needs no tab index), which page.css lays out as the
+// window or, narrower, in one column; the window's title, size and font size
+// and the fault box's title and button caption come from the model too.  The page computes none of them,
 // and it never decides when a procedure runs: every user action goes to the
 // model (edit, pick, click), and afterwards every element is brought in line
 // with the model.

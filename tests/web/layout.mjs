@@ -13,8 +13,8 @@ import puppeteer from 'puppeteer-core';
 
 const [folder, shots] = process.argv.slice(2);
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-const places = {Text2: [80, 48, 49, 19], Combo1: [256, 16, 57, 21], Option1_2: [216, 120, 41, 25],
-  chkKompakt: [352, 16, 97, 17], Command3: [360, 240, 81, 25], Label15: [264, 272, 169, 17]};
+const places = {'Text2': [80, 48, 49, 19], 'Combo1': [256, 16, 57, 21], 'Option1_2': [216, 120, 41, 25],
+  'chkKompakt': [352, 16, 97, 17], 'Command3': [360, 240, 81, 25], 'Label15': [264, 272, 169, 17]};
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm'};
 const server = createServer((req, res) => readFile(path.join(folder, req.url === '/' ? 'index.html' : req.url)).then(
   (body) => res.writeHead(200, {'Content-Type': types[path.extname(req.url)] || ''}).end(body), () => res.writeHead(404).end()));
