@@ -7,10 +7,10 @@
 // it, inside one element per group of controls (the model's groups, in tab
 // order, so that the page needs no tab index), which page.css lays out as the
 // window or, narrower, in one column; the window's title, size and font size
-// and the fault box's title and button caption come from the model too.  The page computes none of them,
-// and it never decides when a procedure runs: every user action goes to the
-// model (edit, pick, click), and afterwards every element is brought in line
-// with the model.
+// and the fault box's title and button caption come from the model too.  The
+// page computes none of them, and it never decides when a procedure runs:
+// every user action goes to the model (edit, pick, click), and afterwards
+// every element is brought in line with the model.
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
