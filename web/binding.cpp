@@ -13,6 +13,7 @@
 
 #include "model/controls.h"
 #include "model/faults.h"
+#include "model/groups.h"
 #include "model/panel.h"
 #include "numbers/numbers.h"
 #include "procedures/startup.h"
@@ -24,6 +25,10 @@ using emscripten::val;
 
 // CSS pixels: 96 to the inch.
 constexpr int kCssDpi = 96;
+
+// The name of a list's button after the list's prompt: "Motor Gücü listesini
+// aç".
+constexpr char kOpenListSuffix[] = " listesini aç";
 
 const char* KindName(Kind kind) {
   switch (kind) {
@@ -54,7 +59,8 @@ Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id;
 // tool tip; its place in CSS pixels, as the window places its widget at 96
 // dpi; its accessible name (a result's without a result, see resultName);
 // whether it shows a result; the characters a user may type (0: no limit);
-// whether it starts ticked or selected.
+// whether it starts ticked or selected; for a list, the name of the button
+// that opens it.
 val Controls() {
   val table = val::array();
   for (const ControlDef& def : kControls) {
@@ -73,9 +79,33 @@ val Controls() {
     c.set("output", def.output);
     c.set("maxLength", def.maxLength);
     c.set("startOn", def.startOn);
+    if (def.kind == Kind::ComboBox) c.set("openName", Str(PromptName(def.id) + kOpenListSuffix));
     table.call<void>("push", c);
   }
   return table;
+}
+
+// The groups of controls (model/groups.h), in tab order: their members as
+// places in the table, the name of the choice they make (or ""), their union
+// rectangle in CSS pixels as the window places it at 96 dpi, and their place
+// in the window's reading order.  A face that puts the groups in this order
+// needs no tab index.
+val Groups() {
+  val groups = val::array();
+  for (const ControlGroup& group : ControlGroups()) {
+    val g = val::object();
+    val members = val::array();
+    for (Control id : group.members) members.call<void>("push", static_cast<int>(IndexOf(id)));
+    g.set("members", members);
+    g.set("choiceName", Str(group.choiceName));
+    g.set("left", TwipsToPixels(group.left, kCssDpi));
+    g.set("top", TwipsToPixels(group.top, kCssDpi));
+    g.set("width", TwipsToPixels(group.left + group.width, kCssDpi) - TwipsToPixels(group.left, kCssDpi));
+    g.set("height", TwipsToPixels(group.top + group.height, kCssDpi) - TwipsToPixels(group.top, kCssDpi));
+    g.set("readingPosition", group.readingPosition);
+    groups.call<void>("push", g);
+  }
+  return groups;
 }
 
 // The accessible name of a result while it shows `text`.
@@ -173,6 +203,7 @@ EMSCRIPTEN_BINDINGS(kasnak) {
   emscripten::function("resultName", &ResultName);
   emscripten::function("fitting", &Fitting);
   emscripten::function("tabOrder", &TabOrderPlaces);
+  emscripten::function("groups", &Groups);
   emscripten::function("window", &Window);
   emscripten::function("faults", &Faults);
   emscripten::class_<Model>("Model")

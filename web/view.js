@@ -4,11 +4,13 @@
 //
 // One element per control of the model's control table, with the id, place
 // (in CSS pixels), accessible name and every other fact the model gives of
-// it; the window's title, size and font size and the fault box's title and
-// button caption come from the model too.  The page computes none of them,
-// and it never decides when a procedure runs: every user action goes to the
-// model (edit, pick, click), and afterwards every element is brought in line
-// with the model.
+// it, inside one element per group of controls (the model's groups, in tab
+// order, so that the page needs no tab index), which page.css lays out as the
+// window or, narrower, in one column; the window's title, size and font size
+// and the fault box's title and button caption come from the model too.  The
+// page computes none of them, and it never decides when a procedure runs:
+// every user action goes to the model (edit, pick, click), and afterwards
+// every element is brought in line with the model.
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
@@ -29,28 +31,31 @@
       document.getElementById('title').textContent = win.title;
       document.getElementById('fault-title').textContent = win.programName;
       document.getElementById('fault-ok').textContent = win.okCaption;
+      // The window's size; page.css has it already, written there from the
+      // model when the page was built, so that nothing moves when it loads.
+      const root = document.documentElement.style;
+      root.setProperty('--window-width', win.width + 'px');
+      root.setProperty('--window-height', win.height + 'px');
       const box = document.getElementById('window');
-      box.style.width = win.width + 'px';
-      box.style.height = win.height + 'px';
 
-      this.table.forEach((def, place) => {
-        const view = this.make(def, place);
-        const el = view.el;
-        el.classList.add('control', def.kind);
-        el.id = def.id;
-        el.style.left = def.left + 'px';
-        el.style.top = def.top + 'px';
-        el.style.width = def.width + 'px';
-        el.style.height = def.height + 'px';
-        if (def.toolTip) el.title = def.toolTip;
-        const name = def.accessibleName;
-        if (name) (view.input || el).setAttribute('aria-label', name);
-        if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
-        view.name = name;
-        box.appendChild(el);
-        this.views[place] = view;
-      });
-      this.core.tabOrder().forEach((place, i) => { (this.views[place].input || this.views[place].el).tabIndex = i + 1; });
+      // One container a group, in the groups' order, which is the tab order:
+      // the order of the page is the order of the keyboard.  At the window's
+      // width each group stands at its rectangle and its controls at their
+      // places within it; narrower, page.css puts the groups in one column in
+      // the window's reading order.
+      for (const group of this.core.groups()) {
+        const groupEl = document.createElement('div');
+        groupEl.className = 'group';
+        placeAt(groupEl, group, {left: 0, top: 0});
+        groupEl.style.order = group.readingPosition;
+        if (group.choiceName) {
+          groupEl.classList.add('choice');
+          groupEl.setAttribute('role', 'radiogroup');
+          groupEl.setAttribute('aria-label', group.choiceName);
+        }
+        for (const place of group.members) groupEl.appendChild(this.control(this.table[place], place, group));
+        box.appendChild(groupEl);
+      }
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -60,6 +65,22 @@
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
       this.sync(false);
+    }
+
+    // The element of one control, placed within its group.
+    control(def, place, group) {
+      const view = this.make(def, place);
+      const el = view.el;
+      el.classList.add('control', def.kind);
+      el.id = def.id;
+      placeAt(el, def, group);
+      if (def.toolTip) el.title = def.toolTip;
+      const name = def.accessibleName;
+      if (name) (view.input || el).setAttribute('aria-label', name);
+      if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
+      view.name = name;
+      this.views[place] = view;
+      return el;
     }
 
     make(def, place) {
@@ -152,7 +173,7 @@
       button.type = 'button';
       button.tabIndex = -1;
       button.className = 'open';
-      button.setAttribute('aria-label', 'Listeyi aç');
+      button.setAttribute('aria-label', def.openName);
       listbox.id = id + '-list';
       listbox.setAttribute('role', 'listbox');
       listbox.hidden = true;
@@ -318,13 +339,27 @@
     }
   }
 
+  // A rectangle of the model, in CSS pixels, relative to the rectangle `from`:
+  // page.css places the element there at the window's width.
+  const placeAt = (el, rect, from) => {
+    el.style.setProperty('--left', rect.left - from.left + 'px');
+    el.style.setProperty('--top', rect.top - from.top + 'px');
+    el.style.setProperty('--width', rect.width + 'px');
+    el.style.setProperty('--height', rect.height + 'px');
+  };
+
   // The window's one font, at the model's size (page.css reads it), loaded
   // before any caption is measured.
   const fontReady = (win) => {
     document.documentElement.style.setProperty('--font-size', `${win.fontPointSize}pt`);
     return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
   };
-  KasnakModel(self.kasnakModule || {}).then(async (core) => {
+  // The frame and its title, which the page has from its build, are drawn
+  // first, in the window's font; then the model and its WebAssembly load.
+  // Drawn at once, the page's largest text does not wait for the model.
+  const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
+    .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
+  framed().then(() => KasnakModel(self.kasnakModule || {})).then(async (core) => {
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
