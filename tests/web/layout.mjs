@@ -86,6 +86,8 @@ for (const width of [1024, 390, 320]) {
   await click('#Option1_1');
   await type('Text5', '6');
   await click('#Command1');
+  const power = await page.$eval('#Text13', (box) => box.value);
+  if (power !== '16.31') faults.push(`${width} px: the typical use gives ${power} kW, not 16.31`);
   await check(width, 'after the typical use');
   if (shots) await page.screenshot({path: path.join(shots, `layout-${width}.png`), fullPage: true});
 }
