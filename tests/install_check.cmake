@@ -19,7 +19,7 @@ file(READ ${entry} text)
 
 find_program(VALIDATE desktop-file-validate)
 if(NOT VALIDATE)
-  message(FATAL_ERROR "desktop-file-validate is missing: run tools/install-deps (package desktop-file-utils)")
+  message(FATAL_ERROR "desktop-file-validate is missing: run tools/install-deps --tests (package desktop-file-utils)")
 endif()
 execute_process(COMMAND ${VALIDATE} ${entry} OUTPUT_VARIABLE report ERROR_VARIABLE report RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT report STREQUAL "")

@@ -4,7 +4,7 @@
 #   cmake -DDIR=DIR -P lintian_check.cmake
 find_program(LINTIAN lintian)
 if(NOT LINTIAN)
-  message(FATAL_ERROR "lintian is missing: run tools/install-deps (package lintian)")
+  message(FATAL_ERROR "lintian is missing: run tools/install-deps --tests (package lintian)")
 endif()
 file(GLOB debs ${DIR}/kasnak_*.deb)
 list(LENGTH debs count)
