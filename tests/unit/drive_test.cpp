@@ -12,8 +12,8 @@
 #include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
+#include "procedures/belt_length.h"
 #include "procedures/calculate.h"
-#include "procedures/coupling.h"
 #include "procedures/startup.h"
 
 namespace kasnak {
