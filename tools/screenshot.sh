@@ -47,8 +47,7 @@ title=$(jq -r 'select(.kind == "window") | .name' "$work/controls")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-# shellcheck disable=SC2046  # two numbers
-expected=$(printf '%sx%s' $(field Form1 '.place[2:][]' | while read -r t; do px "$t"; done))
+expected=$(field Form1 '.place[2:] | map((. * 96 + 720) / 1440 | floor) | "\(.[0])x\(.[1])"')
 [ "$size" = "$expected" ] || { echo "screenshot: the window is $size, not $expected (96 dpi)" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 sleep 1  # let it paint
