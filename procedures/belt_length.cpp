@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "procedures/belt_length.h"
+
 #include "drive/geometry.h"
-#include "procedures/coupling.h"
 
 namespace kasnak {
 

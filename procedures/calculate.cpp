@@ -17,6 +17,13 @@ const Single kMinimumCenterDist = Real(250);
 const Single kLowestRatedSpeed = Real(1450);
 const Single kLowestRatedRatio = Real(1);
 
+// Sets lengthFactor from beltLength and the selected profile.
+void SetLengthFactor(Panel& panel) {
+  const std::optional<BeltProfile> profile = panel.SelectedProfile();
+  if (!profile) return;
+  panel.drive.lengthFactor = LengthFactor(*profile, panel.drive.beltLength);
+}
+
 // Reads the inputs, fixes the centre distance, shows the wrap angle and the
 // belt length; writing the belt length recomputes the centre distance from it.
 void DriveGeometry(Panel& panel) {
@@ -82,11 +89,5 @@ void Calculate(Panel& panel) {
 }
 
 void HeavyDutyClicked(Panel& panel) { Calculate(panel); }
-
-void SetLengthFactor(Panel& panel) {
-  const std::optional<BeltProfile> profile = panel.SelectedProfile();
-  if (!profile) return;
-  panel.drive.lengthFactor = LengthFactor(*profile, panel.drive.beltLength);
-}
 
 }  // namespace kasnak

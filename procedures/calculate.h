@@ -13,7 +13,4 @@ void Calculate(Panel& panel);
 // Heavy duty ticked or cleared: calculates again.
 void HeavyDutyClicked(Panel& panel);
 
-// Sets lengthFactor from beltLength and the selected profile.
-void SetLengthFactor(Panel& panel);
-
 }  // namespace kasnak

@@ -2,7 +2,9 @@
 #include "procedures/coupling.h"
 
 #include "drive/geometry.h"
+#include "procedures/profile_limits.h"
 #include "procedures/ratio.h"
+#include "procedures/whole_number.h"
 
 namespace kasnak {
 

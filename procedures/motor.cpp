@@ -4,11 +4,14 @@
 #include <string>
 
 #include "drive/motor_speeds.h"
-#include "procedures/coupling.h"
+#include "procedures/profile_limits.h"
 #include "procedures/ratio.h"
 
 namespace kasnak {
+namespace {
 
+// Shows the rated speed of the chosen motor, the ratio it gives with the
+// screw speed, applies the profile limits and proposes a motor pulley.
 void RefreshMotor(Panel& panel) {
   const Real power = ReadNumber(panel.Text(Control::MotorPower));
   panel.SetCaption(Control::MotorSpeed, std::string(RatedSpeed(power.value(), panel.Value(Control::FourPole),
@@ -24,6 +27,8 @@ void RefreshMotor(Panel& panel) {
   const Single screwPulley = ReadNumber(panel.Text(Control::ScrewPulley));
   ProposeMotorPulley(panel, ReadNumber(panel.Caption(Control::Ratio)), screwPulley);
 }
+
+}  // namespace
 
 void MotorPowerPicked(Panel& panel) { RefreshMotor(panel); }
 void CompactMotorClicked(Panel& panel) { RefreshMotor(panel); }

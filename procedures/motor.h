@@ -7,12 +7,10 @@
 
 namespace kasnak {
 
-// Shows the rated speed of the chosen motor, the ratio it gives with the
-// screw speed, applies the profile limits and proposes a motor pulley.
-void RefreshMotor(Panel& panel);
-
 // A motor power chosen from its list, or the compact or four-pole box
-// clicked: each refreshes the motor.
+// clicked: each shows the rated speed of the chosen motor, the ratio it gives
+// with the screw speed, applies the profile limits and proposes a motor
+// pulley.
 void MotorPowerPicked(Panel& panel);
 void CompactMotorClicked(Panel& panel);
 void FourPoleClicked(Panel& panel);

@@ -3,7 +3,7 @@
 
 #include "drive/pulley_width.h"
 #include "procedures/calculate.h"
-#include "procedures/coupling.h"
+#include "procedures/profile_limits.h"
 
 namespace kasnak {
 

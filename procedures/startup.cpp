@@ -2,6 +2,7 @@
 #include "procedures/startup.h"
 
 #include "drive/catalogues.h"
+#include "procedures/belt_length.h"
 #include "procedures/calculate.h"
 #include "procedures/coupling.h"
 #include "procedures/motor.h"
@@ -14,6 +15,25 @@ namespace {
 // Pi as the window keeps it: the single-precision value nearest to pi, the
 // one value of pi that every angle, length and speed uses.
 const Single kPi = Single::FromFloat(3.1415927f);
+
+// Appends the catalogue's texts to a list in their order, then empties the
+// list's text field.
+template <std::size_t N>
+void FillList(Panel& panel, Control list, const std::array<std::string_view, N>& catalogue) {
+  for (std::string_view text : catalogue) panel.AddItem(list, std::string(text));
+  panel.SetText(list, "");
+}
+
+// Fills the lists from the catalogues and sets pi.
+void LoadPanel(Panel& panel) {
+  FillList(panel, Control::MotorPower, kMotorPowerCatalogue);
+  FillList(panel, Control::MotorPulley, kPulleyDiameterCatalogue);
+  FillList(panel, Control::ScrewPulley, kPulleyDiameterCatalogue);
+  panel.drive.piValue = kPi;
+}
+
+// "Çıkış": ends the program.
+void ExitClicked(Panel& panel) { panel.End(); }
 
 }  // namespace
 
@@ -42,26 +62,5 @@ std::unique_ptr<Panel> StartUp() {
   panel->Load();
   return panel;
 }
-
-namespace {
-
-// Appends the catalogue's texts to a list in their order, then empties the
-// list's text field.
-template <std::size_t N>
-void FillList(Panel& panel, Control list, const std::array<std::string_view, N>& catalogue) {
-  for (std::string_view text : catalogue) panel.AddItem(list, std::string(text));
-  panel.SetText(list, "");
-}
-
-}  // namespace
-
-void LoadPanel(Panel& panel) {
-  FillList(panel, Control::MotorPower, kMotorPowerCatalogue);
-  FillList(panel, Control::MotorPulley, kPulleyDiameterCatalogue);
-  FillList(panel, Control::ScrewPulley, kPulleyDiameterCatalogue);
-  panel.drive.piValue = kPi;
-}
-
-void ExitClicked(Panel& panel) { panel.End(); }
 
 }  // namespace kasnak

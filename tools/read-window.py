@@ -5,7 +5,7 @@ without a mouse, or with an unsteady one, would.
 
     tools/read-window.py [PROGRAM] [--dpi N]
 
-Starts PROGRAM (default build/kasnak) on a private Xvfb display with the
+Starts PROGRAM (default build/kasnak) on a private X display (xvfb-run -a) with the
 accessibility bus (AT-SPI) inside its own D-Bus session, at N logical dpi
 (default 96), then with X11 input through xdotool:
   - finds the window by its role (frame) and title;
@@ -29,7 +29,6 @@ import subprocess
 import sys
 import time
 
-TITLE = "Vidalı Kompresör Poly-V Kayış ve Kasnak Hesabı"
 TYPICAL_USE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "scripts",
                            "typical-use.script")
 faults = []
@@ -42,18 +41,8 @@ def fault(text):
 
 def start_session(argv):
     """Re-runs this script inside a D-Bus session on a private X display."""
-    display = next(f":{n}" for n in range(90, 200) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        for _ in range(50):
-            if os.path.exists("/tmp/.X11-unix/X" + display[1:]):
-                break
-            time.sleep(0.1)
-        env = dict(os.environ, DISPLAY=display, KASNAK_READ_WINDOW_SESSION="1")
-        return subprocess.call(["dbus-run-session", "--", sys.executable] + argv, env=env)
-    finally:
-        xvfb.terminate()
+    env = dict(os.environ, KASNAK_READ_WINDOW_SESSION="1")
+    return subprocess.call(["xvfb-run", "-a", "dbus-run-session", "--", sys.executable] + argv, env=env)
 
 
 def pump(seconds=0.3):
@@ -98,6 +87,8 @@ def main():
     if not os.environ.get("KASNAK_READ_WINDOW_SESSION"):
         return start_session(sys.argv)
     controls = {c["id"]: c for c in runner_lines(program, "--controls")}
+    title = next(c for c in controls.values() if c["kind"] == "window")["name"].strip()
+    controls = {i: c for i, c in controls.items() if c["kind"] != "window"}
     actions = runner_lines(program, "--parse", TYPICAL_USE)[1:]
 
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
@@ -107,14 +98,14 @@ def main():
                QT_ENABLE_HIGHDPI_SCALING="0")
     app = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        return read(dpi, controls, actions)
+        return read(dpi, title, controls, actions)
     finally:
         app.terminate()
         app.wait()
         launcher.terminate()
 
 
-def read(dpi, controls, actions):
+def read(dpi, title, controls, actions):
     import pyatspi
 
     desktop = pyatspi.Registry.getDesktop(0)
@@ -123,16 +114,16 @@ def read(dpi, controls, actions):
         pump(0.1)
         for application in desktop:
             for window in application or []:
-                if window is not None and window.getRoleName() == "frame" and window.name == TITLE:
+                if window is not None and window.getRoleName() == "frame" and window.name == title:
                     frame = window
         if frame:
             break
     if not frame:
-        fault(f'no frame named "{TITLE}"')
+        fault(f'no frame named "{title}"')
         return 1
     application = frame.getApplication()
     # No window manager: give the window the input focus as one would.
-    window_id = subprocess.run(["xdotool", "search", "--name", TITLE], capture_output=True, text=True).stdout.split()[0]
+    window_id = subprocess.run(["xdotool", "search", "--name", title], capture_output=True, text=True).stdout.split()[0]
     xdo("windowfocus", "--sync", window_id)
     extents = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     print(f'{dpi} dpi: window found by role and title: {frame.getRoleName()} "{frame.name}" '

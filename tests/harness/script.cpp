@@ -313,10 +313,6 @@ bool IsUtf8(std::string_view s) {
   return true;
 }
 
-namespace {
-
-// A JSON string; a text that is not UTF-8 keeps its ASCII bytes and shows
-// each other byte as U+FFFD.
 std::string Json(std::string_view s) {
   const bool utf8 = IsUtf8(s);
   std::string json = "\"";
@@ -335,6 +331,8 @@ std::string Json(std::string_view s) {
   }
   return json + '"';
 }
+
+namespace {
 
 const char* VerbName(Verb verb) {
   switch (verb) {

@@ -154,6 +154,10 @@ int ParseScript(std::istream& in, std::ostream& out, std::ostream& err);
 bool IsUtf8(std::string_view s);
 inline constexpr std::string_view kNotUtf8 = "the text is not UTF-8";
 
+// A text as a JSON string; a text that is not UTF-8 keeps its ASCII bytes and
+// shows each other byte as U+FFFD.
+std::string Json(std::string_view s);
+
 // The controls a dump prints, in order; the PJ button stands for the group.
 inline constexpr std::array kDumpedControls = {
     Control::MotorSpeed, Control::Ratio,          Control::MotorPower,  Control::CompactMotor, Control::FourPole,

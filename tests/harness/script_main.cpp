@@ -9,9 +9,11 @@
 // (RandomScript), the same on every platform.
 //
 // kasnak-script --controls prints, for a player outside this program that
-// acts with real input, each control a script may act on as a JSON line: its
-// element id, kind, place in twips, accessible name (its caption where it has
-// none) and, for a list, its items at start-up:
+// acts with real input, the window and then each control a script may act on
+// as a JSON line: its element id, kind, place in twips, accessible name (its
+// caption where it has none; the window's title) and, for a list, its items
+// at start-up:
+//   {"id": "Form1", "kind": "window", "place": [0, 0, 6885, 4320], "name": " Vidalı ..."}
 //   {"id": "Combo1", "kind": "list", "place": [3840, 240, 855, 315],
 //    "name": "Motor Gücü, kW", "items": ["7.5", "11", ...]}
 #include <charconv>
@@ -64,16 +66,6 @@ bool ReadWhole(const char* text, Number& n) {
   return ec == std::errc() && end == s.data() + s.size();
 }
 
-// A JSON string of a UTF-8 text without control characters.
-std::string Quoted(std::string_view s) {
-  std::string json = "\"";
-  for (char c : s) {
-    if (c == '"' || c == '\\') json += '\\';
-    json += c;
-  }
-  return json + '"';
-}
-
 const char* KindName(kasnak::Kind kind) {
   switch (kind) {
     case kasnak::Kind::TextBox:
@@ -94,16 +86,20 @@ const char* KindName(kasnak::Kind kind) {
 
 int PrintControls() {
   const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
+  std::cout << "{\"id\": " << kasnak::Json(kasnak::kPanelName) << ", \"kind\": \"window\", \"place\": [0, 0, "
+            << kasnak::kClientWidthTwips << ", " << kasnak::kClientHeightTwips
+            << "], \"name\": " << kasnak::Json(kasnak::kWindowTitle) << "}\n";
   for (const kasnak::ControlDef& def : kasnak::kControls) {
     if (def.kind == kasnak::Kind::Label) continue;
     const std::string name = kasnak::AccessibleName(def.id);
-    std::cout << "{\"id\": " << Quoted(kasnak::ElementId(def.id)) << ", \"kind\": \"" << KindName(def.kind)
+    std::cout << "{\"id\": " << kasnak::Json(kasnak::ElementId(def.id)) << ", \"kind\": \"" << KindName(def.kind)
               << "\", \"place\": [" << def.left << ", " << def.top << ", " << def.width << ", " << def.height
-              << "], \"name\": " << Quoted(name.empty() ? def.caption : name);
+              << "], \"name\": " << kasnak::Json(name.empty() ? def.caption : name);
     if (def.kind == kasnak::Kind::ComboBox) {
       std::cout << ", \"items\": [";
       const char* separator = "";
-      for (const std::string& item : panel->Items(def.id)) std::cout << std::exchange(separator, ", ") << Quoted(item);
+      for (const std::string& item : panel->Items(def.id))
+        std::cout << std::exchange(separator, ", ") << kasnak::Json(item);
       std::cout << ']';
     }
     std::cout << "}\n";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/harness/script_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -61,10 +62,11 @@ class WindowPlayer : public ScriptPlayer {
   }
 
   // Runs one simulated input; a message box that it opens has been closed
-  // when it returns.
+  // when it returns, and every widget shows what the model holds.
   template <typename Input>
   void Simulate(Input input) {
     input();
+    for (const std::string& difference : Differences(window_)) trouble_ += difference + "; ";
     if (!trouble_.empty()) {
       std::string trouble;
       trouble.swap(trouble_);
@@ -124,8 +126,9 @@ class WindowPlayer : public ScriptPlayer {
     combo->setFocus(Qt::MouseFocusReason);
     bool reached = false;
     Simulate([&] { reached = PickFromPopup(combo, row); });
-    if (!reached)
-      throw std::runtime_error("the popup of " + ElementId(id) + " did not reach item " + std::string(item));
+    if (!reached || combo->view()->isVisible())
+      throw std::runtime_error("the popup of " + ElementId(id) + " did not reach item " + std::string(item) +
+                               " and close");
     return std::nullopt;
   }
 

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/text.h"
+#include "app/window.h"
+
 namespace kasnak {
 
 namespace {
@@ -75,6 +78,34 @@ QString Shown(const QWidget* widget) {
   if (!button) return {};
   if (button->isCheckable()) return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
   return button->text();
+}
+
+std::vector<std::string> Differences(Window& window) {
+  std::vector<std::string> out;
+  const Panel& panel = window.panel();
+  for (const ControlDef& def : kControls) {
+    const QString shown = Shown(window.widget(def.id));
+    QString model;
+    switch (def.kind) {
+      case Kind::Label:
+        model = ToQString(panel.Caption(def.id));
+        break;
+      case Kind::CommandButton:
+        model = shown;
+        break;
+      case Kind::TextBox:
+      case Kind::ComboBox:
+        model = ToQString(panel.Text(def.id));
+        break;
+      case Kind::CheckBox:
+      case Kind::OptionButton:
+        model = panel.Value(def.id) ? "1" : "0";
+        break;
+    }
+    if (shown != model)
+      out.push_back(ElementId(def.id) + ": shows '" + shown.toStdString() + "', model '" + model.toStdString() + "'");
+  }
+  return out;
 }
 
 }  // namespace kasnak

@@ -5,11 +5,15 @@
 
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QWidget;
 
 namespace kasnak {
+
+class Window;
 
 // Types `text` at the end of a text box or a list's text field as the user
 // does: End, then one key press per character (beyond ASCII the key of the
@@ -26,5 +30,9 @@ bool PickFromPopup(QComboBox* list, int row);
 // What a widget shows: a label's caption, the text of a text box or a list,
 // a command button's caption; "1" or "0" for a check box or option button.
 QString Shown(const QWidget* widget);
+
+// The controls whose widget shows other than the window's model holds, each
+// as "ID: shows 'X', model 'Y'"; none when they agree.
+std::vector<std::string> Differences(Window& window);
 
 }  // namespace kasnak

@@ -29,24 +29,7 @@ QString Accessible(QObject* object, QAccessible::Text text) {
   return face ? face->text(text) : QStringLiteral("(no interface)");
 }
 
-class AccessibilityTest : public testing::Test {
- protected:
-  void SetUp() override {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  }
-  void Type(Control id, const char* keys) {
-    window.widget(id)->setFocus();
-    TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
-  }
-  void Pick(Control id, const QString& item) {
-    auto* combo = qobject_cast<QComboBox*>(window.widget(id));
-    ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
-  }
-
-  Window window{StartUp()};
-};
+using AccessibilityTest = WindowTest;
 
 // An input is named by its prompt and unit; a result reads as its prompt, its
 // value and its unit, and as its prompt alone while empty.

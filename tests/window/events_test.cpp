@@ -100,21 +100,18 @@ void CloseEveryBox(QTimer& poll, std::function<void(QMessageBox&)> seen) {
   poll.start();
 }
 
-class EventsTest : public testing::Test {
+class EventsTest : public WindowTest {
  protected:
+  EventsTest() : WindowTest(RecordingForm()) {}
   void SetUp() override {
     Calls().clear();
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    WindowTest::SetUp();
   }
   template <typename T>
   T* get(Control id) {
     return qobject_cast<T*>(window.widget(id));
   }
   QString text(Control id) { return QString::fromStdString(window.panel().Text(id)); }
-
-  Window window{RecordingForm()};
 };
 
 using CallList = std::vector<std::string>;

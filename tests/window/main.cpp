@@ -8,8 +8,12 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDialog>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstring>
 
 #include "app/application.h"
@@ -48,6 +52,24 @@ int main(int argc, char** argv) {
   kasnak::SetUpApplication(app);
   // A window closed by a test must not end the message boxes of later tests.
   QApplication::setQuitOnLastWindowClosed(false);
+  // A box that no test closes (an unexpected fault) fails the test that
+  // opened it and is closed within a second: the test goes on instead of
+  // waiting on the box until ctest's timeout.
+  QTimer watchdog;
+  QPointer<QWidget> open;
+  QObject::connect(&watchdog, &QTimer::timeout, [&open] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal == open) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ADD_FAILURE() << "a box no test expected: " << (box ? box->text() : modal->windowTitle()).toStdString();
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+      else
+        modal->close();
+    }
+    open = modal;
+  });
+  watchdog.start(500);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
