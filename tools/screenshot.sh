@@ -53,7 +53,7 @@ app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Poly-V' | head -n 1)
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-[ "$size" = 459x288 ] || { echo "screenshot: the window is $size, not 459x288 (96 dpi)" >&2; exit 1; }
+[ "$size" = 459x305 ] || { echo "screenshot: the window is $size, not 459x305 (96 dpi)" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 sleep 1  # let it paint
 
