@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include <limits>
 #include <string_view>
 
+#include "advice/advice.h"
 #include "app/icons/kasnak_32.h"
 #include "app/text.h"
 #include "model/faults.h"
@@ -232,6 +234,30 @@ void ShowFault(FaultKind fault, QWidget* parent) {
   box.exec();
 }
 
+// The mark of a control an advice is about: a dashed frame two pixels wide
+// around its box, drawn over the form and letting every click through.  A
+// shape, not a colour alone, tells it; the control's own text and look stay.
+class AdviceMark : public QWidget {
+ public:
+  static constexpr int kWidth = 2;
+  AdviceMark(QWidget* control, QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(control->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0xb3, 0x26, 0x1e), kWidth, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+  }
+};
+
+// The strip's height: one line of the window's font, with a pixel of frame
+// and a pixel of room above and below it.
+int StripHeight(const QFont& font) { return QFontMetrics(font).height() + 4; }
+
 }  // namespace
 
 QFont WindowFont() {
@@ -255,7 +281,9 @@ Window::Window(std::unique_ptr<Panel> panel, QWidget* parent)
   const QImage icon(reinterpret_cast<const uchar*>(kIcon32.data()), 32, 32, QImage::Format_ARGB32);
   setWindowIcon(QIcon(QPixmap::fromImage(icon)));
   setFont(WindowFont());
-  setFixedSize(TwipsToPixels(kClientWidthTwips, logicalDpiX()), TwipsToPixels(kClientHeightTwips, logicalDpiY()));
+  // The form, and the advice strip below it.
+  setFixedSize(TwipsToPixels(kClientWidthTwips, logicalDpiX()),
+               TwipsToPixels(kClientHeightTwips, logicalDpiY()) + StripHeight(font()));
   // Centred by its client area, as the frame that the desktop adds is not
   // known before the window shows.
   if (const QScreen* screen = this->screen()) {
@@ -324,6 +352,15 @@ void Window::Build() {
     widgets_[IndexOf(def.id)] = w;
     Connect(def.id);
   }
+  strip_ = new QLabel(this);
+  strip_->setObjectName(QStringLiteral("advice"));
+  strip_->setTextFormat(Qt::PlainText);
+  strip_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  strip_->setLineWidth(1);
+  strip_->setIndent(TwipsToPixels(control_rows::kRows[0].left, dpiX));
+  strip_->setGeometry(0, TwipsToPixels(kClientHeightTwips, dpiY), TwipsToPixels(kClientWidthTwips, dpiX),
+                      StripHeight(font()));
+  strip_->setProperty("adviceCodes", QString());
   // A click on the button that is already selected runs its procedure again,
   // as a click on any other button does.
   connect(profiles_, &QButtonGroup::idClicked, this,
@@ -411,6 +448,53 @@ void Window::Sync() {
     button->setChecked(panel_->ProfileSelected(profile.id));
   }
   profiles_->setExclusive(true);
+  ShowAdvice();
+}
+
+void Window::ShowAdvice() {
+  const std::vector<Advice> advice = AdviceFor(*panel_);
+  const QString codes = ToQString(AdviceCodes(advice));
+  // Each control's advice, one a line, and all of them.
+  std::array<QStringList, kControlCount> about;
+  QStringList texts;
+  for (const Advice& a : advice) {
+    about[IndexOf(a.control)] << ToQString(a.text);
+    texts << ToQString(a.text);
+  }
+  const QString all = texts.join(QLatin1Char('\n'));
+  if (strip_->property("adviceCodes").toString() == codes && strip_->toolTip() == all) return;
+  strip_->setProperty("adviceCodes", codes);
+
+  // The strip: the first advice, cut to fit, and how many more follow.
+  QString shown;
+  QString heard;
+  if (!advice.empty()) {
+    const QString more = advice.size() > 1 ? QStringLiteral("  +%1").arg(advice.size() - 1) : QString();
+    const QFontMetrics metrics(strip_->font());
+    const int room = strip_->contentsRect().width() - strip_->indent() - metrics.horizontalAdvance(more);
+    shown = metrics.elidedText(texts.front(), Qt::ElideRight, room) + more;
+    heard = texts.front() + more;
+  }
+  strip_->setText(shown);
+  strip_->setToolTip(all);
+  // A screen reader hears each change as the strip's new name; its
+  // description holds every advice.
+  strip_->setAccessibleName(heard);
+  strip_->setAccessibleDescription(all);
+
+  for (const ControlDef& def : kControls) {
+    const QString description = about[IndexOf(def.id)].join(QLatin1Char('\n'));
+    QWidget* w = widget(def.id);
+    QWidget*& mark = marks_[IndexOf(def.id)];
+    if (!mark && description.isEmpty()) continue;
+    if (!mark) mark = new AdviceMark(w, this);
+    mark->setVisible(!description.isEmpty());
+    mark->raise();
+    if (w->accessibleDescription() != description) {
+      w->setAccessibleDescription(description);
+      if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->setAccessibleDescription(description);
+    }
+  }
 }
 
 }  // namespace kasnak

@@ -17,6 +17,12 @@
 // window reads to a screen reader as a window named by its title.  A check
 // box or profile button answers a press anywhere in its box.  Text boxes and
 // lists hold texts of any length but the table's limits.
+//
+// Below the form, as a status bar, a strip one line high shows the first
+// advice of the core (advice/advice.h) and how many more follow ("+2"); its
+// tool tip holds them all.  Each control an advice is about is framed by a
+// dashed mark and carries the advice as its accessible description.  Advice
+// never takes the focus, opens no box and makes no sound.
 #pragma once
 
 #include <QFont>
@@ -28,6 +34,7 @@
 #include "model/panel.h"
 
 class QButtonGroup;
+class QLabel;
 
 namespace kasnak {
 
@@ -46,6 +53,12 @@ class Window : public QWidget {
   Panel& panel() { return *panel_; }
   QWidget* widget(Control id) const { return widgets_[IndexOf(id)]; }
   QButtonGroup* profileGroup() const { return profiles_; }
+  // The advice strip; its property "adviceCodes" holds the codes of the
+  // advice it shows, as AdviceCodes writes them.
+  QLabel* adviceStrip() const { return strip_; }
+  // The mark beside a control, shown while an advice is about it; none for
+  // a control that has never been advised.
+  QWidget* mark(Control id) const { return marks_[IndexOf(id)]; }
 
  private:
   void Build();
@@ -55,10 +68,14 @@ class Window : public QWidget {
   void Act(Action action);
   // Brings every widget in line with the model, raising no signal.
   void Sync();
+  // Shows the core's advice for the panel as it stands.
+  void ShowAdvice();
 
   std::unique_ptr<Panel> panel_;
   std::array<QWidget*, kControlCount> widgets_{};
   QButtonGroup* profiles_ = nullptr;
+  QLabel* strip_ = nullptr;
+  std::array<QWidget*, kControlCount> marks_{};
 };
 
 }  // namespace kasnak

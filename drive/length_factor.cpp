@@ -59,4 +59,10 @@ Single LengthFactor(BeltProfile profile, Single beltLength) {
   return Single::FromFloat(1.0f);  // not reached: every profile ends with a row for any length
 }
 
+Single ShortestRatedLength(BeltProfile profile) {
+  for (const LengthRow& row : kLengthFactors)
+    if (row.profile == profile && row.factor == 0.0f) return Single::FromFloat(row.beltLength.high.value);
+  return Single();  // not reached: every profile starts with its too-short row
+}
+
 }  // namespace kasnak

@@ -12,4 +12,8 @@ namespace kasnak {
 // short for the profile.
 Single LengthFactor(BeltProfile profile, Single beltLength);
 
+// The shortest belt (mm) the profile's table rates: the limit below which
+// its factor is 0.
+Single ShortestRatedLength(BeltProfile profile);
+
 }  // namespace kasnak

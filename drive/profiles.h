@@ -39,10 +39,19 @@ inline constexpr int kProfileCount = static_cast<int>(kProfiles.size());
 
 constexpr const Profile& ProfileOf(BeltProfile p) { return kProfiles[static_cast<std::size_t>(p)]; }
 
-// The table is indexed by its profiles.
+// The highest belt speed (m/s) the profile may run at, as its tool tip states
+// it: the whole number the tool tip holds.
+constexpr int HighestBeltSpeed(const Profile& profile) {
+  int speed = 0;
+  for (char c : profile.toolTip)
+    if (c >= '0' && c <= '9') speed = speed * 10 + (c - '0');
+  return speed;
+}
+
+// The table is indexed by its profiles, and every tool tip names a speed.
 static_assert([] {
   for (std::size_t i = 0; i < kProfiles.size(); ++i)
-    if (static_cast<std::size_t>(kProfiles[i].id) != i) return false;
+    if (static_cast<std::size_t>(kProfiles[i].id) != i || HighestBeltSpeed(kProfiles[i]) <= 0) return false;
   return true;
 }());
 

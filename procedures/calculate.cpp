@@ -7,15 +7,16 @@
 #include "drive/rating_table.h"
 
 namespace kasnak {
+
+const Single kLowestRatedSpeed = Real(1450);
+const Single kLowestRatedRatio = Real(1);
+
 namespace {
 
 const Single kPresetLengthFactor = Real(0.75);
 const Single kHeavyDutyServiceFactor = Real(1.2);
 const Single kNormalServiceFactor = Real(1.1);
 const Single kMinimumCenterDist = Real(250);
-// The rating gate opens above this screw speed (rpm) for a ratio of at least 1.
-const Single kLowestRatedSpeed = Real(1450);
-const Single kLowestRatedRatio = Real(1);
 
 // Sets lengthFactor from beltLength and the selected profile.
 void SetLengthFactor(Panel& panel) {
@@ -77,7 +78,7 @@ void BeltRating(Panel& panel) {
   panel.SetText(Control::RibPower, NumberText(RoundTo(powerPerRib, 2)));
 
   const Real ribCount = ReadNumber(panel.Text(Control::RibCount));
-  const Real beltPower = d.arcFactor * d.ribRating * d.lengthFactor / d.serviceFactor * ribCount;
+  const Real beltPower = BeltPower(d, ribCount);
   panel.SetText(Control::BeltPower, NumberText(RoundTo(beltPower, 2)));
 }
 
@@ -89,5 +90,9 @@ void Calculate(Panel& panel) {
 }
 
 void HeavyDutyClicked(Panel& panel) { Calculate(panel); }
+
+Real BeltPower(const DriveState& d, Real ribCount) {
+  return d.arcFactor * d.ribRating * d.lengthFactor / d.serviceFactor * ribCount;
+}
 
 }  // namespace kasnak

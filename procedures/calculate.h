@@ -13,4 +13,15 @@ void Calculate(Panel& panel);
 // Heavy duty ticked or cleared: calculates again.
 void HeavyDutyClicked(Panel& panel);
 
+// The rating gate: the table is read only for a screw speed (rpm) above
+// kLowestRatedSpeed and a ratio of at least kLowestRatedRatio; otherwise the
+// rating is 0.
+extern const Single kLowestRatedSpeed;
+extern const Single kLowestRatedRatio;
+
+// The power (kW) of a belt of `ribCount` ribs with the rating, the factors
+// and the service factor of the last calculation, as "Hesapla" computes it
+// before rounding.
+Real BeltPower(const DriveState& drive, Real ribCount);
+
 }  // namespace kasnak

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget window;
   window.setWindowTitle(QStringLiteral("bare-window"));
-  window.setFixedSize(459, 288);
+  window.setFixedSize(459, 305);
   window.show();
   return QApplication::exec();
 }

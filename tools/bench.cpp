@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the paths a designer waits for: a whole Calculate chain, one
 // keystroke in the belt length box, one keystroke in the screw speed box and
-// one motor pick.
+// one motor pick, each with the advice that follows it.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
+#include "advice/advice.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 
@@ -30,6 +31,7 @@ void CalculateChain(benchmark::State& state) {
   for (auto _ : state) {
     panel->SetText(Control::CenterDistance, "400");
     benchmark::DoNotOptimize(panel->UserClick(Control::CalculateButton));
+    benchmark::DoNotOptimize(AdviceFor(*panel));
   }
 }
 BENCHMARK(CalculateChain);
@@ -40,6 +42,7 @@ void BeltLengthKeystroke(benchmark::State& state) {
   int k = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(panel->UserEdit(Control::BeltLength, texts[k]));
+    benchmark::DoNotOptimize(AdviceFor(*panel));
     k ^= 1;
   }
 }
@@ -52,6 +55,7 @@ void ScrewSpeedKeystroke(benchmark::State& state) {
   int k = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(panel->UserEdit(Control::ScrewSpeed, texts[k]));
+    benchmark::DoNotOptimize(AdviceFor(*panel));
     k ^= 1;
   }
 }
@@ -62,6 +66,7 @@ void MotorPick(benchmark::State& state) {
   std::size_t item = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(panel->UserPick(Control::MotorPower, item));
+    benchmark::DoNotOptimize(AdviceFor(*panel));
     item = (item + 1) % panel->Items(Control::MotorPower).size();
   }
 }

@@ -13,8 +13,8 @@ accessibility bus (AT-SPI) inside its own D-Bus session, at N logical dpi
     alone: Tab to each control it names (a profile button: Tab to the group,
     then Right or Left to it), then type at the end, Alt+Down and Down to an
     item of a list, Space on a check box or "Hesapla";
-  - prints every input and result as read, and the results whose change was
-    announced (accessible-name change events);
+  - prints every input and result as read, the advice strip, and the
+    results whose change was announced (accessible-name change events);
   - makes a fault (6E308 ribs), reads its box in full, and takes it back;
   - clicks every check box and profile button two pixels inside the right
     edge of its box, and reads its state before and after.
@@ -233,17 +233,22 @@ def read(dpi, title, controls, actions):
 
     print("heard after the typical use:")
     results = 0
+    advice = 0
     for node in walk(frame):
         role = node.getRoleName()
         if role == "combo box" or (role == "text" and node.parent.getRoleName() != "combo box"):
             # A list's text is its text field's.
             field = node[0] if role == "combo box" else node
             print(f"  {node.name} = {field.queryText().getText(0, -1)}")
+        elif role == "label" and node.name and node.description.startswith(node.name.split("  +")[0]):
+            # The advice strip: its name the first advice, its description all.
+            advice += 1
+            print(f"  advice: {node.name}")
         elif role == "label" and ": " in node.name:
             results += 1
             print(f"  {node.name}")
-    if results != 5:
-        fault(f"{results} results heard, expected 5")
+    if results != 5 or advice != 1:
+        fault(f"{results} results and {advice} advice strips heard, expected 5 and 1")
     print("announced as they changed: " + "; ".join(dict.fromkeys(announced)))
 
     # A fault: six ribs to the power 308.

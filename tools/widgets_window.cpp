@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   kasnak::SetUpApplication(app);
   QWidget window;
   window.setWindowTitle(QStringLiteral("widgets-window"));
-  window.setFixedSize(459, 288);
+  window.setFixedSize(459, 305);
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(new QLabel(QStringLiteral("Vida Deviri =")));
   layout->addWidget(new QLineEdit(QStringLiteral("4000")));

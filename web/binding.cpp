@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "advice/advice.h"
 #include "model/controls.h"
 #include "model/faults.h"
 #include "model/groups.h"
@@ -188,6 +189,26 @@ class Model {
 
   bool Ended() const { return panel_->Ended(); }
 
+  // The advice for the panel as it stands, most important first: each as
+  // {code, figure, place, text}, the place of the control it is about, and
+  // all their codes as the scenario scripts print them.
+  val Advice() const {
+    const std::vector<kasnak::Advice> advice = AdviceFor(*panel_);
+    val list = val::array();
+    for (const kasnak::Advice& a : advice) {
+      val item = val::object();
+      item.set("code", Str(a.code));
+      item.set("figure", Str(a.figure));
+      item.set("place", static_cast<int>(IndexOf(a.control)));
+      item.set("text", Str(a.text));
+      list.call<void>("push", item);
+    }
+    val result = val::object();
+    result.set("items", list);
+    result.set("codes", Str(AdviceCodes(advice)));
+    return result;
+  }
+
  private:
   static val Fault(Panel::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
 
@@ -213,5 +234,6 @@ EMSCRIPTEN_BINDINGS(kasnak) {
       .function("click", &Model::Click)
       .function("states", &Model::States)
       .function("items", &Model::Items)
-      .function("ended", &Model::Ended);
+      .function("ended", &Model::Ended)
+      .function("advice", &Model::Advice);
 }

@@ -11,6 +11,11 @@
 // page computes none of them, and it never decides when a procedure runs:
 // every user action goes to the model (edit, pick, click), and afterwards
 // every element is brought in line with the model.
+// The core's advice stands under the form at the window's width: a strip with
+// the first advice and how many more follow, all of them in its tool tip;
+// in one column each advice stands right under the group of its control.
+// Each control an advice is about is marked with a dashed outline and is
+// described by its advice; a change of advice is announced.
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
@@ -24,6 +29,7 @@
       this.table = core.controls();
       this.views = [];  // by place in the table: {def, el, input, ...}
       this.openList = null;
+      this.adviceShown = '';
     }
 
     build(win) {
@@ -55,6 +61,19 @@
         }
         for (const place of group.members) groupEl.appendChild(this.control(this.table[place], place, group));
         box.appendChild(groupEl);
+        // The advice on the group's controls, right under it in one column.
+        const notes = document.createElement('ul');
+        notes.className = 'advice-notes';
+        notes.style.order = group.readingPosition;
+        notes.hidden = true;
+        for (const place of group.members) {
+          const note = document.createElement('li');
+          note.id = 'advice-' + this.table[place].id;
+          note.hidden = true;
+          notes.appendChild(note);
+          Object.assign(this.views[place], {note, notes});
+        }
+        box.appendChild(notes);
       }
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
@@ -326,7 +345,37 @@
             break;
         }
       });
+      changed.push(...this.showAdvice());
       if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
+    }
+
+    // Shows the core's advice; the advice that is new, to be announced.
+    showAdvice() {
+      const advice = this.model.advice();
+      const texts = advice.items.map((a) => a.text);
+      const all = texts.join('\n');
+      const strip = document.getElementById('advice');
+      if (strip.dataset.codes === advice.codes && strip.title === all) return [];
+      const before = new Set(this.adviceShown ? this.adviceShown.split('\n') : []);
+      this.adviceShown = all;
+      strip.dataset.codes = advice.codes;
+      strip.title = all;
+      strip.querySelector('.first').textContent = texts[0] ?? '';
+      strip.querySelector('.more').textContent = texts.length > 1 ? `+${texts.length - 1}` : '';
+      const about = new Map();
+      for (const a of advice.items) about.set(a.place, [...(about.get(a.place) ?? []), a.text]);
+      this.views.forEach((view, place) => {
+        const text = (about.get(place) ?? []).join(' ');
+        const target = view.input || view.el;
+        view.el.classList.toggle('advised', text !== '');
+        view.note.hidden = text === '';
+        view.note.textContent = text;
+        if (text) target.setAttribute('aria-describedby', view.note.id);
+        else target.removeAttribute('aria-describedby');
+      });
+      // A group without advice takes no room in the column.
+      for (const view of this.views) view.notes.hidden = ![...view.notes.children].some((note) => !note.hidden);
+      return texts.filter((t) => !before.has(t));
     }
 
     // "Çıkış": the program has ended.

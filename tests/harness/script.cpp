@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "advice/advice.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 
@@ -56,6 +57,7 @@ std::string Quoted(std::string_view s) {
 
 std::optional<Verb> VerbNamed(std::string_view word) {
   if (word == "dump") return Verb::Dump;
+  if (word == "advice") return Verb::Advice;
   if (word == "type") return Verb::Type;
   if (word == "edit") return Verb::Edit;
   if (word == "backspace") return Verb::Backspace;
@@ -109,9 +111,10 @@ Parsed ParseLine(std::string_view line) {
   Cut action = CutAtBlank(line);
   std::optional<Verb> verb = VerbNamed(action.head);
   if (!verb) return Malformed{"unknown action " + Quoted(action.head)};
-  if (*verb == Verb::Dump) {
-    if (!IsBlank(action.rest)) return Malformed{"unexpected " + Quoted(*action.rest) + " after dump"};
-    return Action{Verb::Dump, Control::MotorSpeedPrompt, {}};
+  if (*verb == Verb::Dump || *verb == Verb::Advice) {
+    if (!IsBlank(action.rest))
+      return Malformed{"unexpected " + Quoted(*action.rest) + " after " + std::string(action.head)};
+    return Action{*verb, Control::MotorSpeedPrompt, {}};
   }
   if (!action.rest || action.rest->empty()) return Malformed{"missing control after " + std::string(action.head)};
   Cut control = CutAtBlank(*action.rest);
@@ -133,6 +136,8 @@ std::string ActionLine(const Action& action) {
       return "";
     case Verb::Dump:
       return "dump";
+    case Verb::Advice:
+      return "advice";
     case Verb::Type:
       return "type " + name + " " + action.text;
     case Verb::Edit:
@@ -155,6 +160,9 @@ std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream
     case Verb::Dump:
       for (Control id : kDumpedControls) out << Def(id).name << '=' << Shown(id) << '\n';
       out << "--\n";
+      break;
+    case Verb::Advice:
+      out << "advice=" << AdviceShown() << '\n';
       break;
     case Verb::Type:
       Type(action.control, action.text, out);
@@ -240,6 +248,8 @@ std::string ModelPlayer::Shown(Control id) const {
   }
   return panel_.Text(id);
 }
+
+std::string ModelPlayer::AdviceShown() const { return AdviceCodes(AdviceFor(panel_)); }
 
 namespace {
 
@@ -340,6 +350,8 @@ const char* VerbName(Verb verb) {
       return "skip";
     case Verb::Dump:
       return "dump";
+    case Verb::Advice:
+      return "advice";
     case Verb::Type:
       return "type";
     case Verb::Edit:
@@ -366,7 +378,7 @@ int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {
       [&](const Action& action, std::size_t line) -> std::optional<std::string> {
         if (action.verb == Verb::Skip) return std::nullopt;
         out << "{\"line\": " << line << ", \"verb\": \"" << VerbName(action.verb) << '"';
-        if (action.verb != Verb::Dump) {
+        if (action.verb != Verb::Dump && action.verb != Verb::Advice) {
           const bool utf8 = IsUtf8(action.text);
           out << ", \"id\": " << Json(ElementId(action.control)) << ", \"text\": " << Json(action.text)
               << ", \"utf8\": " << (utf8 ? "true" : "false");

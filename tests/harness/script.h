@@ -12,6 +12,7 @@
 //   click NAME             Command1, Command3, chkC2, chkKompakt, chk4kutup
 //   click Option1 K        select profile button K (0 to 3)
 //   dump                   print the controls, then "--"
+//   advice                 print the advice shown, "advice=CODE[:FIGURE] ..."
 //
 // type, edit and backspace take a text box or a list's text field.  The
 // argument of pick, type and edit is everything after the control name and
@@ -54,9 +55,9 @@ int PlayScript(std::istream& in, std::ostream& out, std::ostream& err);
 
 // ---- what the players share
 
-enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click };
+enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click, Advice };
 
-// One line of a script.  Skip and Dump name no control.
+// One line of a script.  Skip, Dump and Advice name no control.
 struct Action {
   Verb verb = Verb::Skip;
   Control control = Control::MotorSpeedPrompt;
@@ -98,6 +99,8 @@ class ScriptPlayer {
   // What a dump prints for a control: a text, a caption, "1"/"0" for a
   // check box, and the selected profile index or "none" for the PJ button.
   virtual std::string Shown(Control id) const = 0;
+  // The advice the face shows, as AdviceCodes (advice/advice.h) writes it.
+  virtual std::string AdviceShown() const = 0;
 };
 
 // Plays on the model.
@@ -115,6 +118,7 @@ class ModelPlayer : public ScriptPlayer {
   std::optional<std::string> Pick(Control list, std::string_view item, std::ostream& out) override;
   void Click(Control id, std::ostream& out) override;
   std::string Shown(Control id) const override;
+  std::string AdviceShown() const override;
 
  private:
   void Report(std::optional<FaultKind> outcome, std::ostream& out);
@@ -141,7 +145,7 @@ int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, cons
 // names and the exit statuses ({"dumped": [...], "played": 0, "malformed":
 // 2, "broken": 3}), then each action with its line number, verb, element id
 // and text ({"line": 4, "verb": "type", "id": "Text2", "text": "4000",
-// "utf8": true}; a dump has only line and verb).  A text that is not UTF-8,
+// "utf8": true}; a dump or advice has only line and verb).  A text that is not UTF-8,
 // which no user can type, also has the reason a player that types gives for
 // refusing it ("refused": "the text is not UTF-8"); a pick has the reason
 // when its item is not one of the list's ("notAnItem": "'7' is not an item

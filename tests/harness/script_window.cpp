@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -144,6 +145,27 @@ class WindowPlayer : public ScriptPlayer {
     if (Def(id).kind != Kind::OptionButton) return kasnak::Shown(widget(id)).toStdString();
     const int checked = window_.profileGroup()->checkedId();
     return checked < 0 ? "none" : std::to_string(checked);
+  }
+
+  // The codes of the advice the strip shows, once the strip and the marks
+  // agree: the strip shows the first advice and how many follow, its tool tip
+  // one line each, and every mark shown stands beside a control that carries
+  // its advice as its accessible description.
+  std::string AdviceShown() const override {
+    const QLabel* strip = window_.adviceStrip();
+    const QString codes = strip->property("adviceCodes").toString();
+    const qsizetype count = codes.isEmpty() ? 0 : codes.split(QLatin1Char(' ')).size();
+    const QStringList texts = strip->toolTip().isEmpty() ? QStringList() : strip->toolTip().split(QLatin1Char('\n'));
+    const QString more = count > 1 ? QStringLiteral("  +%1").arg(count - 1) : QString();
+    if (texts.size() != count || strip->text().isEmpty() != (count == 0) || !strip->text().endsWith(more))
+      throw std::runtime_error("the advice strip shows " + strip->text().toStdString() + " for " + codes.toStdString());
+    for (const ControlDef& def : kControls) {
+      const QWidget* mark = window_.mark(def.id);
+      const bool marked = mark && mark->isVisible();
+      if (marked != !widget(def.id)->accessibleDescription().isEmpty())
+        throw std::runtime_error("the mark of " + ElementId(def.id) + " does not match its description");
+    }
+    return codes.toStdString();
   }
 
   Window& window_;

@@ -37,8 +37,8 @@ focused box at its end; edit selects all and inserts the new text as one
 change; backspace presses End and Backspace; pick opens the list with its
 button and chooses the item with the keyboard; click is a mouse click.  dump
 reads the page's elements, a fault is read from its dialog, which is then
-closed with "Tamam", and "exit" is printed when the page shows that the
-program has ended.
+closed with "Tamam", advice reads the codes of the advice the page shows, and
+"exit" is printed when the page shows that the program has ended.
 `;
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -113,6 +113,28 @@ function targets() {
     }
   }
   return [window.kasnakPage.core.faults(), spots];
+}
+
+// The codes of the advice the page shows, once the strip and the marks agree:
+// the strip shows the first advice and how many follow, and every marked
+// control is described by its advice.
+function adviceShown() {
+  const strip = document.getElementById('advice');
+  const codes = strip.dataset.codes;
+  const count = codes ? codes.split(' ').length : 0;
+  const first = strip.querySelector('.first').textContent;
+  const more = strip.querySelector('.more').textContent;
+  if ((first === '') !== (count === 0) || more !== (count > 1 ? `+${count - 1}` : '')) {
+    throw new Error(`the advice strip shows "${first} ${more}" for "${codes}"`);
+  }
+  for (const el of document.querySelectorAll('#window .control')) {
+    const target = el.matches('input') ? el : (el.querySelector('input') || el);
+    const note = document.getElementById(target.getAttribute('aria-describedby') ?? '');
+    if (el.classList.contains('advised') !== Boolean(note && note.textContent)) {
+      throw new Error(`the mark of ${el.id} does not match its description`);
+    }
+  }
+  return codes;
 }
 
 function items(id) {
@@ -209,6 +231,10 @@ class PagePlayer {
       const values = await this.run(shown, this.dumped);
       this.dumped.forEach((name, i) => this.out.write(`${name}=${values[i]}\n`));
       this.out.write('--\n');
+      return;
+    }
+    if (verb === 'advice') {
+      this.out.write(`advice=${await this.run(adviceShown)}\n`);
       return;
     }
     if ('refused' in action) throw new Malformed(action.refused);

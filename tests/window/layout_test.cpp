@@ -99,7 +99,8 @@ TEST_F(LayoutTest, TellingControlsSitOnTheirPixels) {
   if (dpi != 96 && dpi != 144) GTEST_SKIP() << "places are known at 96 and 144 dpi";
   for (const auto& c : cases)
     EXPECT_EQ(window.widget(c.id)->geometry(), dpi == 96 ? c.at96 : c.at144) << ElementId(c.id);
-  EXPECT_EQ(window.size(), dpi == 96 ? QSize(459, 288) : QSize(689, 432));
+  // The form, and below it the advice strip, one line of the font high.
+  EXPECT_EQ(window.size(), dpi == 96 ? QSize(459, 288 + 17) : QSize(689, 432 + 24));
 }
 
 TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
@@ -132,8 +133,13 @@ TEST_F(LayoutTest, ToolTipsShowOnHover) {
 
 TEST_F(LayoutTest, WindowIsFixedWithCloseBoxOnly) {
   EXPECT_EQ(window.windowTitle(), ToQString(kWindowTitle));
-  const QSize client(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
-                     TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));
+  const QSize form(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
+                   TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));
+  // The window grows by the advice strip alone, which stands below the form.
+  const QRect strip = window.adviceStrip()->geometry();
+  EXPECT_EQ(strip, QRect(0, form.height(), form.width(), strip.height()));
+  EXPECT_LT(strip.height(), 2 * QFontMetrics(window.font()).lineSpacing());
+  const QSize client = form + QSize(0, strip.height());
   EXPECT_EQ(window.size(), client);
   EXPECT_EQ(window.minimumSize(), client);
   EXPECT_EQ(window.maximumSize(), client);

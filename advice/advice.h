@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Advice beside the figures: what a careful drive designer would say of the
+// window as it stands, drawn from the same tables and limits the figures
+// come from.  A pure function of the panel: it reads controls, writes none,
+// raises no event and keeps no state.  Where it needs the figures that
+// "Hesapla" would give now, it calculates on a copy of the panel; a fault in
+// that copy gives no advice from it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/controls.h"
+#include "model/panel.h"
+
+namespace kasnak {
+
+struct Advice {
+  // Stable, for scripts and tests: "thousands-dot", "zero-power:ratio",
+  // "belt-below-motor"...
+  std::string code;
+  // The figure that goes with the code ("9" ribs), or empty.
+  std::string figure;
+  // The control the advice is about, which the faces mark.
+  Control control;
+  // What the faces show, in Turkish.
+  std::string text;
+};
+
+// The advice for the panel as it stands, most important first: the rules in
+// their order (a number that reads differently than it looks, a value that is
+// not positive, a belt too fast for its profile, pulleys that touch, why the
+// powers are 0, a belt that carries less than the motor, results out of
+// date), and within a rule the controls in the table's order.
+std::vector<Advice> AdviceFor(const Panel& panel);
+
+// "CODE[:FIGURE]" for each advice, separated by blanks, as the scenario
+// scripts print them.
+std::string AdviceCodes(const std::vector<Advice>& advice);
+
+}  // namespace kasnak
