@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// node tests/web/update-check.mjs EMSCRIPTEN_BUILD: a release of the page, served with Last-Modified
-// alone, runs on the second load after it, online and offline.  The fault it catches: a service
+// node tests/web/update-check.mjs PAGE EMSCRIPTEN_BUILD: a release of the page built in PAGE from
+// this tree, served with Last-Modified alone, is followed by another (built with a changed view.js),
+// which runs on the second load after it, online and offline.  The fault it catches: a service
 // worker that fills its new cache from the browser's HTTP cache, where the old view.js stays fresh
 // by its age, and keeps running it.
 import { execFileSync } from 'node:child_process';
@@ -14,9 +15,7 @@ const root = fileURLToPath(new URL('../..', import.meta.url));
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'web-update-'));
 const [web, site] = [path.join(scratch, 'web'), path.join(scratch, 'site')];
 cpSync(path.join(root, 'web'), web, { recursive: true });
-const make = () => execFileSync(path.join(root, 'tools/build-web'), ['--build', process.argv[2], '--web', web, site],
-  { stdio: ['ignore', 'ignore', 'inherit'] });
-make();
+cpSync(process.argv[2], site, { recursive: true });
 execFileSync('find', [site, '-type', 'f', '-exec', 'touch', '-d', '1 year ago', '{}', '+']);
 const [server, browser] = [await serve(site), await launch('chromium')];
 const [page, url] = [browser.page, server.url()];
@@ -37,7 +36,8 @@ try {
   const first = await newCache(null);
   const release = Math.random().toString(16).slice(2);
   appendFileSync(path.join(web, 'view.js'), `self.kasnakRelease = '${release}';\n`);
-  make();
+  execFileSync(path.join(root, 'tools/build-web'), ['--build', process.argv[3], '--web', web, site],
+    { stdio: ['ignore', 'ignore', 'inherit'] });
   await page.goto(url); // the old release, from the old cache; the new service worker installs
   await newCache(first);
   for (const where of ['online', 'offline']) {
