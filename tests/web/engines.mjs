@@ -9,7 +9,7 @@
 //
 // serve(folder) serves a built page on a free port of 127.0.0.1.
 //
-// const b = await launch('firefox', { headless: true, width: 1024, height: 768 });
+// const b = await launch('firefox', { width: 1024, height: 768 });
 // await b.goto(url); await b.type('4000'); await b.press('Enter');
 // const v = await b.evaluate(() => document.title); await b.close();
 
