@@ -329,6 +329,9 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
     XDG_DATA_HOME: path.join(tmp, 'data'), XDG_RUNTIME_DIR: tmp,
     GDK_BACKEND: 'x11', GDK_SCALE: '1', GDK_DPI_SCALE: '1', NO_AT_BRIDGE: '1', GTK_A11Y: 'none',
     LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8',
+    // Composited on Xvfb's software GL the first frame of a page takes seconds
+    // and every frame after it a while: the page waits on requestAnimationFrame.
+    WEBKIT_DISABLE_COMPOSITING_MODE: '1',
   };
   delete env.WAYLAND_DISPLAY;
   // MiniBrowser's toolbar (7 buttons + URL entry) gives its window a minimum
