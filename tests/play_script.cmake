@@ -1,18 +1,48 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Plays one scenario script and compares the runner's output with the
-# expected output beside it.  MODE, when given, is passed to the runner
-# before the script (--window); TAG, when given, names the kept output of a
-# failed run (NAME-TAG.actual).
-execute_process(COMMAND ${RUNNER} ${MODE} ${SCRIPT}
-  OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "runner exited ${status}: ${errors}")
+# Plays the scenario scripts SCRIPTS (a list) with RUNNER and compares each
+# output with the expected output beside its script (NAME.out), printing
+# "ok NAME", or "FAIL NAME", the exit status and the difference.  MODE, when
+# given, is passed to the runner before each script (--window).  With MANY the
+# runner plays them all at once (tools/script-web, in one browser session):
+# "RUNNER --out-dir DIR SCRIPT..." writes each output and "status=N" to
+# DIR/NAME.out.  TAG names the kept output of a failed script (NAME-TAG.actual).
+set(dir ${CMAKE_CURRENT_BINARY_DIR}/played${MODE}${TAG})
+if(MANY)
+  file(REMOVE_RECURSE ${dir})
+  execute_process(COMMAND ${RUNNER} --out-dir ${dir} ${SCRIPTS} ERROR_VARIABLE errors RESULT_VARIABLE result)
 endif()
-file(READ ${EXPECTED} expected)
-if(NOT actual STREQUAL expected)
-  string(REPLACE ".out" "${MODE}${TAG}.actual" actual_file ${EXPECTED})
-  get_filename_component(actual_name ${actual_file} NAME)
-  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${actual_name} "${actual}")
-  execute_process(COMMAND diff -u ${EXPECTED} ${CMAKE_CURRENT_BINARY_DIR}/${actual_name})
-  message(FATAL_ERROR "output differs from ${EXPECTED}")
+set(failed)
+foreach(script IN LISTS SCRIPTS)
+  get_filename_component(name ${script} NAME_WE)
+  string(REGEX REPLACE "\\.script$" ".out" expected_file ${script})
+  set(actual "")
+  set(status "none")
+  if(NOT MANY)
+    execute_process(COMMAND ${RUNNER} ${MODE} ${script} OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+  elseif(EXISTS ${dir}/${name}.out)
+    file(READ ${dir}/${name}.out actual)
+    if(actual MATCHES "status=([0-9]+)\n$")
+      set(status ${CMAKE_MATCH_1})
+      string(REGEX REPLACE "status=[0-9]+\n$" "" actual "${actual}")
+    endif()
+  endif()
+  file(READ ${expected_file} expected)
+  if(actual STREQUAL expected AND status STREQUAL 0)
+    message("ok ${name}")
+  else()
+    list(APPEND failed ${name})
+    set(actual_file ${CMAKE_CURRENT_BINARY_DIR}/${name}${MODE}${TAG}.actual)
+    file(WRITE ${actual_file} "${actual}")
+    message("FAIL ${name}: exit status ${status}")
+    if(NOT MANY)
+      message("${errors}")
+    endif()
+    execute_process(COMMAND diff -u ${expected_file} ${actual_file})
+  endif()
+endforeach()
+if(MANY AND (errors OR NOT result EQUAL 0))
+  message("the runner: ${result}\n${errors}")
+endif()
+if(failed)
+  message(FATAL_ERROR "output differs from the expected in: ${failed}")
 endif()

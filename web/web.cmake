@@ -51,19 +51,6 @@ if(NOT KASNAK_TESTS)
 endif()
 add_custom_target(kasnak-script-node DEPENDS web)
 
-# The page's checks (tools/web-check) run in headless Chromium through
-# chromedriver and selenium.
-find_program(KASNAK_CHROMIUM chromium)
-find_program(KASNAK_CHROMEDRIVER chromedriver)
-execute_process(COMMAND /usr/bin/python3 -c "import selenium" RESULT_VARIABLE KASNAK_NO_SELENIUM
-  OUTPUT_QUIET ERROR_QUIET)
-if(NOT KASNAK_CHROMIUM OR NOT KASNAK_CHROMEDRIVER OR KASNAK_NO_SELENIUM)
-  message(STATUS "chromium, chromedriver or python3-selenium not found: the page is not checked")
-  set(KASNAK_WEB_BROWSER OFF)
-else()
-  set(KASNAK_WEB_BROWSER ON)
-endif()
-
 # The scenario scripts are played on the page by tools/script-web in each
 # browser engine that is installed, with the npm packages of tests/web
 # (tools/install-deps): KASNAK_WEB_ENGINES names them.
@@ -73,6 +60,7 @@ if(NOT EXISTS ${CMAKE_SOURCE_DIR}/tests/web/node_modules/puppeteer-core
   message(STATUS "tests/web/node_modules not installed (tools/install-deps): the page is not played")
   return()
 endif()
+find_program(KASNAK_CHROMIUM chromium)
 if(KASNAK_CHROMIUM)
   list(APPEND KASNAK_WEB_ENGINES chromium)
 endif()
@@ -80,11 +68,12 @@ find_program(KASNAK_FIREFOX firefox-esr)
 if(KASNAK_FIREFOX)
   list(APPEND KASNAK_WEB_ENGINES firefox)
 endif()
-# WebKit: WebKitGTK's WebDriver and its MiniBrowser, on a private Xvfb.
+# WebKit: WebKitGTK's WebDriver and its MiniBrowser, on a private X display
+# (xvfb-run).
 find_program(KASNAK_WEBKITDRIVER WebKitWebDriver)
-find_program(KASNAK_XVFB Xvfb)
+find_program(KASNAK_XVFB_RUN xvfb-run)
 file(GLOB KASNAK_MINIBROWSER /usr/lib/*/webkit2gtk-4.1/MiniBrowser)
-if(KASNAK_WEBKITDRIVER AND KASNAK_XVFB AND KASNAK_MINIBROWSER)
+if(KASNAK_WEBKITDRIVER AND KASNAK_XVFB_RUN AND KASNAK_MINIBROWSER)
   list(APPEND KASNAK_WEB_ENGINES webkit)
 endif()
 message(STATUS "the page is played in: ${KASNAK_WEB_ENGINES}")

@@ -4,15 +4,19 @@
 //   chromium : Debian `chromium`     via puppeteer-core (CDP)
 //   firefox  : Debian `firefox-esr`  via puppeteer-core (WebDriver BiDi, no geckodriver)
 //   webkit   : Debian WebKitGTK MiniBrowser via selenium-webdriver + WebKitWebDriver,
-//              always inside a private Xvfb (MiniBrowser has no headless mode)
+//              on the X display in DISPLAY (MiniBrowser has no headless mode): run
+//              the player under `xvfb-run -a` for a private one
 //
-// const b = await launch('firefox', { headless: true, width: 1024, height: 768 });
+// serve(folder) serves a built page on a free port of 127.0.0.1.
+//
+// const b = await launch('firefox', { width: 1024, height: 768 });
 // await b.goto(url); await b.type('4000'); await b.press('Enter');
 // const v = await b.evaluate(() => document.title); await b.close();
 
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
-import { existsSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
+import http from 'node:http';
 import net from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
@@ -28,8 +32,36 @@ export const PATHS = {
   firefox: process.env.ENGINES_FIREFOX ?? '/usr/bin/firefox-esr',
   webkitDriver: process.env.ENGINES_WEBKITDRIVER ?? '/usr/bin/WebKitWebDriver',
   miniBrowser: process.env.ENGINES_MINIBROWSER ?? `/usr/lib/${TRIPLET}/webkit2gtk-4.1/MiniBrowser`,
-  xvfb: process.env.ENGINES_XVFB ?? '/usr/bin/Xvfb',
 };
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.png': 'image/png', '.svg': 'image/svg+xml', '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json', '.ttf': 'font/ttf', '.woff2': 'font/woff2',
+};
+
+// Serves the folder on 127.0.0.1 at a free port, with Last-Modified alone for
+// caching, as a plain static server does; server.stop() takes it off the
+// network at once (open connections included).
+export function serve(folder) {
+  const root = path.resolve(folder);
+  const server = http.createServer((req, res) => {
+    let file = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
+    if (file.endsWith('/')) file += 'index.html';
+    file = path.join(root, path.normalize(file));
+    if (!file.startsWith(root + path.sep) || !existsSync(file) || !statSync(file).isFile()) {
+      res.writeHead(404);
+      res.end();
+      return;
+    }
+    res.writeHead(200, { 'content-type': TYPES[path.extname(file)] ?? 'application/octet-stream',
+      'last-modified': statSync(file).mtime.toUTCString() });
+    res.end(readFileSync(file));
+  });
+  server.url = () => `http://127.0.0.1:${server.address().port}/`;
+  server.stop = () => { server.close(); server.closeAllConnections(); };
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
 
 // Named keys accepted by press() and chord(). Values are the W3C WebDriver
 // key codepoints (used for WebKit); puppeteer takes the names themselves.
@@ -57,7 +89,7 @@ function callExpr(fn, args) {
 }
 
 // Last-resort cleanup if the player exits (normally or by process.exit())
-// without close(): kill our Xvfb / WebKitWebDriver process groups and remove
+// without close(): kill our WebKitWebDriver process group and remove
 // temp dirs synchronously. (Puppeteer kills its own browsers on exit.)
 // A player should turn SIGINT/SIGTERM into process.exit() so this runs.
 const emergency = new Set();
@@ -119,44 +151,13 @@ function waitForPort(port, timeoutMs) {
   });
 }
 
-// Start a private Xvfb; Xvfb picks a free display itself (-displayfd), no race.
-export async function startXvfb({ width = 1920, height = 1080 } = {}) {
-  const proc = spawn(PATHS.xvfb, ['-displayfd', '3', '-screen', '0', `${width}x${height}x24`,
-    '-nolisten', 'tcp', '-noreset'], { stdio: ['ignore', 'ignore', 'pipe', 'pipe'], detached: true });
-  const panic = () => killGroup(proc);
-  emergency.add(panic);
-  proc.once('exit', () => emergency.delete(panic));
-  let err = '';
-  proc.stderr.on('data', (d) => { err += d; });
-  const display = await new Promise((resolve, reject) => {
-    let buf = '';
-    const t = setTimeout(() => reject(new Error('Xvfb did not report a display: ' + err)), 10000);
-    proc.stdio[3].on('data', (d) => {
-      buf += d;
-      if (buf.includes('\n')) { clearTimeout(t); resolve(':' + buf.trim()); }
-    });
-    proc.once('exit', (c) => { clearTimeout(t); reject(new Error(`Xvfb exited ${c}: ${err}`)); });
-  });
-  return {
-    display,
-    async stop() {
-      if (proc.exitCode !== null || proc.signalCode) return;
-      const gone = new Promise((r) => proc.once('exit', r));
-      killGroup(proc, 'SIGTERM');
-      await Promise.race([gone, new Promise((r) => setTimeout(r, 3000))]);
-      killGroup(proc, 'SIGKILL');
-    },
-  };
-}
-
 /**
- * launch(engine, {headless = true, width = 1024, height = 768, fileAccess = false})
+ * launch(engine, {width = 1024, height = 768, fileAccess = false})
  * Returns { engine, info, goto, evaluate, clickAt, press, type, chord,
  *           setViewport, screenshot, close }.
- * headless: chromium/firefox run headless; with headless:false they get a private
- * Xvfb. WebKit always runs in a private Xvfb (no headless MiniBrowser).
+ * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
-export async function launch(engine, { headless = true, width = 1024, height = 768, fileAccess = false } = {}) {
+export async function launch(engine, { width = 1024, height = 768, fileAccess = false } = {}) {
   if (!ENGINES.includes(engine)) throw new Error(`unknown engine ${engine}`);
   const t0 = Date.now();
   const tmp = await mkdtemp(path.join(os.tmpdir(), `engines-${engine}-`));
@@ -167,7 +168,7 @@ export async function launch(engine, { headless = true, width = 1024, height = 7
   try {
     driver = engine === 'webkit'
       ? await launchWebKit(tmp, cleanups, { width, height, fileAccess })
-      : await launchPuppeteer(engine, tmp, cleanups, { headless, width, height, fileAccess });
+      : await launchPuppeteer(engine, tmp, cleanups, { width, height, fileAccess });
   } catch (e) {
     for (const c of cleanups.reverse()) await c().catch(() => {});
     throw e;
@@ -184,19 +185,12 @@ export async function launch(engine, { headless = true, width = 1024, height = 7
   return driver;
 }
 
-async function launchPuppeteer(engine, tmp, cleanups, { headless, width, height, fileAccess }) {
+async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAccess }) {
   const { default: puppeteer } = await import('puppeteer-core');
-  const env = { ...process.env };
-  if (!headless) {
-    const x = await startXvfb();
-    cleanups.push(() => x.stop());
-    env.DISPLAY = x.display;
-  }
   const profile = path.join(tmp, 'profile');
   const common = {
-    headless: headless ? true : false,
+    headless: true,
     userDataDir: profile,
-    env,
     defaultViewport: { width, height, deviceScaleFactor: 1 },
     timeout: 60000,
     protocolTimeout: 60000,
@@ -276,7 +270,7 @@ async function launchPuppeteer(engine, tmp, cleanups, { headless, width, height,
   const version = await browser.version();
   return {
     engine,
-    info: { version, protocol: engine === 'chromium' ? 'cdp' : 'webDriverBiDi', headless },
+    info: { version, protocol: engine === 'chromium' ? 'cdp' : 'webDriverBiDi', headless: true },
     get page() { return page; },
     browser,
     async goto(url) {
@@ -326,17 +320,18 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
   for (const p of [PATHS.webkitDriver, PATHS.miniBrowser]) {
     if (!existsSync(p)) throw new Error(`missing ${p} (apt-get install webkit2gtk-driver)`);
   }
-  const SCREEN = { width: 2560, height: 1600 };
-  const x = await startXvfb(SCREEN);
-  cleanups.push(() => x.stop());
+  if (!process.env.DISPLAY) throw new Error('WebKit needs an X display: run the player under xvfb-run -a');
   // A fresh HOME/XDG tree: MiniBrowser and its web processes inherit this env
   // from WebKitWebDriver, so nothing lands in the real home.
   const env = {
-    ...process.env, DISPLAY: x.display, HOME: tmp,
+    ...process.env, HOME: tmp,
     XDG_CONFIG_HOME: path.join(tmp, 'config'), XDG_CACHE_HOME: path.join(tmp, 'cache'),
     XDG_DATA_HOME: path.join(tmp, 'data'), XDG_RUNTIME_DIR: tmp,
     GDK_BACKEND: 'x11', GDK_SCALE: '1', GDK_DPI_SCALE: '1', NO_AT_BRIDGE: '1', GTK_A11Y: 'none',
     LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8',
+    // Composited on Xvfb's software GL the first frame of a page takes seconds
+    // and every frame after it a while: the page waits on requestAnimationFrame.
+    WEBKIT_DISABLE_COMPOSITING_MODE: '1',
   };
   delete env.WAYLAND_DISPLAY;
   // MiniBrowser's toolbar (7 buttons + URL entry) gives its window a minimum
@@ -378,6 +373,7 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
 
   const caps = await wd.getCapabilities();
   const version = `${caps.get('browserName')} ${caps.get('browserVersion')}`;
+  const [screenWidth, screenHeight] = await wd.executeScript('return [screen.width, screen.height]');
 
   // MiniBrowser: the window includes toolbar/chrome. Size the window so that
   // window.innerWidth/innerHeight come out as asked; retry once to converge.
@@ -388,8 +384,8 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
       // focus to the window under the pointer, which Xvfb parks at the screen
       // centre (WebDriver input does not move it). A window not under it gets
       // no focus: document.hasFocus() false and no focus/blur events.
-      await wd.manage().window().setRect({ x: Math.floor((SCREEN.width - ww) / 2),
-        y: Math.floor((SCREEN.height - wh) / 2), width: ww, height: wh });
+      await wd.manage().window().setRect({ x: Math.floor((screenWidth - ww) / 2),
+        y: Math.floor((screenHeight - wh) / 2), width: ww, height: wh });
       const got = await wd.executeScript('return [window.innerWidth, window.innerHeight]');
       if (got[0] === w && got[1] === h) { await settle(); return; }
       ww += w - got[0];
@@ -405,7 +401,7 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
 
   const api = {
     engine: 'webkit',
-    info: { version, protocol: 'webdriver-classic', headless: false, display: x.display },
+    info: { version, protocol: 'webdriver-classic', headless: false, display: process.env.DISPLAY },
     driver: wd,
     async goto(url) {
       await wd.get(url); // waits for document load (pageLoadStrategy normal)

@@ -5,23 +5,17 @@
 // box with its caption), with WCAG text spacing boxes that overlap; at 1024 px, a control away from
 // today's place; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
 // a list open, with the fault dialog open, after the typical use.  SHOT_DIR gets layout-WIDTH.png.
-import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+import {launch, serve} from './engines.mjs';
 
 const [folder, shots] = process.argv.slice(2);
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const places = {'Text2': [80, 48, 49, 19], 'Combo1': [256, 16, 57, 21], 'Option1_2': [216, 120, 41, 25],
   'chkKompakt': [352, 16, 97, 17], 'Command3': [360, 240, 81, 25], 'Label15': [264, 272, 169, 17]};
-const types = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm'};
-const server = createServer((req, res) => readFile(path.join(folder, req.url === '/' ? 'index.html' : req.url)).then(
-  (body) => res.writeHead(200, {'Content-Type': types[path.extname(req.url)] || ''}).end(body), () => res.writeHead(404).end()));
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const browser = await puppeteer.launch({executablePath: process.env.CHROME_PATH || '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking', '--lang=tr-TR']});
-const page = await browser.newPage();
+const [server, browser] = [await serve(folder), await launch('chromium')];
+const page = browser.page;
 const faults = [];
 
 const phoneFaults = (spaced) => {
@@ -49,7 +43,7 @@ const check = async (width, state, {geometry = width < 1024, axe = width !== 320
 };
 const load = async (width) => {
   await page.setViewport({width, height: 800});
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(server.url());
   await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
 };
 const click = async (selector) => (await page.$(selector)).click();

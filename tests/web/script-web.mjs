@@ -7,11 +7,10 @@
 // script ("kasnak-script --parse"), and this player only plays the actions it
 // found.  The engines are driven through engines.mjs.
 import { spawnSync } from 'node:child_process';
-import { accessSync, constants, createWriteStream, existsSync, mkdirSync, readFileSync, statSync } from 'node:fs';
-import http from 'node:http';
+import { accessSync, constants, createWriteStream, existsSync, mkdirSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { ENGINES, launch } from './engines.mjs';
+import { ENGINES, launch, serve } from './engines.mjs';
 
 const USAGE = `Plays scenario scripts on the page in a browser engine, with real key and
 mouse input, and prints what the page shows in the format of kasnak-script.
@@ -27,7 +26,9 @@ goes to standard output, messages to standard error, and the exit status is
 kasnak-script's; with --screenshot the window as the script left it is saved
 as a PNG picture (title bar included).  With --out-dir each script is played
 in a freshly loaded page of one browser session and OUT/NAME.out receives its
-output followed by "status=N" (as tools/play-scripts keeps it).
+output followed by "status=N" (as tools/play-scripts keeps it); its messages
+go to standard error after its name.  WebKit needs an X display: run the
+player under xvfb-run -a.
 
 The native scenario runner RUNNER (by default build/kasnak-script of this
 source tree) parses each script with "kasnak-script --parse": the actions it
@@ -316,32 +317,6 @@ class PagePlayer {
   }
 }
 
-// ---- serving the page
-
-const TYPES = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.png': 'image/png', '.svg': 'image/svg+xml', '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json', '.ttf': 'font/ttf', '.woff2': 'font/woff2',
-};
-
-// Serves the folder on 127.0.0.1 at a free port.
-function serve(folder) {
-  const root = path.resolve(folder);
-  const server = http.createServer((req, res) => {
-    let file = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
-    if (file.endsWith('/')) file += 'index.html';
-    file = path.join(root, path.normalize(file));
-    if (!file.startsWith(root + path.sep) || !existsSync(file) || !statSync(file).isFile()) {
-      res.writeHead(404);
-      res.end();
-      return;
-    }
-    res.writeHead(200, { 'content-type': TYPES[path.extname(file)] ?? 'application/octet-stream' });
-    res.end(readFileSync(file));
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
 // ---- the command
 
 // Writes text, or bytes, to a stream and waits until they are handed on.
@@ -388,8 +363,8 @@ async function main(argv) {
   const server = single ? null : await serve(page);
   let browser = null;
   try {
-    browser = await launch(engine, { headless: true, width: 1024, height: 768, fileAccess: single });
-    const url = single ? pathToFileURL(path.resolve(page)).href : `http://127.0.0.1:${server.address().port}/index.html`;
+    browser = await launch(engine, { width: 1024, height: 768, fileAccess: single });
+    const url = single ? pathToFileURL(path.resolve(page)).href : `${server.url()}index.html`;
     let status = statuses.played;
     for (const script of scripts) {
       const parsed = parse(runner, script);
@@ -401,8 +376,9 @@ async function main(argv) {
       }
       let out = process.stdout, err = process.stderr;
       if (outDir !== null) {
-        out = createWriteStream(path.join(outDir, path.basename(script).replace(/\.script$/, '') + '.out'));
-        err = { write() {} };
+        const name = path.basename(script).replace(/\.script$/, '');
+        out = createWriteStream(path.join(outDir, name + '.out'));
+        err = { write: (message) => message.length && process.stderr.write(`${name}: ${message}`) };
       }
       const player = new PagePlayer(browser, url, out, parsed.header.dumped, statuses);
       await player.load();
