@@ -23,6 +23,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 #include <limits>
 #include <string_view>
@@ -139,8 +141,64 @@ class WholeBox : public Button {
 // validator's.
 void HoldAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
 
+// A result's box: its text can be selected with the mouse and copied, and a
+// result wider than the box draws its start and an ellipsis, never a cut
+// figure.  text() stays the whole result.
+class ResultLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  QRect Room() const { return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin())); }
+  QString Drawn() const { return fontMetrics().elidedText(text(), Qt::ElideRight, Room().width()); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    const QString drawn = Drawn();
+    if (drawn == text()) return QLabel::paintEvent(event);
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, Room(), static_cast<int>(alignment()), palette(), isEnabled(), drawn,
+                          foregroundRole());
+  }
+};
+
+// A text box or a list's text field that, while it has no focus, draws a
+// text wider than itself as its start and an ellipsis; with the focus, the
+// user edits the whole text as in any text box.
+class FigureEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+  QRect Room() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // QLineEdit keeps 2 pixels each side of its text.
+    constexpr int kSide = 2;
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .marginsRemoved(textMargins())
+        .adjusted(kSide, 0, -kSide, 0);
+  }
+  QString Drawn() const { return fontMetrics().elidedText(text(), Qt::ElideRight, Room().width()); }
+  // The whole text in the tool tip while the box cuts it.
+  void ShowWhole() { setToolTip(Drawn() == text() ? QString() : text()); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    const QString drawn = Drawn();
+    if (hasFocus() || drawn == text()) return QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(Room(), static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter), drawn);
+  }
+};
+
 QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
-  auto* label = new QLabel(ToQString(def.caption), parent);
+  auto* label =
+      def.output ? new ResultLabel(ToQString(def.caption), parent) : new QLabel(ToQString(def.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   if (def.output) {
@@ -156,6 +214,8 @@ QLabel* MakeLabel(const ControlDef& def, QWidget* parent) {
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
+    // Selected with the mouse and copied; still no stop for Tab.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
   return label;
 }
@@ -178,6 +238,7 @@ class ClosedPopupTakesNoKeys : public QObject {
 QComboBox* MakeList(QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(true);
+  combo->setLineEdit(new FigureEdit(combo));
   combo->setInsertPolicy(QComboBox::NoInsert);
   HoldAnyLength(combo->lineEdit());
   // Inline completion would change the text behind the user's back.
@@ -192,12 +253,10 @@ QComboBox* MakeList(QWidget* parent) {
 // Shows a result label's result, read in full by a screen reader with the
 // label's name (the change of name is announced), and in the tool tip when
 // the box cuts it.
-void ShowResult(Control id, QLabel* label, const QString& result) {
+void ShowResult(Control id, ResultLabel* label, const QString& result) {
   label->setText(result);
   label->setAccessibleName(ToQString(AccessibleName(id, result.toStdString())));
-  const int room = label->contentsRect().width() - 2 * label->margin();
-  const bool fits = label->fontMetrics().horizontalAdvance(result) <= room;
-  label->setToolTip(fits ? QString() : result);
+  label->setToolTip(label->Drawn() == result ? QString() : result);
 }
 
 void SyncList(QComboBox* combo, const std::vector<std::string>& items, const std::string& text) {
@@ -260,6 +319,13 @@ int StripHeight(const QFont& font) { return QFontMetrics(font).height() + 4; }
 
 }  // namespace
 
+QString Drawn(const QWidget* box) {
+  if (auto* combo = qobject_cast<const QComboBox*>(box)) box = combo->lineEdit();
+  if (auto* label = dynamic_cast<const ResultLabel*>(box)) return label->Drawn();
+  if (auto* edit = dynamic_cast<const FigureEdit*>(box)) return edit->Drawn();
+  return {};
+}
+
 QFont WindowFont() {
   // A narrow sans serif built into the program (app/fonts), so the same on
   // every machine: at 7.5 points (10 pixels at 96 dpi, 15 at 144) every
@@ -316,7 +382,7 @@ void Window::Build() {
         w = MakeLabel(def, this);
         break;
       case Kind::TextBox: {
-        auto* edit = new QLineEdit(this);
+        auto* edit = new FigureEdit(this);
         HoldAnyLength(edit);
         if (def.maxLength > 0) edit->setValidator(new CharacterLimit(*panel_, def.id, edit));
         w = edit;
@@ -416,20 +482,24 @@ void Window::Sync() {
         const QString caption = ToQString(panel_->Caption(def.id));
         if (label->text() == caption) break;
         if (def.output)
-          ShowResult(def.id, label, caption);
+          ShowResult(def.id, static_cast<ResultLabel*>(label), caption);
         else
           label->setText(caption);
         break;
       }
       case Kind::TextBox: {
-        auto* edit = static_cast<QLineEdit*>(w);
+        auto* edit = static_cast<FigureEdit*>(w);
         const QString text = ToQString(panel_->Text(def.id));
         if (edit->text() != text) edit->setText(text);
+        edit->ShowWhole();
         break;
       }
-      case Kind::ComboBox:
-        SyncList(static_cast<QComboBox*>(w), panel_->Items(def.id), panel_->Text(def.id));
+      case Kind::ComboBox: {
+        auto* combo = static_cast<QComboBox*>(w);
+        SyncList(combo, panel_->Items(def.id), panel_->Text(def.id));
+        static_cast<FigureEdit*>(combo->lineEdit())->ShowWhole();
         break;
+      }
       case Kind::CheckBox:
         static_cast<QCheckBox*>(w)->setChecked(panel_->Value(def.id));
         break;

@@ -12,8 +12,9 @@
 // Widgets are named after their controls ("Text2", "Combo1", "Label36"); the
 // four profile buttons are "Option1_0" to "Option1_3".  Text boxes and lists
 // carry an accessible name made of their prompt and unit; a result label's
-// accessible name reads its result with them and changes with it, and its
-// tool tip shows the result when the result is wider than the box.  The
+// accessible name reads its result with them and changes with it.  A text
+// wider than its box shows its start and an ellipsis, and whole in the tool
+// tip; a result's text can be selected with the mouse and copied.  The
 // window reads to a screen reader as a window named by its title.  A check
 // box or profile button answers a press anywhere in its box.  Text boxes and
 // lists hold texts of any length but the table's limits.
@@ -41,6 +42,11 @@ namespace kasnak {
 // The one font of the program, chosen so that every caption fits its box at
 // 96 and 144 dpi; the first call registers it with Qt's font database.
 QFont WindowFont();
+
+// What a result label, text box or list draws while it has no focus: its
+// whole text, or, when the box is too narrow for it, the text's start and an
+// ellipsis.  Empty for any other widget.
+QString Drawn(const QWidget* box);
 
 class Window : public QWidget {
   Q_OBJECT

@@ -10,9 +10,15 @@ endif()
 
 include(GNUInstallDirs)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# The guide with the picture it shows, and the README.
+# The guide with the picture it shows, and the README without its links to
+# files of the sources, which are not installed (doc_readme.cmake).
 install(FILES ${PROJECT_SOURCE_DIR}/docs/kullanim.md ${PROJECT_SOURCE_DIR}/docs/typical-use.png
-              ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+              DESTINATION ${CMAKE_INSTALL_DOCDIR})
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/doc/README.md
+  COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_SOURCE_DIR}/README.md -DOUT=${PROJECT_BINARY_DIR}/doc/README.md
+          -P ${CMAKE_CURRENT_LIST_DIR}/doc_readme.cmake
+  DEPENDS ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/doc_readme.cmake VERBATIM)
+install(FILES ${PROJECT_BINARY_DIR}/doc/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The changelog and the manual pages, compressed as Debian compresses them:
 # gzip -9n, the most, with no file name or time stamp inside.
@@ -31,7 +37,7 @@ endfunction()
 kasnak_compress(${CMAKE_CURRENT_LIST_DIR}/changelog changelog)
 kasnak_compress(${PROJECT_SOURCE_DIR}/docs/kasnak.1 man/kasnak.1)
 kasnak_compress(${PROJECT_SOURCE_DIR}/docs/kasnak.tr.1 man/tr/kasnak.1)
-add_custom_target(compressed-docs ALL DEPENDS ${KASNAK_COMPRESSED})
+add_custom_target(compressed-docs ALL DEPENDS ${KASNAK_COMPRESSED} ${PROJECT_BINARY_DIR}/doc/README.md)
 install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_BINARY_DIR}/compressed/man/kasnak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/compressed/man/tr/kasnak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/tr/man1)
@@ -42,7 +48,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The program is stripped in the staging folder as Debian strips it.
 set(CPACK_KASNAK_STRIP ${CMAKE_STRIP})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_package.cmake)
-set(CPACK_PACKAGE_CONTACT "kasnak maintainers <maintainers@users.noreply.c-seed-c9000198.example>")
+set(CPACK_PACKAGE_CONTACT "kasnak maintainers <maintainers@kasnak.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Poly-V belt drive calculator for screw compressors")
 # Debian's one Description field: the summary line above, then the English
 # text and a Turkish paragraph after it.

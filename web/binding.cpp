@@ -60,8 +60,8 @@ Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id;
 // tool tip; its place in CSS pixels, as the window places its widget at 96
 // dpi; its accessible name (a result's without a result, see resultName);
 // whether it shows a result; the characters a user may type (0: no limit);
-// whether it starts ticked or selected; for a list, the name of the button
-// that opens it.
+// whether it starts ticked or selected; whether it ends the program; for a
+// list, the name of the button that opens it.
 val Controls() {
   val table = val::array();
   for (const ControlDef& def : kControls) {
@@ -80,6 +80,7 @@ val Controls() {
     c.set("output", def.output);
     c.set("maxLength", def.maxLength);
     c.set("startOn", def.startOn);
+    c.set("endsProgram", def.id == Control::ExitButton);
     if (def.kind == Kind::ComboBox) c.set("openName", Str(PromptName(def.id) + kOpenListSuffix));
     table.call<void>("push", c);
   }

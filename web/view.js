@@ -53,7 +53,9 @@
         const groupEl = document.createElement('div');
         groupEl.className = 'group';
         placeAt(groupEl, group, {left: 0, top: 0});
-        groupEl.style.order = group.readingPosition;
+        groupEl.style.setProperty('--reading', group.readingPosition);
+        // The group that ends the program, which page.css sets apart.
+        if (group.members.some((place) => this.table[place].endsProgram)) groupEl.classList.add('ends');
         if (group.choiceName) {
           groupEl.classList.add('choice');
           groupEl.setAttribute('role', 'radiogroup');
@@ -80,6 +82,11 @@
         e.preventDefault();
         this.closeFault();
       });
+      // A figure that its box cuts ends in an ellipsis (page.css) and
+      // shows whole in its tool tip, at the box's width of the moment.
+      matchMedia('print').addEventListener('change', () => this.showWhole());
+      window.addEventListener('resize', () => this.showWhole());
+      window.addEventListener('beforeprint', () => this.stampPrint());
       document.addEventListener('pointerdown', (e) => {
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
@@ -324,9 +331,7 @@
             if (el.textContent === state.text) break;
             el.textContent = state.text;
             if (def.output) {
-              // A result too long for its box shows in full in its tool tip;
-              // its name tells the result.
-              el.title = el.scrollWidth > el.clientWidth ? state.text : '';
+              // Its name tells the whole result.
               const name = this.core.resultName(place, state.text);
               if (name) el.setAttribute('aria-label', name); else el.removeAttribute('aria-label');
               if (state.text !== '') changed.push(name);
@@ -347,6 +352,25 @@
       });
       changed.push(...this.showAdvice());
       if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
+      this.showWhole();
+      this.stampPrint();
+    }
+
+    // A result or a box whose text is wider than itself shows the text whole
+    // in its tool tip.
+    showWhole() {
+      for (const {def, el, input} of this.views) {
+        const box = input || (def.output && el);
+        if (!box) continue;
+        const text = input ? input.value : el.textContent;
+        box.title = box.scrollWidth > box.clientWidth ? text : def.toolTip || '';
+      }
+    }
+
+    // The date and time that a printout shows under the title.
+    stampPrint() {
+      const now = new Date().toLocaleString('tr-TR', {dateStyle: 'long', timeStyle: 'short'});
+      document.getElementById('printed').textContent = `Yazdırılma zamanı: ${now}`;
     }
 
     // Shows the core's advice; the advice that is new, to be announced.
@@ -420,7 +444,10 @@
     document.documentElement.dataset.ready = 'true';
   });
 
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  // The served page, an app with its manifest, keeps its files with a
+  // service worker; the page in one file (kasnak.html, no manifest) stands
+  // alone wherever it is opened, from disk or from any server.
+  if ('serviceWorker' in navigator && location.protocol !== 'file:' && document.querySelector('link[rel=manifest]')) {
     window.addEventListener('load', () => navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => null));
   }
 })();

@@ -18,17 +18,19 @@ mouse input, and prints what the page shows in the format of kasnak-script.
     tools/script-web [--engine E] [--runner RUNNER] PAGE SCRIPT
     tools/script-web [--engine E] [--runner RUNNER] PAGE --out-dir OUT SCRIPT...
     tools/script-web [--engine E] [--runner RUNNER] PAGE --screenshot PNG SCRIPT
+    tools/script-web [--runner RUNNER] PAGE --pdf PDF SCRIPT
 
 E is chromium (the default), firefox or webkit.  PAGE is a folder built by
 tools/build-web, served on a free port of 127.0.0.1 for as long as the player
 runs, or an .html file, opened as a file:// URL.  With one script the output
 goes to standard output, messages to standard error, and the exit status is
 kasnak-script's; with --screenshot the window as the script left it is saved
-as a PNG picture (title bar included).  With --out-dir each script is played
-in a freshly loaded page of one browser session and OUT/NAME.out receives its
-output followed by "status=N" (as tools/play-scripts keeps it); its messages
-go to standard error after its name.  WebKit needs an X display: run the
-player under xvfb-run -a.
+as a PNG picture (title bar included), and with --pdf Chromium prints it on
+A4 with its defaults (no background graphics).  With --out-dir each script is
+played in a freshly loaded page of one browser session and OUT/NAME.out
+receives its output followed by "status=N" (as tools/play-scripts keeps it);
+its messages go to standard error after its name.  WebKit needs an X display:
+run the player under xvfb-run -a.
 
 The native scenario runner RUNNER (by default build/kasnak-script of this
 source tree) parses each script with "kasnak-script --parse": the actions it
@@ -344,8 +346,9 @@ async function main(argv) {
   // its exit statuses.
   const { header } = parse(runner, '/dev/null');
   const statuses = { played: header.played, malformed: header.malformed, broken: header.broken };
-  let page, outDir = null, screenshot = null, scripts;
+  let page, outDir = null, screenshot = null, pdf = null, scripts;
   if (argv.length === 4 && argv[1] === '--screenshot') [page, screenshot, scripts] = [argv[0], argv[2], argv.slice(3)];
+  else if (argv.length === 4 && argv[1] === '--pdf') [page, pdf, scripts] = [argv[0], argv[2], argv.slice(3)];
   else if (argv.length >= 3 && argv[1] === '--out-dir') {
     [page, outDir, scripts] = [argv[0], argv[2], argv.slice(3)];
     mkdirSync(outDir, { recursive: true });
@@ -388,6 +391,7 @@ async function main(argv) {
         await new Promise((resolve) => out.end(resolve));
       }
       if (screenshot) await browser.screenshotElement('#frame', screenshot);
+      if (pdf) await browser.page.pdf({ path: pdf, format: 'A4' });
     }
     return status;
   } finally {

@@ -84,9 +84,12 @@ TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
   }
 }
 
-// A result that its box cuts shows in full in the tool tip and reads in full
-// with the label's name.  An absurd screw speed of 9E37 rpm
-// gives a ratio of 35 digits.
+// A result that its box cuts ends in an ellipsis, never in a cut figure,
+// shows in full in the tool tip and reads in full with the label's name.  An
+// absurd screw speed of 9E37 rpm gives a ratio of 35 digits; the widest
+// figure at the catalogue's extremes is a belt speed of 1047.19 m/sn or more
+// (99999 rpm, a screw pulley of 200 mm or more), which a box would show as
+// "1047.1".
 TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   auto* ratio = qobject_cast<QLabel*>(window.widget(Control::Ratio));
   Pick(Control::MotorPower, "22");
@@ -95,6 +98,7 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   EXPECT_EQ(shown, ToQString(window.panel().Caption(Control::Ratio)));
   EXPECT_EQ(shown.size(), 38);  // 35 digits, the point, 2 decimals
   EXPECT_GT(ratio->fontMetrics().horizontalAdvance(shown), ratio->contentsRect().width());
+  EXPECT_TRUE(Drawn(ratio).endsWith(QChar(0x2026))) << Drawn(ratio).toStdString();
   EXPECT_EQ(ratio->toolTip(), shown);
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): " + shown);
 
@@ -104,8 +108,17 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
   QTest::keyClicks(window.widget(Control::ScrewSpeed), "000");
   EXPECT_EQ(ratio->text(), "3.06");
+  EXPECT_EQ(Drawn(ratio), "3.06");
   EXPECT_EQ(ratio->toolTip(), QString());
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): 3.06");
+
+  auto* speed = window.widget(Control::BeltSpeed);
+  QTest::keyClicks(window.widget(Control::ScrewSpeed), "9");  // 90009 rpm
+  Pick(Control::ScrewPulley, "224");
+  EXPECT_EQ(Shown(speed), "1055.68");
+  EXPECT_TRUE(Drawn(speed).endsWith(QChar(0x2026))) << Drawn(speed).toStdString();
+  EXPECT_EQ(speed->toolTip(), "1055.68");
+  EXPECT_EQ(Accessible(speed, QAccessible::Name), "Kayış Hızı: 1055.68 m/sn");
 }
 
 // The typical use with the keyboard alone, read back as a screen reader

@@ -1,0 +1,35 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The releases stand once, in the Debian changelog (cmake/changelog): the
+# AppStream entry's <releases> is written from it, so that a release updates
+# both together.  The newest entry must be project()'s version.
+#   kasnak_releases(OUT): OUT gets one <release version= date=/> a release,
+#   newest first.
+function(kasnak_releases out)
+  set(changelog ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/changelog)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+  file(STRINGS ${changelog} lines REGEX "^kasnak \\(|^ -- ")
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  set(xml "")
+  set(version "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^kasnak \\(([^)]+)\\)")
+      set(version ${CMAKE_MATCH_1})
+      if(NOT xml AND NOT version STREQUAL PROJECT_VERSION)
+        message(FATAL_ERROR "${changelog}: the newest entry is ${version}, project() says ${PROJECT_VERSION}")
+      endif()
+    elseif(line MATCHES ">  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) " AND version)
+      list(FIND months ${CMAKE_MATCH_2} month)
+      math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+      if(month LESS 10)
+        set(month 0${month})
+      endif()
+      string(APPEND xml "    <release version=\"${version}\" date=\"${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}\"/>\n")
+      set(version "")
+    endif()
+  endforeach()
+  if(NOT xml)
+    message(FATAL_ERROR "${changelog} holds no release")
+  endif()
+  string(STRIP "${xml}" xml)
+  set(${out} "${xml}" PARENT_SCOPE)
+endfunction()
