@@ -97,7 +97,7 @@ void NotPositive(const Panel& panel, List& out) {
     if (id == Control::RibCount)
       out.push_back({"not-positive", read, id, Named(id) + " en az 1 olmalı; " + read + " okundu."});
     else if (value <= Real(0))
-      out.push_back({"not-positive", read, id, Named(id) + " sıfırdan büyük olmalı; " + read + " okundu."});
+      out.push_back({"not-positive", read, id, Named(id) + " 0’dan büyük olmalı; " + read + " okundu."});
   }
 }
 
@@ -124,7 +124,7 @@ void PulleysTouch(const Panel& panel, List& out) {
   const Single radii = (motorPulley + screwPulley) / Real(2);
   if (centerDist > radii) return;
   out.push_back({"pulleys-touch", NumberText(radii), Control::CenterDistance,
-                 "Eksen mesafesi " + NumberText(centerDist) + " mm, kasnakların yarıçapları toplamı " +
+                 "Eksen mesafesi " + NumberText(centerDist) + " mm, kasnak yarıçaplarının toplamı " +
                      NumberText(radii) + " mm: kasnaklar birbirine değiyor."});
 }
 
@@ -144,10 +144,10 @@ void ZeroPower(const Panel& panel, const Panel& calculated, List& out) {
                        NumberText(kLowestRatedSpeed) + " d/dk üstünde güç verir."});
   if (!ratioEnough)
     out.push_back({"zero-power:ratio", "", Control::Ratio,
-                   prefix + "devir oranı " + calculated.Caption(Control::Ratio) + "; en az " +
-                       NumberText(kLowestRatedRatio) + " olmalı (vida kasnağı motor kasnağından büyük)."});
+                   prefix + "devir oranı " + calculated.Caption(Control::Ratio) +
+                       " (vida kasnağı motor kasnağından büyük); en az " + NumberText(kLowestRatedRatio) + " olmalı."});
   if (!profile) {
-    out.push_back({"zero-power:no-profile", "", Control::ProfilePJ, prefix + "kayış tipi seçilmedi."});
+    out.push_back({"zero-power:no-profile", "", Control::ProfilePJ, prefix + "kayış tipi seçili değil."});
     return;
   }
   const std::string name(ProfileOf(*profile).name);
@@ -181,7 +181,7 @@ void BeltBelowMotor(const Panel& panel, const Panel& calculated, List& out) {
   while (!reaches(n)) ++n;
   const std::string count = NumberText(Real(n));
   out.push_back({"belt-below-motor", count, Control::RibCount,
-                 "Kayış " + calculated.Text(Control::BeltPower) + " kW taşır, motor " + NumberText(motor) +
+                 "Kayış " + calculated.Text(Control::BeltPower) + " kW aktarır, motor " + NumberText(motor) +
                      " kW: en az " + count + " kanal gerekir."});
 }
 
