@@ -49,7 +49,8 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 # The form at its place in pixels, and the advice strip below it.
 form=$(field Form1 '.place[2:] | map((. * 96 + 720) / 1440 | floor) | "\(.[0]) \(.[1])"')
-read -r width height <<<"$form"
+width=${form% *}
+height=${form#* }
 [ "${size%x*}" = "$width" ] && [ "${size#*x}" -gt "$height" ] ||
   { echo "screenshot: the window is $size, not ${width} wide and taller than the form's $height (96 dpi)" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
