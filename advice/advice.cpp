@@ -9,6 +9,7 @@
 
 #include "drive/length_factor.h"
 #include "drive/profiles.h"
+#include "drive/rating_table.h"
 #include "numbers/numbers.h"
 #include "procedures/calculate.h"
 
@@ -151,7 +152,12 @@ void ZeroPower(const Panel& panel, const Panel& calculated, List& out) {
     return;
   }
   const std::string name(ProfileOf(*profile).name);
-  if (fastEnough && ratioEnough && d.ribRating == Real(0))
+  const Single lowestRated = LowestRatedScrewSpeed(*profile, d.diaB);
+  if (fastEnough && ratioEnough && d.ribRating == Real(0) && !(d.screwSpeed > lowestRated))
+    out.push_back({"zero-power:below-table", "", Control::ScrewSpeed,
+                   prefix + name + " tablosu " + NumberText(lowestRated) + " d/dk üstünü kapsar; vida devri " +
+                       NumberText(d.screwSpeed) + " d/dk."});
+  else if (fastEnough && ratioEnough && d.ribRating == Real(0))
     out.push_back({"zero-power:no-rating", "", Control::RibPower,
                    prefix + name + " tablosunda " + NumberText(d.diaB) + " mm vida kasnağı ve " +
                        NumberText(d.screwSpeed) + " d/dk için güç yok."});

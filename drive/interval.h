@@ -22,12 +22,16 @@ struct Interval {
   Limit low{-std::numeric_limits<float>::infinity(), false};
   Limit high{std::numeric_limits<float>::infinity(), false};
 
-  bool Contains(Real v) const {
+  bool Contains(Real v) const { return ReachedBy(v) && !PassedBy(v); }
+  // v is not below the interval: at or above its lower end.
+  bool ReachedBy(Real v) const {
     const Real lo = Real(double{low.value});
+    return low.included ? v >= lo : v > lo;
+  }
+  // v is above the interval.
+  bool PassedBy(Real v) const {
     const Real hi = Real(double{high.value});
-    const bool aboveLow = low.included ? v >= lo : v > lo;
-    const bool belowHigh = high.included ? v <= hi : v < hi;
-    return aboveLow && belowHigh;
+    return high.included ? v > hi : v >= hi;
   }
   // Both ends are finite numbers.
   bool Bounded() const { return std::isfinite(low.value) && std::isfinite(high.value); }

@@ -21,7 +21,9 @@ struct RatingCell {
 };
 
 // The bands of a class are tested from the top; its last row, any speed,
-// takes the speeds that fall in none of them.
+// takes the speeds that fall in none of them above its first band.  A speed
+// below the first band has no rating: the last row holds the power at the
+// highest speeds, which a slower belt does not carry.
 // clang-format off
 constexpr RatingCell kRatingTable[] = {
     // profile  screw pulley d               screw speed s               i < 1.5  i ≥ 1.5
@@ -128,15 +130,28 @@ constexpr DiameterCorrection kDiameterCorrections[] = {
 };
 // clang-format on
 
+// The first row of the profile's diameter class that holds the screw pulley:
+// its lowest speed band.
+const RatingCell& FirstBand(BeltProfile profile, Single screwPulley) {
+  for (const RatingCell& cell : kRatingTable)
+    if (cell.profile == profile && cell.screwPulley.Contains(screwPulley)) return cell;
+  return kRatingTable[0];  // not reached: the classes of a profile cover every diameter
+}
+
 }  // namespace
 
 Single RatedPowerPerRib(BeltProfile profile, Single screwPulley, Single screwSpeed, Single ratio) {
+  if (!FirstBand(profile, screwPulley).screwSpeed.ReachedBy(screwSpeed)) return Single();
   const bool oneAndHalfUp = ratio >= Real(1.5);
   for (const RatingCell& cell : kRatingTable) {
     if (cell.profile == profile && cell.screwPulley.Contains(screwPulley) && cell.screwSpeed.Contains(screwSpeed))
       return Single::FromFloat(oneAndHalfUp ? cell.oneAndHalfUp : cell.belowOneAndHalf);
   }
   return Single();  // not reached: every class ends with a row for any speed
+}
+
+Single LowestRatedScrewSpeed(BeltProfile profile, Single screwPulley) {
+  return Single::FromFloat(FirstBand(profile, screwPulley).screwSpeed.low.value);
 }
 
 Single CorrectForDiameter(BeltProfile profile, Single screwPulley, Single rating) {

@@ -10,8 +10,12 @@ namespace kasnak {
 
 // The nominal power per rib, kW: the cell of the profile's diameter class that
 // holds the screw speed, in the column of the ratio (below 1.5, or 1.5 and
-// more).
+// more).  A speed below the class's first band has none: 0.
 Single RatedPowerPerRib(BeltProfile profile, Single screwPulley, Single screwSpeed, Single ratio);
+
+// The lower end of the first speed band of the profile's diameter class that
+// holds the screw pulley (rpm): the class rates only speeds above it.
+Single LowestRatedScrewSpeed(BeltProfile profile, Single screwPulley);
 
 // `rating` times each multiplier that applies to the screw pulley, in the
 // order of the table, each product rounded to single precision.

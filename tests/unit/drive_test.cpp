@@ -284,10 +284,10 @@ TEST(RatingTable, GivesTheCellOfTheFirstBandThatHoldsTheSpeed) {
     float rating;  // after the diameter corrections
   };
   const Case cases[] = {
-      {PJ, 100, 2700, 1.2f, 1.78f},  // a speed in no band takes the last column
+      {PJ, 100, 2700, 1.2f, 0.0f},  // below the first band: no rating
       {PJ, 100, 2701, 1.2f, 0.97f},
       {PJ, 100, 3500, 1.2f, 1.14f},
-      {PJ, 100, 7000, 1.2f, 1.78f},
+      {PJ, 100, 7000, 1.2f, 1.78f},  // a speed in no band above the first takes the last column
       {PJ, 100, 2701, 1.5f, 0.99f},  // ratio 1.5 takes the second value
       {PJ, 100, 2701, 1.49f, 0.97f},
       {PJ, 112, 6999, 1.2f, 1.8f},
