@@ -2,13 +2,17 @@
 #include "advice/advice.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
 #include "drive/length_factor.h"
+#include "drive/motor_speeds.h"
 #include "drive/profiles.h"
+#include "drive/pulley_width.h"
 #include "drive/rating_table.h"
 #include "numbers/numbers.h"
 #include "procedures/calculate.h"
@@ -16,13 +20,8 @@
 namespace kasnak {
 namespace {
 
-// The calculation runs on a copy, whose procedures act on the copy alone.
+// The calculations run on copies, whose procedures act on the copy alone.
 static_assert(std::is_copy_constructible_v<Panel>);
-
-// The boxes whose text is read as a number, in the table's order.
-constexpr Control kNumberBoxes[] = {Control::MotorPower,  Control::ScrewSpeed, Control::MotorPulley,
-                                    Control::ScrewPulley, Control::RibCount,   Control::CenterDistance,
-                                    Control::BeltLength};
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\n") == std::string_view::npos; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -30,209 +29,514 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // "Vida Deviri", "Motor Gücü".
 std::string Named(Control id) { return PromptName(id); }
 
-// The number a reader sees in a text written with a thousands dot or a
-// decimal comma ("4.000" is 4000, "12,5" is 12.5, "1.234,5" is 1234.5), as a
-// text the program reads; none for any other text.
-std::optional<std::string> AsItLooks(std::string_view text) {
-  std::string s;
-  for (char c : text)
-    if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
-  std::string looks;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) looks.push_back(s[i++]);
-  // Whole part: digits in groups of three after the first, split by dots.
-  std::size_t group = 0;
-  bool dots = false;
-  bool first = true;
-  for (; i < s.size() && s[i] != ','; ++i) {
-    if (IsDigit(s[i])) {
-      looks.push_back(s[i]);
-      ++group;
-    } else if (s[i] == '.' && group > 0 && (first ? group <= 3 : group == 3)) {
-      dots = true;
-      first = false;
-      group = 0;
+// A number as a sentence writes it: with a leading zero below 1 ("0.68").
+std::string Figure(Single x) { return NumberText(x); }
+std::string Figure(Real x) { return NumberText(x); }
+
+// ---- how a number reads and how it looks
+
+enum class Separator { ThousandsDot, ThousandsComma, DecimalComma };
+
+// A text written with separators, and the number a reader sees in it.
+struct Looks {
+  Separator separator;
+  std::string number;  // as the program would read what the reader sees
+};
+
+// Digit groups as thousands write them: a first group of one to three
+// digits, not starting with 0, then groups of three.
+bool Thousands(std::span<const std::string> groups) {
+  if (groups.empty() || groups[0].empty() || groups[0].size() > 3 || groups[0][0] == '0') return false;
+  return std::all_of(groups.begin() + 1, groups.end(), [](const std::string& g) { return g.size() == 3; });
+}
+
+// "4.000" (thousands dot), "4,000" and "1,234.5" (thousands comma), "12,5"
+// and "1.234,5" (decimal comma): the separator and the number as it looks;
+// none for a text that is a plain number or no number at all.
+std::optional<Looks> AsItLooks(std::string_view text) {
+  std::string sign;
+  std::vector<std::string> groups(1);
+  std::string separators;
+  for (char c : text) {
+    if (c == ' ' || c == '\t' || c == '\n') continue;
+    if ((c == '-' || c == '+') && sign.empty() && separators.empty() && groups[0].empty()) {
+      sign = c;
+    } else if (IsDigit(c)) {
+      groups.back().push_back(c);
+    } else if (c == '.' || c == ',') {
+      separators.push_back(c);
+      groups.emplace_back();
     } else {
       return std::nullopt;
     }
   }
-  if (group == 0 || (dots && group != 3)) return std::nullopt;
-  if (i == s.size()) return dots ? std::optional(looks) : std::nullopt;
-  // A decimal comma and its digits.
-  looks.push_back('.');
-  for (++i; i < s.size(); ++i) {
-    if (!IsDigit(s[i])) return std::nullopt;
-    looks.push_back(s[i]);
+  if (separators.empty() || std::any_of(groups.begin(), groups.end(), [](const std::string& g) { return g.empty(); }))
+    return std::nullopt;
+  std::string whole = sign;
+  const char last = separators.back();
+  const bool oneKind = separators.find_first_not_of(last) == std::string::npos;
+  if (oneKind && Thousands(groups)) {
+    for (const std::string& g : groups) whole += g;
+    return Looks{last == '.' ? Separator::ThousandsDot : Separator::ThousandsComma, whole};
   }
-  return looks.back() == '.' ? std::nullopt : std::optional(looks);
+  // The last separator a decimal one, any before it of the other kind and in
+  // thousands.
+  const std::span<const std::string> head(groups.data(), groups.size() - 1);
+  const bool before = separators.size() == 1 ||
+                      (separators.substr(0, separators.size() - 1).find(last) == std::string::npos && Thousands(head));
+  if (!before) return std::nullopt;
+  if (last == '.' && separators.size() == 1) return std::nullopt;  // a plain decimal point
+  for (const std::string& g : head) whole += g;
+  whole += '.' + groups.back();
+  return Looks{last == ',' ? Separator::DecimalComma : Separator::ThousandsComma, whole};
 }
 
-using List = std::vector<Advice>;
-
-// Rule 1: a number that reads as another than it looks.
-void Separators(const Panel& panel, List& out) {
-  for (Control id : kNumberBoxes) {
-    const std::string& text = panel.Text(id);
-    const std::optional<std::string> looks = AsItLooks(text);
-    if (!looks) continue;
-    const Real read = ReadNumber(text);
-    if (ReadNumber(*looks) == read) continue;
-    const bool comma = text.find(',') != std::string::npos;
-    out.push_back({comma ? "decimal-comma" : "thousands-dot", NumberText(read), id,
-                   Named(id) + " kutusundaki “" + text + "”, " + NumberText(read) + " olarak okundu; " +
-                       (comma ? "ondalık ayırıcı nokta olmalı." : "binlik ayırıcı yazmayın.")});
-  }
+// The text of a box as it looks, where the program reads another number.
+std::optional<Looks> ReadsOtherwise(std::string_view text) {
+  std::optional<Looks> looks = AsItLooks(text);
+  if (looks && ReadNumber(looks->number) == ReadNumber(text)) return std::nullopt;
+  return looks;
 }
 
-// Rule 2: a value that is 0 or less, or a rib count below 1 or not whole.
-void NotPositive(const Panel& panel, List& out) {
-  for (Control id : kNumberBoxes) {
-    if (id == Control::MotorPower || IsBlank(panel.Text(id))) continue;
-    const Real value = ReadNumber(panel.Text(id));
-    const std::string read = NumberText(value);
-    if (id == Control::RibCount && value >= Real(1)) {
-      if (std::floor(value.value()) != value.value())
-        out.push_back({"not-whole", read, id, Named(id) + " tam sayı olmalı; " + read + " okundu."});
-      continue;
-    }
-    if (id == Control::RibCount)
-      out.push_back({"not-positive", read, id, Named(id) + " en az 1 olmalı; " + read + " okundu."});
-    else if (value <= Real(0))
-      out.push_back({"not-positive", read, id, Named(id) + " 0’dan büyük olmalı; " + read + " okundu."});
-  }
-}
+// ---- the panel as the rules read it
 
-// Rule 3: the belt speed shown above the selected profile's highest.
-void BeltTooFast(const Panel& panel, List& out) {
-  const std::optional<BeltProfile> profile = panel.SelectedProfile();
-  const std::string& shown = panel.Caption(Control::BeltSpeed);
-  if (!profile || IsBlank(shown)) return;
-  const Profile& p = ProfileOf(*profile);
-  const int highest = HighestBeltSpeed(p);
-  if (!(ReadNumber(shown) > Real(highest))) return;
-  out.push_back(
-      {"belt-speed-above", std::to_string(highest), Control::BeltSpeed,
-       "Kayış hızı " + shown + " m/sn; " + std::string(p.name) + " için en çok " + std::to_string(highest) + " m/sn."});
-}
-
-// Rule 4: the centre distance no more than the sum of the radii.
-void PulleysTouch(const Panel& panel, List& out) {
-  if (IsBlank(panel.Text(Control::CenterDistance))) return;
-  const Single motorPulley = ReadNumber(panel.Text(Control::MotorPulley));
-  const Single screwPulley = ReadNumber(panel.Text(Control::ScrewPulley));
-  const Single centerDist = ReadNumber(panel.Text(Control::CenterDistance));
-  if (!(motorPulley > 0 && screwPulley > 0 && centerDist > 0)) return;
-  const Single radii = (motorPulley + screwPulley) / Real(2);
-  if (centerDist > radii) return;
-  out.push_back({"pulleys-touch", NumberText(radii), Control::CenterDistance,
-                 "Eksen mesafesi " + NumberText(centerDist) + " mm, kasnak yarıçaplarının toplamı " +
-                     NumberText(radii) + " mm: kasnaklar birbirine değiyor."});
-}
-
-// Rule 5: why the powers are 0, each reason as the calculation has it.
-void ZeroPower(const Panel& panel, const Panel& calculated, List& out) {
-  const std::string& shown = panel.Text(Control::RibPower);
-  if (IsBlank(shown) || ReadNumber(shown) != Real(0) || ReadNumber(calculated.Text(Control::RibPower)) != Real(0))
-    return;
-  const DriveState& d = calculated.drive;
-  const std::optional<BeltProfile> profile = calculated.SelectedProfile();
-  const bool fastEnough = d.screwSpeed > kLowestRatedSpeed;
-  const bool ratioEnough = d.ratio >= kLowestRatedRatio;
-  const std::string prefix = "Güçler 0: ";
-  if (!fastEnough)
-    out.push_back({"zero-power:screw-speed", "", Control::ScrewSpeed,
-                   prefix + "vida devri " + NumberText(d.screwSpeed) + " d/dk; tablo yalnızca " +
-                       NumberText(kLowestRatedSpeed) + " d/dk üstünde güç verir."});
-  if (!ratioEnough)
-    out.push_back({"zero-power:ratio", "", Control::Ratio,
-                   prefix + "devir oranı " + calculated.Caption(Control::Ratio) +
-                       " (vida kasnağı motor kasnağından büyük); en az " + NumberText(kLowestRatedRatio) + " olmalı."});
-  if (!profile) {
-    out.push_back({"zero-power:no-profile", "", Control::ProfilePJ, prefix + "kayış tipi seçili değil."});
-    return;
-  }
-  const std::string name(ProfileOf(*profile).name);
-  const Single lowestRated = LowestRatedScrewSpeed(*profile, d.diaB);
-  if (fastEnough && ratioEnough && d.ribRating == Real(0) && !(d.screwSpeed > lowestRated))
-    out.push_back({"zero-power:below-table", "", Control::ScrewSpeed,
-                   prefix + name + " tablosu " + NumberText(lowestRated) + " d/dk üstünü kapsar; vida devri " +
-                       NumberText(d.screwSpeed) + " d/dk."});
-  else if (fastEnough && ratioEnough && d.ribRating == Real(0))
-    out.push_back({"zero-power:no-rating", "", Control::RibPower,
-                   prefix + name + " tablosunda " + NumberText(d.diaB) + " mm vida kasnağı ve " +
-                       NumberText(d.screwSpeed) + " d/dk için güç yok."});
-  if (d.lengthFactor == Real(0))
-    out.push_back({"zero-power:belt-short", "", Control::BeltLength,
-                   prefix + "kayış boyu " + calculated.Text(Control::BeltLength) + " mm; " + name + " için en kısa " +
-                       NumberText(ShortestRatedLength(*profile)) + " mm."});
-}
-
-// Rule 6: the belt carries less than the motor; the fewest ribs that carry
-// it, each total rounded as "Hesapla" shows it.
-void BeltBelowMotor(const Panel& panel, const Panel& calculated, List& out) {
-  if (IsBlank(panel.Text(Control::BeltPower))) return;
-  const Real motor = ReadNumber(panel.Text(Control::MotorPower));
-  const DriveState& d = calculated.drive;
-  const Real ribs = ReadNumber(calculated.Text(Control::RibCount));
-  if (!(motor > Real(0)) || !(RoundTo(BeltPower(d, ribs), 2) < motor)) return;
+// The fewest ribs (at most a million) whose belt, rounded as "Hesapla" shows
+// it, carries `motor` kW: none when one rib carries nothing.
+std::optional<Real> FewestRibs(const DriveState& d, Real motor) {
   const Real perRib = BeltPower(d, Real(1));
-  if (!(perRib > Real(0))) return;
-  // A rib count beyond any belt is no advice.
+  if (!(perRib > Real(0))) return std::nullopt;
   constexpr double kMostRibs = 1e6;
-  double n = std::ceil((motor / perRib).value());
-  if (!(n <= kMostRibs)) return;
-  auto reaches = [&](double count) { return RoundTo(BeltPower(d, Real(count)), 2) >= motor; };
-  n = std::max(n, 1.0);
-  while (n > 1 && reaches(n - 1)) --n;
-  while (!reaches(n)) ++n;
-  const std::string count = NumberText(Real(n));
-  out.push_back({"belt-below-motor", count, Control::RibCount,
-                 "Kayış " + calculated.Text(Control::BeltPower) + " kW aktarır, motor " + NumberText(motor) +
-                     " kW: en az " + count + " kanal gerekir."});
+  double n = std::max(std::ceil((motor / perRib).value()), 1.0);
+  if (!(n <= kMostRibs)) return std::nullopt;
+  auto carries = [&](double count) { return RoundTo(BeltPower(d, Real(count)), 2) >= motor; };
+  while (n > 1 && carries(n - 1)) --n;
+  while (!carries(n)) ++n;
+  return Real(n);
 }
 
-// Rule 7: a result shown differs from what "Hesapla" would show now.
-void OutOfDate(const Panel& panel, const Panel& calculated, List& out) {
-  constexpr Control kResults[] = {Control::WrapAngle, Control::RibPower, Control::BeltPower};
-  for (Control id : kResults) {
-    if (panel.Text(id) == calculated.Text(id)) continue;
-    out.push_back(
-        {"out-of-date", "", Control::CalculateButton,
-         "Sonuçlar güncel değil: " + std::string(Def(Control::CalculateButton).caption) + "’ya yeniden basın."});
-    return;
+class Reading {
+ public:
+  explicit Reading(const Panel& panel) : panel(panel) {}
+
+  const Panel& panel;
+
+  bool Blank(Control id) const { return IsBlank(panel.Text(id)); }
+  Real Number(Control id) const { return ReadNumber(panel.Text(id)); }
+  // The user's own text, typed or picked.
+  bool Entered(Control id) const { return !Blank(id) && !panel.ByProgram(id); }
+  bool ResultsShown() const { return !IsBlank(panel.Caption(Control::WrapAngle)); }
+
+  // The panel as "Hesapla" would leave it now, on a copy; none when it
+  // faults.
+  const Panel* Calculated() const {
+    if (!calculated_) {
+      calculated_.emplace();
+      try {
+        Panel copy = panel;
+        Calculate(copy);
+        calculated_->emplace(std::move(copy));
+      } catch (const ArithmeticFault&) {
+      }
+    }
+    return *calculated_ ? &**calculated_ : nullptr;
+  }
+
+  // The results shown are what "Hesapla" gives now.
+  bool Current() const {
+    const Panel* calculated = Calculated();
+    if (!ResultsShown() || !calculated) return false;
+    constexpr Control kResults[] = {Control::WrapAngle, Control::RibPower, Control::BeltPower};
+    return std::all_of(std::begin(kResults), std::end(kResults),
+                       [&](Control id) { return panel.Text(id) == calculated->Text(id); });
+  }
+
+  // A number given that reads as it looks and is above 0: a box that no
+  // advice of its own speaks of.
+  bool Sound(Control id) const { return !Blank(id) && !ReadsOtherwise(panel.Text(id)) && Number(id) > Real(0); }
+
+  // What the rating reads, each sound: a motor speed, a screw speed, both
+  // pulleys, and a profile.
+  bool RatingInputsGiven() const {
+    return !IsBlank(panel.Caption(Control::MotorSpeed)) && Sound(Control::ScrewSpeed) && Sound(Control::MotorPulley) &&
+           Sound(Control::ScrewPulley) && panel.SelectedProfile();
+  }
+
+  // The motor's power, kW, where it is given and sound.
+  std::optional<Real> Motor() const {
+    return Sound(Control::MotorPower) ? std::optional(Number(Control::MotorPower)) : std::nullopt;
+  }
+
+  // The ribs the belt needs to carry the motor, where it has ribs and they
+  // are too few.
+  std::optional<Real> RibsNeeded() const {
+    const Panel* calculated = Calculated();
+    const std::optional<Real> motor = Motor();
+    if (!calculated || !motor || Blank(Control::RibCount) || Blank(Control::BeltPower)) return std::nullopt;
+    const Real ribs = Number(Control::RibCount);
+    if (!(ribs >= Real(1)) || !(RoundTo(BeltPower(calculated->drive, ribs), 2) < *motor)) return std::nullopt;
+    return FewestRibs(calculated->drive, *motor);
+  }
+
+ private:
+  mutable std::optional<std::optional<Panel>> calculated_;
+};
+
+// ---- the rules: each says one thing of one control, or nothing
+
+struct Said {
+  std::string figure;
+  std::string text;
+};
+using Saying = std::optional<Said>;
+
+Said Say(std::string figure, std::string text) { return {std::move(figure), std::move(text)}; }
+
+// Results shown that "Hesapla" would not show now.
+Saying OutOfDate(const Reading& r, Control) {
+  if (!r.Calculated())
+    return Say("", "Sonuçlar güncel değil: bu değerlerle " + std::string(Def(Control::CalculateButton).caption) +
+                       " hata veriyor.");
+  if (r.Current()) return std::nullopt;
+  return Say("", "Sonuçlar güncel değil: " + std::string(Def(Control::CalculateButton).caption) + "’ya yeniden basın.");
+}
+
+// A number written with a separator the program does not read as written.
+Saying Separated(const Reading& r, Control box, Separator kind) {
+  const std::string& text = r.panel.Text(box);
+  const std::optional<Looks> looks = ReadsOtherwise(text);
+  if (!looks || looks->separator != kind) return std::nullopt;
+  const std::string read = Figure(r.Number(box));
+  std::string what = box == Control::RibCount          ? "kanal sayısı ayırıcısız bir tam sayı olmalı."
+                     : kind == Separator::DecimalComma ? "ondalık ayırıcı nokta olmalı."
+                                                       : "binlik ayırıcı yazmayın.";
+  return Say(read, Named(box) + " kutusundaki “" + text + "”, " + read + " olarak okundu; " + what);
+}
+Saying ThousandsDot(const Reading& r, Control box) { return Separated(r, box, Separator::ThousandsDot); }
+Saying ThousandsComma(const Reading& r, Control box) { return Separated(r, box, Separator::ThousandsComma); }
+Saying DecimalComma(const Reading& r, Control box) { return Separated(r, box, Separator::DecimalComma); }
+
+// A value the user gave that is 0 or less; a rib count below 1.
+Saying NotPositive(const Reading& r, Control box) {
+  if (!r.Entered(box) || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  const Real value = r.Number(box);
+  const std::string read = Figure(value);
+  if (box == Control::RibCount)
+    return value < Real(1) ? Saying(Say(read, Named(box) + " en az 1 olmalı; " + read + " okundu.")) : std::nullopt;
+  return value <= Real(0) ? Saying(Say(read, Named(box) + " 0’dan büyük olmalı; " + read + " okundu.")) : std::nullopt;
+}
+
+// A rib count that is not whole.
+Saying NotWhole(const Reading& r, Control box) {
+  if (!r.Entered(box) || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  const Real value = r.Number(box);
+  if (!(value >= Real(1)) || std::floor(value.value()) == value.value()) return std::nullopt;
+  return Say(Figure(value), Named(box) + " tam sayı olmalı; " + Figure(value) + " okundu.");
+}
+
+// The motor power typed: the rated speed of no motor, or of another motor
+// than the one whose speed is shown.
+std::optional<std::string_view> TypedMotorSpeed(const Reading& r) {
+  if (!r.Entered(Control::MotorPower) || ReadsOtherwise(r.panel.Text(Control::MotorPower))) return std::nullopt;
+  const Real power = r.Number(Control::MotorPower);
+  if (!(power > Real(0))) return std::nullopt;
+  return RatedSpeed(power.value(), r.panel.Value(Control::FourPole), r.panel.Value(Control::CompactMotor));
+}
+Saying MotorNotListed(const Reading& r, Control box) {
+  const std::optional<std::string_view> rated = TypedMotorSpeed(r);
+  if (!rated || !rated->empty()) return std::nullopt;
+  const std::string power = Figure(r.Number(box));
+  return Say(power, "Motor listesinde " + power + " kW yok: motor devri bilinmiyor; listeden bir güç seçin.");
+}
+Saying MotorNotApplied(const Reading& r, Control box) {
+  const std::optional<std::string_view> rated = TypedMotorSpeed(r);
+  if (!rated || rated->empty() || *rated == r.panel.Caption(Control::MotorSpeed)) return std::nullopt;
+  const std::string power = Figure(r.Number(box));
+  return Say(power, "Yazılan " + power + " kW henüz uygulanmadı: gücü listeden seçin.");
+}
+
+// An input that "Hesapla" needed and was not given.  The motor pulley,
+// which the program proposes, only once the rest is given.
+Saying Missing(const Reading& r, Control box) {
+  if (!r.Blank(box)) return std::nullopt;
+  switch (box) {
+    case Control::MotorPower:
+      return Say("", "Motor gücü seçilmedi.");
+    case Control::ScrewSpeed:
+      return Say("", "Vida devri girilmedi.");
+    case Control::ScrewPulley:
+      return Say("", "Vida kasnağı seçilmedi.");
+    case Control::MotorPulley:
+      if (r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed) || r.Blank(Control::ScrewPulley))
+        return std::nullopt;
+      return Say("", "Motor kasnağı seçilmedi.");
+    default:
+      return std::nullopt;
   }
 }
 
-// Runs one rule; a fault in reading or calculating gives no advice from it.
-template <typename Rule>
-void Apply(Rule rule) {
-  try {
-    rule();
-  } catch (const ArithmeticFault&) {
-  }
+// No rib count given: the fewest that carry the motor, where known.
+Saying NoRibs(const Reading& r, Control) {
+  if (!r.Blank(Control::RibCount)) return std::nullopt;
+  const Panel* calculated = r.Calculated();
+  const std::optional<Real> motor = r.Motor();
+  const std::optional<Real> ribs = calculated && motor ? FewestRibs(calculated->drive, *motor) : std::nullopt;
+  if (!ribs) return Say("", "Kanal sayısı girilmedi.");
+  return Say(Figure(*ribs), "Kanal sayısı girilmedi: motorun " + Figure(*motor) + " kW’ı için en az " + Figure(*ribs) +
+                                " kanal gerekir.");
 }
+
+// A profile the program took away, and the limit that took it.
+Saying ProfileTaken(const Reading& r, Control button) {
+  if (r.panel.Value(button) || !r.panel.ByProgram(button)) return std::nullopt;
+  const Profile& p = ProfileOf(static_cast<BeltProfile>(Def(button).index));
+  const std::string name(p.name);
+  return Say(name, "Kayış tipi seçili değil: " + name + " " + std::to_string(p.highestScrewSpeed) +
+                       " d/dk üstünde kullanılamaz, seçimi kaldırıldı.");
+}
+
+// The motor speed, the screw speed and the two pulleys disagree beyond the
+// rounding of the figures shown: the pulleys' whole millimetre and the
+// ratio's hundredth, through which the program proposes a motor pulley, and
+// the screw speed's whole rpm.
+Saying PulleysDisagree(const Reading& r, Control) {
+  const Single motorSpeed = ReadNumber(r.panel.Caption(Control::MotorSpeed));
+  const Single screwSpeed = r.Number(Control::ScrewSpeed);
+  const Single motorPulley = r.Number(Control::MotorPulley);
+  const Single screwPulley = r.Number(Control::ScrewPulley);
+  if (!(motorSpeed > 0 && screwSpeed > 0 && motorPulley > 0 && screwPulley > 0)) return std::nullopt;
+  const Real given = motorSpeed * motorPulley / screwPulley;
+  constexpr double kRatioHalfStep = 0.005;
+  const Real slack = motorSpeed * (Real(1) + Real(kRatioHalfStep) * screwPulley) / screwPulley + Real(1);
+  const Real off = given - screwSpeed;
+  if (!(off > slack || -off > slack)) return std::nullopt;
+  const std::string turns = NumberText(RoundTo(given, 0));
+  return Say(turns, "Kasnaklar " + Figure(motorPulley) + "/" + Figure(screwPulley) + ": vida " + turns +
+                        " d/dk döner, " + Figure(screwSpeed) + " değil.");
+}
+
+// The belt speed shown above the selected profile's highest, or with no
+// profile above every profile's.
+Saying BeltTooFast(const Reading& r, Control box) {
+  const std::string& shown = r.panel.Caption(box);
+  if (IsBlank(shown)) return std::nullopt;
+  const std::optional<BeltProfile> selected = r.panel.SelectedProfile();
+  int highest = 0;
+  for (const Profile& p : kProfiles)
+    if (!selected || p.id == *selected) highest = std::max(highest, p.highestBeltSpeed);
+  if (!(ReadNumber(shown) > Real(highest))) return std::nullopt;
+  const std::string limit = std::to_string(highest);
+  if (!selected)
+    return Say(limit, "Kayış hızı " + shown + " m/sn; en hızlı kayış tipi bile en çok " + limit + " m/sn.");
+  return Say(limit, "Kayış hızı " + shown + " m/sn; " + std::string(ProfileOf(*selected).name) + " için en çok " +
+                        limit + " m/sn.");
+}
+
+// The pulleys' mean diameter, mm: the sum of their radii.
+std::optional<Single> Radii(const Reading& r) {
+  const Single motorPulley = r.Number(Control::MotorPulley);
+  const Single screwPulley = r.Number(Control::ScrewPulley);
+  if (!(motorPulley > 0 && screwPulley > 0)) return std::nullopt;
+  return Single((motorPulley + screwPulley) / Real(2));
+}
+
+// The centre distance no more than the sum of the radii, where "Hesapla"
+// keeps it there: the smallest whole millimetres that clear them after
+// "Hesapla".
+Saying PulleysTouch(const Reading& r, Control box) {
+  const std::optional<Single> radii = Radii(r);
+  if (r.Blank(box) || !radii || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  const Single centerDist = r.Number(box);
+  if (centerDist > *radii || (centerDist < kMinimumCenterDist && *radii < kMinimumCenterDist)) return std::nullopt;
+  // A whole millimetre above the radii, or the next one where the belt
+  // length's rounding brings "Hesapla" back onto them.
+  Real clear = IntPart(Real(*radii)) + Real(1);
+  Panel copy = r.panel;
+  for (int next = 0; next < 2; ++next, clear = clear + Real(1)) {
+    copy.SetText(box, NumberText(clear));
+    Calculate(copy);
+    if (ReadNumber(copy.Text(box)) > *radii) break;
+  }
+  return Say(NumberText(clear), "Eksen mesafesi " + Figure(centerDist) + " mm, kasnak yarıçaplarının toplamı " +
+                                    Figure(*radii) + " mm: kasnaklar birbirine değiyor; en az " + NumberText(clear) +
+                                    " mm yazın.");
+}
+
+// A centre distance under the floor that "Hesapla" raises it to, typed or
+// from a typed belt length: the belt "Hesapla" will give.
+Saying UnderFloor(const Reading& r, Control box) {
+  const bool typed = r.Entered(box) || (r.panel.ByProgram(box) && r.Entered(Control::BeltLength));
+  if (r.Blank(box) || !typed || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  // "Hesapla" raises it to the pulleys' mean diameter, then to the floor.
+  const Single centerDist = r.Number(box);
+  const Single mean = (r.Number(Control::MotorPulley) + r.Number(Control::ScrewPulley)) / Real(2);
+  if (!(centerDist < kMinimumCenterDist && mean < kMinimumCenterDist)) return std::nullopt;
+  const Panel* calculated = r.Calculated();
+  if (!calculated) return std::nullopt;
+  const std::string floor = NumberText(kMinimumCenterDist);
+  const std::string& belt = calculated->Text(Control::BeltLength);
+  return Say(belt, "Eksen mesafesi " + Figure(centerDist) + " mm, en az " + floor +
+                       " mm olabilir: " + std::string(Def(Control::CalculateButton).caption) + " " + floor +
+                       " mm ile hesaplar, kayış " + belt + " mm olur.");
+}
+
+// Why the powers are 0, each reason as the calculation has it, where every
+// input the rating reads is given.
+const DriveState* ZeroRated(const Reading& r) {
+  const Panel* calculated = r.Calculated();
+  const std::string& shown = r.panel.Text(Control::RibPower);
+  if (!calculated || IsBlank(shown) || !r.RatingInputsGiven() || ReadNumber(shown) != Real(0) ||
+      ReadNumber(calculated->Text(Control::RibPower)) != Real(0))
+    return nullptr;
+  return &calculated->drive;
+}
+const std::string kZeroPowers = "Güçler 0: ";
+bool FastEnough(const DriveState& d) { return d.screwSpeed > kLowestRatedSpeed; }
+bool RatioEnough(const DriveState& d) { return d.ratio >= kLowestRatedRatio; }
+std::string ProfileName(const Reading& r) { return std::string(ProfileOf(*r.panel.SelectedProfile()).name); }
+
+Saying ScrewTooSlow(const Reading& r, Control) {
+  const DriveState* d = ZeroRated(r);
+  if (!d || FastEnough(*d)) return std::nullopt;
+  return Say("", kZeroPowers + "vida devri " + Figure(d->screwSpeed) + " d/dk; tablo yalnızca " +
+                     Figure(kLowestRatedSpeed) + " d/dk üstünde güç verir.");
+}
+
+Saying RatioTooSmall(const Reading& r, Control) {
+  const DriveState* d = ZeroRated(r);
+  if (!d || RatioEnough(*d)) return std::nullopt;
+  return Say("", kZeroPowers + "devir oranı " + Figure(d->ratio) + " (vida kasnağı motor kasnağından büyük); en az " +
+                     Figure(kLowestRatedRatio) + " olmalı.");
+}
+
+Saying BelowTable(const Reading& r, Control) {
+  const DriveState* d = ZeroRated(r);
+  if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
+  const Single lowest = LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB);
+  if (d->screwSpeed > lowest) return std::nullopt;
+  return Say("", kZeroPowers + ProfileName(r) + " tablosu " + Figure(lowest) + " d/dk üstünü kapsar; vida devri " +
+                     Figure(d->screwSpeed) + " d/dk.");
+}
+
+Saying NoRating(const Reading& r, Control) {
+  const DriveState* d = ZeroRated(r);
+  if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
+  if (!(d->screwSpeed > LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB))) return std::nullopt;
+  return Say("", kZeroPowers + ProfileName(r) + " tablosunda " + Figure(d->diaB) + " mm vida kasnağı ve " +
+                     Figure(d->screwSpeed) + " d/dk için güç yok.");
+}
+
+Saying BeltTooShort(const Reading& r, Control box) {
+  const DriveState* d = ZeroRated(r);
+  if (!d || d->lengthFactor != Real(0)) return std::nullopt;
+  const std::string shortest = Figure(ShortestRatedLength(*r.panel.SelectedProfile()));
+  const std::string profile = ProfileName(r);
+  if (!r.Current()) return Say("", kZeroPowers + "kayış " + profile + " için çok kısa; en kısa " + shortest + " mm.");
+  return Say(
+      "", kZeroPowers + "kayış boyu " + r.panel.Text(box) + " mm; " + profile + " için en kısa " + shortest + " mm.");
+}
+
+// The belt carries less than the motor: the fewest ribs that carry it.
+Saying BeltBelowMotor(const Reading& r, Control) {
+  const std::optional<Real> ribs = r.RibsNeeded();
+  if (!ribs) return std::nullopt;
+  const std::string needs = " " + Figure(*r.Motor()) + " kW: en az " + Figure(*ribs) + " kanal gerekir.";
+  // The belt's power only where the box shows it.
+  if (!r.Current()) return Say(Figure(*ribs), "Motor" + needs);
+  return Say(Figure(*ribs), "Kayış " + r.panel.Text(Control::BeltPower) + " kW aktarır, motor" + needs);
+}
+
+// Where the belt needs more ribs: another profile the program allows at
+// this screw speed and screw pulley, within its belt speed and rated, with
+// the fewest ribs that carry the motor and their pulley width.
+Saying OtherProfile(const Reading& r, Control button) {
+  const BeltProfile profile = static_cast<BeltProfile>(Def(button).index);
+  const Profile& p = ProfileOf(profile);
+  if (r.panel.ProfileSelected(profile) || !r.RibsNeeded()) return std::nullopt;
+  const Single screwSpeed = r.Number(Control::ScrewSpeed);
+  const Single screwPulley = r.Number(Control::ScrewPulley);
+  if ((p.highestScrewSpeed > 0 && screwSpeed > Real(p.highestScrewSpeed)) ||
+      (p.smallestScrewPulley > 0 && screwPulley < Real(p.smallestScrewPulley)) ||
+      IsBlank(r.panel.Caption(Control::BeltSpeed)) ||
+      ReadNumber(r.panel.Caption(Control::BeltSpeed)) > Real(p.highestBeltSpeed))
+    return std::nullopt;
+  Panel copy = r.panel;
+  copy.SelectProfile(profile);
+  Calculate(copy);
+  const std::optional<Real> ribs = FewestRibs(copy.drive, *r.Motor());
+  if (!ribs) return std::nullopt;
+  const std::string count = Figure(*ribs);
+  return Say(std::string(p.name) + ":" + count, std::string(p.name) + " ile " + count + " kanal yeter; kasnak " +
+                                                    NumberText(RoundTo(PulleyWidth(*ribs, p), 2)) + " mm.");
+}
+
+// ---- the table
+
+// The controls a rule is asked about, one after another.
+template <Control... ids>
+inline constexpr Control kAbout[] = {ids...};
+constexpr auto& kNumberBoxes =
+    kAbout<Control::MotorPower, Control::ScrewSpeed, Control::MotorPulley, Control::ScrewPulley, Control::RibCount,
+           Control::CenterDistance, Control::BeltLength>;
+constexpr auto& kProfileButtons =
+    kAbout<Control::ProfilePJ, Control::ProfilePK, Control::ProfilePL, Control::ProfilePM>;
+
+struct Rule {
+  std::string_view code;
+  bool needsResults;               // asked only while results are shown
+  std::span<const Control> about;  // each control it may mark, in turn
+  Saying (*say)(const Reading&, Control);
+};
+
+// Most important first: results out of date, then the inputs as they read,
+// then the figures, then the powers.
+// clang-format off
+const Rule kRules[] = {
+    {"out-of-date",            true,  kAbout<Control::CalculateButton>, OutOfDate},
+    {"thousands-dot",          false, kNumberBoxes,                     ThousandsDot},
+    {"thousands-comma",        false, kNumberBoxes,                     ThousandsComma},
+    {"decimal-comma",          false, kNumberBoxes,                     DecimalComma},
+    {"not-positive",           false, kAbout<Control::MotorPower, Control::ScrewSpeed, Control::MotorPulley,
+                                             Control::ScrewPulley, Control::RibCount, Control::BeltLength>,
+                                                                        NotPositive},
+    {"not-whole",              false, kAbout<Control::RibCount>,        NotWhole},
+    {"motor-not-listed",       false, kAbout<Control::MotorPower>,      MotorNotListed},
+    {"motor-not-applied",      false, kAbout<Control::MotorPower>,      MotorNotApplied},
+    {"missing",                true,  kAbout<Control::MotorPower, Control::ScrewSpeed, Control::MotorPulley,
+                                             Control::ScrewPulley>,     Missing},
+    {"no-ribs",                true,  kAbout<Control::RibCount>,        NoRibs},
+    {"profile-taken",          false, kProfileButtons,                  ProfileTaken},
+    {"pulleys-disagree",       false, kAbout<Control::MotorPulley>,     PulleysDisagree},
+    {"belt-speed-above",       false, kAbout<Control::BeltSpeed>,       BeltTooFast},
+    {"pulleys-touch",          false, kAbout<Control::CenterDistance>,  PulleysTouch},
+    {"under-floor",            false, kAbout<Control::CenterDistance>,  UnderFloor},
+    {"zero-power:screw-speed", true,  kAbout<Control::ScrewSpeed>,      ScrewTooSlow},
+    {"zero-power:ratio",       true,  kAbout<Control::Ratio>,           RatioTooSmall},
+    {"zero-power:below-table", true,  kAbout<Control::ScrewSpeed>,      BelowTable},
+    {"zero-power:no-rating",   true,  kAbout<Control::RibPower>,        NoRating},
+    {"zero-power:belt-short",  true,  kAbout<Control::BeltLength>,      BeltTooShort},
+    {"belt-below-motor",       true,  kAbout<Control::RibCount>,        BeltBelowMotor},
+    {"other-profile",          true,  kProfileButtons,                  OtherProfile},
+};
+// clang-format on
 
 }  // namespace
 
 std::vector<Advice> AdviceFor(const Panel& panel) {
-  List out;
-  Apply([&] { Separators(panel, out); });
-  Apply([&] { NotPositive(panel, out); });
-  Apply([&] { BeltTooFast(panel, out); });
-  Apply([&] { PulleysTouch(panel, out); });
-  // The rules on results, while results are shown.
-  if (IsBlank(panel.Caption(Control::WrapAngle))) return out;
-  std::optional<Panel> calculated;
-  Apply([&] {
-    Panel copy = panel;
-    Calculate(copy);
-    calculated = std::move(copy);
-  });
-  if (!calculated) return out;
-  Apply([&] { ZeroPower(panel, *calculated, out); });
-  Apply([&] { BeltBelowMotor(panel, *calculated, out); });
-  Apply([&] { OutOfDate(panel, *calculated, out); });
-  return out;
+  const Reading reading(panel);
+  std::vector<Advice> advice;
+  for (const Rule& rule : kRules) {
+    if (rule.needsResults && !reading.ResultsShown()) continue;
+    for (Control id : rule.about) {
+      // A fault in reading one control's figures gives no advice from this
+      // rule about it; the rule still speaks of the others.
+      try {
+        if (Saying said = rule.say(reading, id))
+          advice.push_back({std::string(rule.code), std::move(said->figure), id, std::move(said->text)});
+      } catch (const ArithmeticFault&) {
+      }
+    }
+  }
+  return advice;
 }
 
 std::string AdviceCodes(const std::vector<Advice>& advice) {

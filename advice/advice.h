@@ -4,7 +4,12 @@
 // come from.  A pure function of the panel: it reads controls, writes none,
 // raises no event and keeps no state.  Where it needs the figures that
 // "Hesapla" would give now, it calculates on a copy of the panel; a fault in
-// that copy gives no advice from it.
+// that copy gives no advice from it but that the results are out of date.
+//
+// Advice about a box speaks of a value the user typed or picked, never of a
+// 0 or an empty text that the program wrote for a missing input; it quotes
+// only figures on the screen, and says what "Hesapla" would give as what it
+// would give.
 #pragma once
 
 #include <string>
@@ -19,7 +24,7 @@ struct Advice {
   // Stable, for scripts and tests: "thousands-dot", "zero-power:ratio",
   // "belt-below-motor"...
   std::string code;
-  // The figure that goes with the code ("9" ribs), or empty.
+  // The figure that goes with the code ("9" ribs, "PL:5"), or empty.
   std::string figure;
   // The control the advice is about, which the faces mark.
   Control control;
@@ -28,10 +33,14 @@ struct Advice {
 };
 
 // The advice for the panel as it stands, most important first: the rules in
-// their order (a number that reads differently than it looks, a value that is
-// not positive, a belt too fast for its profile, pulleys that touch, why the
-// powers are 0, a belt that carries less than the motor, results out of
-// date), and within a rule the controls in the table's order.
+// their order (results out of date; a number that reads other than it looks,
+// a value that is not positive or whole, a motor not in the list; an input
+// missing for "Hesapla"; a profile the program took away; speeds and pulleys
+// that disagree; a belt too fast; pulleys that touch, a centre distance
+// under the floor; why the powers are 0; a belt that carries less than the
+// motor, and another profile that carries it), and within a rule the
+// controls in the table's order.  A fault in reading one control skips that
+// control alone.
 std::vector<Advice> AdviceFor(const Panel& panel);
 
 // "CODE[:FIGURE]" for each advice, separated by blanks, as the scenario

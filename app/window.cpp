@@ -141,9 +141,10 @@ class WholeBox : public Button {
 // validator's.
 void HoldAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
 
-// A result's box: its text can be selected with the mouse and copied, and a
-// result wider than the box draws its start and an ellipsis, never a cut
-// figure.  text() stays the whole result.
+// A result's box: its text can be selected with the mouse and copied, a
+// double click selecting the whole figure, and a result wider than the box
+// draws its start and an ellipsis, never a cut figure.  text() stays the
+// whole result.
 class ResultLabel : public QLabel {
  public:
   using QLabel::QLabel;
@@ -159,6 +160,11 @@ class ResultLabel : public QLabel {
     drawFrame(&painter);
     style()->drawItemText(&painter, Room(), static_cast<int>(alignment()), palette(), isEnabled(), drawn,
                           foregroundRole());
+  }
+  // A word of "16.31" would be "16" alone.
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    QLabel::mouseDoubleClickEvent(event);
+    setSelection(0, static_cast<int>(text().size()));
   }
 };
 

@@ -19,6 +19,8 @@ struct Profile {
   std::string_view toolTip;  // the button's tool tip: the highest belt speed
   double ribPitch;           // e, mm
   double edgeAllowance;      // 2f, both edges of the pulley together, mm
+  // The belt speed (m/s) the profile may run at, at most: the tool tip's.
+  int highestBeltSpeed;
   // The screw speed (rpm) above which the profile may not run; 0 for none.
   int highestScrewSpeed;
   // The smallest screw pulley (mm) the profile runs on; 0 for none.
@@ -27,11 +29,11 @@ struct Profile {
 
 // clang-format off
 inline constexpr std::array<Profile, 4> kProfiles = {{
-    // profile          caption tool tip                         e     2f    screw speed  screw pulley
-    {BeltProfile::PJ,   "PJ",   "En yüksek kayış hızı 60 m/sn",  2.34, 3.6,  0,           0},
-    {BeltProfile::PK,   "PK",   "En yüksek kayış hızı 50 m/sn",  3.56, 5.0,  8000,        0},
-    {BeltProfile::PL,   "PL",   "En yüksek kayış hızı 40 m/sn",  4.7,  6.6,  6000,        0},
-    {BeltProfile::PM,   "PM",   "En yüksek kayış hızı 35 m/sn",  9.4,  12.8, 4000,        180},
+    // profile          caption tool tip                         e     2f    belt speed screw speed  screw pulley
+    {BeltProfile::PJ,   "PJ",   "En yüksek kayış hızı 60 m/sn",  2.34, 3.6,  60,        0,           0},
+    {BeltProfile::PK,   "PK",   "En yüksek kayış hızı 50 m/sn",  3.56, 5.0,  50,        8000,        0},
+    {BeltProfile::PL,   "PL",   "En yüksek kayış hızı 40 m/sn",  4.7,  6.6,  40,        6000,        0},
+    {BeltProfile::PM,   "PM",   "En yüksek kayış hızı 35 m/sn",  9.4,  12.8, 35,        4000,        180},
 }};
 // clang-format on
 
@@ -39,19 +41,15 @@ inline constexpr int kProfileCount = static_cast<int>(kProfiles.size());
 
 constexpr const Profile& ProfileOf(BeltProfile p) { return kProfiles[static_cast<std::size_t>(p)]; }
 
-// The highest belt speed (m/s) the profile may run at, as its tool tip states
-// it: the whole number the tool tip holds.
-constexpr int HighestBeltSpeed(const Profile& profile) {
-  int speed = 0;
-  for (char c : profile.toolTip)
-    if (c >= '0' && c <= '9') speed = speed * 10 + (c - '0');
-  return speed;
-}
-
-// The table is indexed by its profiles, and every tool tip names a speed.
+// The table is indexed by its profiles, and each tool tip names the
+// profile's highest belt speed: the one whole number it holds.
 static_assert([] {
-  for (std::size_t i = 0; i < kProfiles.size(); ++i)
-    if (static_cast<std::size_t>(kProfiles[i].id) != i || HighestBeltSpeed(kProfiles[i]) <= 0) return false;
+  for (std::size_t i = 0; i < kProfiles.size(); ++i) {
+    int speed = 0;
+    for (char c : kProfiles[i].toolTip)
+      if (c >= '0' && c <= '9') speed = speed * 10 + (c - '0');
+    if (static_cast<std::size_t>(kProfiles[i].id) != i || speed != kProfiles[i].highestBeltSpeed) return false;
+  }
   return true;
 }());
 

@@ -14,14 +14,30 @@ Panel::Panel(EventTable events) : events_(events) {
   }
 }
 
-void Panel::SetText(Control id, std::string text) {
-  state(id).text = std::move(text);
+void Panel::SetText(Control id, std::string text) { Write(id, std::move(text), true); }
+
+void Panel::Write(Control id, std::string text, bool byProgram) {
+  ControlState& s = state(id);
+  s.text = std::move(text);
+  s.byProgram = byProgram;
   if (Procedure change = events_.change[IndexOf(id)]) change(*this);
 }
 
 void Panel::SetCaption(Control id, std::string caption) { state(id).text = std::move(caption); }
 
-void Panel::DeselectProfile(BeltProfile profile) { state(ProfileButton(profile)).on = false; }
+void Panel::DeselectProfile(BeltProfile profile) {
+  ControlState& button = state(ProfileButton(profile));
+  if (button.on) button.byProgram = true;
+  button.on = false;
+}
+
+void Panel::SelectProfile(BeltProfile profile) {
+  for (const Profile& p : kProfiles) {
+    ControlState& button = state(ProfileButton(p.id));
+    button.on = p.id == profile;
+    button.byProgram = false;
+  }
+}
 
 std::optional<BeltProfile> Panel::SelectedProfile() const {
   for (const Profile& profile : kProfiles)
@@ -50,15 +66,17 @@ Panel::Outcome Panel::Load() {
 Panel::Outcome Panel::UserEdit(Control id, std::string_view text) {
   if (Def(id).kind == Kind::ComboBox) {
     state(id).text = std::string(text);
+    state(id).byProgram = false;
     return std::nullopt;
   }
   std::string kept = FirstCharacters(text, MaxLength(id));
   if (kept == state(id).text) return std::nullopt;
-  return Run([&] { SetText(id, std::move(kept)); });
+  return Run([&] { Write(id, std::move(kept), false); });
 }
 
 Panel::Outcome Panel::UserPick(Control list, std::size_t item) {
   state(list).text = state(list).items.at(item);
+  state(list).byProgram = false;
   return Run([&] {
     if (Procedure click = events_.click[IndexOf(list)]) click(*this);
   });
@@ -68,7 +86,7 @@ Panel::Outcome Panel::UserClick(Control id) {
   const ControlDef& def = Def(id);
   if (def.kind == Kind::CheckBox) state(id).on = !state(id).on;
   if (def.kind == Kind::OptionButton) {
-    for (const Profile& profile : kProfiles) state(ProfileButton(profile.id)).on = ProfileButton(profile.id) == id;
+    SelectProfile(static_cast<BeltProfile>(def.index));
     return Run([&] {
       if (events_.profileClick) events_.profileClick(*this, def.index);
     });

@@ -33,6 +33,10 @@ struct ControlState {
   std::string text;                // text of a text box or list text field, or a caption
   bool on = false;                 // check box ticked, option button selected
   std::vector<std::string> items;  // list items
+  // The last change of the text, or of an option button's selection, was a
+  // procedure's, not the user's: a text the program wrote, a profile it took
+  // away.  At start-up no control has been changed.
+  bool byProgram = false;
 };
 
 // The procedures bound to the window's events.  An empty slot runs nothing.
@@ -65,6 +69,13 @@ class Panel {
   // Deselects an option button; raises nothing.
   void DeselectProfile(int index) { DeselectProfile(static_cast<BeltProfile>(index)); }
   void DeselectProfile(BeltProfile profile);
+  // Whether the last change of a control's text or selection was a
+  // procedure's rather than the user's (ControlState::byProgram).
+  bool ByProgram(Control id) const { return state(id).byProgram; }
+  // Selects a profile's button and no other, raising nothing: what a click on
+  // it does before its procedure runs, for a calculation on a copy of the
+  // panel.
+  void SelectProfile(BeltProfile profile);
   void AddItem(Control list, std::string item);
   const std::vector<std::string>& Items(Control list) const { return state(list).items; }
   // Ends the program ("Çıkış").
@@ -101,6 +112,8 @@ class Panel {
   const ControlState& state(Control id) const { return controls_[IndexOf(id)]; }
   template <typename Action>
   Outcome Run(Action action);
+  // Stores a text box's or list's text, then runs its change procedure.
+  void Write(Control id, std::string text, bool byProgram);
 
   std::array<ControlState, kControlCount> controls_;
   EventTable events_;

@@ -10,13 +10,13 @@ namespace kasnak {
 
 const Single kLowestRatedSpeed = Real(1450);
 const Single kLowestRatedRatio = Real(1);
+const Single kMinimumCenterDist = Real(250);
 
 namespace {
 
 const Single kPresetLengthFactor = Real(0.75);
 const Single kHeavyDutyServiceFactor = Real(1.2);
 const Single kNormalServiceFactor = Real(1.1);
-const Single kMinimumCenterDist = Real(250);
 
 // Sets lengthFactor from beltLength and the selected profile.
 void SetLengthFactor(Panel& panel) {

@@ -18,6 +18,9 @@ void HeavyDutyClicked(Panel& panel);
 // rating is 0.
 extern const Single kLowestRatedSpeed;
 extern const Single kLowestRatedRatio;
+// The centre distance (mm) that "Hesapla" raises a smaller one to, where the
+// pulleys' mean diameter is smaller still.
+extern const Single kMinimumCenterDist;
 
 // The power (kW) of a belt of `ribCount` ribs with the rating, the factors
 // and the service factor of the last calculation, as "Hesapla" computes it

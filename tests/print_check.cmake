@@ -1,14 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the page after a script to PDF in Chromium, with its defaults (no
 # background graphics), and reads the PDF's text.  Faults caught: a printout
-# that loses the selected profile or a tick (drawn only as a background), or
-# a result, or that runs past one page.
+# that loses the selected profile or a tick (drawn only as a background), a
+# result or the advice, or that runs past one page.
 #   cmake -DPLAYER=tools/script-web;--runner;RUNNER;PAGE -DSCRIPT=FILE -DPDF=FILE -P print_check.cmake
 execute_process(COMMAND ${PLAYER} --pdf ${PDF} ${SCRIPT} OUTPUT_QUIET RESULT_VARIABLE status)
 execute_process(COMMAND pdfinfo ${PDF} OUTPUT_VARIABLE info)
 execute_process(COMMAND pdftotext -layout ${PDF} - OUTPUT_VARIABLE text)
 foreach(shown "Pages: +1\n" "◉ PK" "○ PM" "☑ Ağır Hizmet" "☐ Kompakt Motor" "Toplam Kayış Gücü = +16\\.31 +kW"
-        "Yazdırılma zamanı: [0-9]")
+        "Yazdırılma zamanı: [0-9]" "motor 22 kW: en az 9 kanal gerekir\\.")
   if(NOT status EQUAL 0 OR NOT "${info}${text}" MATCHES "${shown}")
     message(FATAL_ERROR "the printout (status ${status}) lacks \"${shown}\":\n${info}${text}")
   endif()

@@ -389,7 +389,7 @@
       const about = new Map();
       for (const a of advice.items) about.set(a.place, [...(about.get(a.place) ?? []), a.text]);
       this.views.forEach((view, place) => {
-        const text = (about.get(place) ?? []).join(' ');
+        const text = (about.get(place) ?? []).join('\n');
         const target = view.input || view.el;
         view.el.classList.toggle('advised', text !== '');
         view.note.hidden = text === '';

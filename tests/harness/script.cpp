@@ -161,9 +161,13 @@ std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream
       for (Control id : kDumpedControls) out << Def(id).name << '=' << Shown(id) << '\n';
       out << "--\n";
       break;
-    case Verb::Advice:
-      out << "advice=" << AdviceShown() << '\n';
+    case Verb::Advice: {
+      const AdviceSeen seen = AdviceShown();
+      out << "advice=" << seen.codes << '\n';
+      if (!seen.codes.empty()) out << "strip=" << seen.strip << '\n';
+      for (const auto& [id, text] : seen.marks) out << "mark " << ElementId(id) << '=' << text << '\n';
       break;
+    }
     case Verb::Type:
       Type(action.control, action.text, out);
       break;
@@ -249,7 +253,18 @@ std::string ModelPlayer::Shown(Control id) const {
   return panel_.Text(id);
 }
 
-std::string ModelPlayer::AdviceShown() const { return AdviceCodes(AdviceFor(panel_)); }
+std::string StripLine(std::string_view first, std::size_t count) {
+  return std::string(first) + (count > 1 ? "  +" + std::to_string(count - 1) : "");
+}
+
+AdviceSeen ModelPlayer::AdviceShown() const {
+  const std::vector<Advice> advice = AdviceFor(panel_);
+  AdviceSeen seen{AdviceCodes(advice), advice.empty() ? "" : StripLine(advice.front().text, advice.size()), {}};
+  for (const Advice& a : advice) seen.marks.emplace_back(a.control, a.text);
+  std::stable_sort(seen.marks.begin(), seen.marks.end(),
+                   [](const auto& a, const auto& b) { return IndexOf(a.first) < IndexOf(b.first); });
+  return seen;
+}
 
 namespace {
 

@@ -12,7 +12,11 @@
 //   click NAME             Command1, Command3, chkC2, chkKompakt, chk4kutup
 //   click Option1 K        select profile button K (0 to 3)
 //   dump                   print the controls, then "--"
-//   advice                 print the advice shown, "advice=CODE[:FIGURE] ..."
+//   advice                 print the advice as the face shows it: its codes
+//                          ("advice=CODE[:FIGURE] ..."), then, when there is any,
+//                          the strip ("strip=FIRST ADVICE  +N") and each mark
+//                          with its advice ("mark ID=TEXT"), by control in the
+//                          table's order
 //
 // type, edit and backspace take a text box or a list's text field.  The
 // argument of pick, type and edit is everything after the control name and
@@ -31,7 +35,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "model/controls.h"
 #include "numbers/numbers.h"
@@ -74,6 +80,19 @@ std::variant<Action, Malformed> ParseLine(std::string_view line);
 // The action as a script line: the inverse of ParseLine.
 std::string ActionLine(const Action& action);
 
+// What a face shows of the advice: the codes of what it shows, as
+// AdviceCodes (advice/advice.h) writes them; the strip, its whole first
+// advice and "  +N" for the N that follow; and each control's advice as its
+// mark and accessible description give it, by control in the table's order.
+struct AdviceSeen {
+  std::string codes;
+  std::string strip;
+  std::vector<std::pair<Control, std::string>> marks;
+};
+
+// The strip's line for `count` advice, the first reading `first`.
+std::string StripLine(std::string_view first, std::size_t count);
+
 // Who plays the parsed actions: the model, or the window.  Play runs the one
 // verb switch and calls the player's input of that verb; each input prints
 // the fault lines of the changes it makes to `out`.
@@ -99,8 +118,8 @@ class ScriptPlayer {
   // What a dump prints for a control: a text, a caption, "1"/"0" for a
   // check box, and the selected profile index or "none" for the PJ button.
   virtual std::string Shown(Control id) const = 0;
-  // The advice the face shows, as AdviceCodes (advice/advice.h) writes it.
-  virtual std::string AdviceShown() const = 0;
+  // The advice the face shows, once its strip and marks agree.
+  virtual AdviceSeen AdviceShown() const = 0;
 };
 
 // Plays on the model.
@@ -118,7 +137,7 @@ class ModelPlayer : public ScriptPlayer {
   std::optional<std::string> Pick(Control list, std::string_view item, std::ostream& out) override;
   void Click(Control id, std::ostream& out) override;
   std::string Shown(Control id) const override;
-  std::string AdviceShown() const override;
+  AdviceSeen AdviceShown() const override;
 
  private:
   void Report(std::optional<FaultKind> outcome, std::ostream& out);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -147,25 +148,51 @@ class WindowPlayer : public ScriptPlayer {
     return checked < 0 ? "none" : std::to_string(checked);
   }
 
-  // The codes of the advice the strip shows, once the strip and the marks
-  // agree: the strip shows the first advice and how many follow, its tool tip
-  // one line each, and every mark shown stands beside a control that carries
-  // its advice as its accessible description.
-  std::string AdviceShown() const override {
+  // The advice as a person sees it: the strip shows its first advice, whole
+  // or cut to an ellipsis, and how many more follow, within its width, and a
+  // screen reader hears the first whole; its tool tip holds every advice,
+  // one a line; every mark shown stands beside a control that carries its
+  // advice as its accessible description, a list's text field too.
+  AdviceSeen AdviceShown() const override {
     const QLabel* strip = window_.adviceStrip();
     const QString codes = strip->property("adviceCodes").toString();
     const qsizetype count = codes.isEmpty() ? 0 : codes.split(QLatin1Char(' ')).size();
     const QStringList texts = strip->toolTip().isEmpty() ? QStringList() : strip->toolTip().split(QLatin1Char('\n'));
-    const QString more = count > 1 ? QStringLiteral("  +%1").arg(count - 1) : QString();
-    if (texts.size() != count || strip->text().isEmpty() != (count == 0) || !strip->text().endsWith(more))
-      throw std::runtime_error("the advice strip shows " + strip->text().toStdString() + " for " + codes.toStdString());
-    for (const ControlDef& def : kControls) {
-      const QWidget* mark = window_.mark(def.id);
-      const bool marked = mark && mark->isVisible();
-      if (marked != !widget(def.id)->accessibleDescription().isEmpty())
-        throw std::runtime_error("the mark of " + ElementId(def.id) + " does not match its description");
+    auto fail = [&](const std::string& what) {
+      throw std::runtime_error("the advice strip " + what + " for " + codes.toStdString());
+    };
+    if (texts.size() != count) fail("lists " + std::to_string(texts.size()) + " advice in its tool tip");
+    AdviceSeen seen{codes.toStdString(), {}, {}};
+    const QString shown = strip->text();
+    if (count == 0 && !shown.isEmpty()) fail("shows " + shown.toStdString());
+    if (count > 0) {
+      seen.strip = StripLine(texts.front().toStdString(), static_cast<std::size_t>(count));
+      const QString more = ToQString(seen.strip).mid(texts.front().size());
+      const QString first = shown.left(shown.size() - more.size());
+      const QString ellipsis(QChar(0x2026));
+      const bool whole = first == texts.front();
+      const bool cut = first.endsWith(ellipsis) && texts.front().startsWith(first.chopped(1));
+      if (!shown.endsWith(more) || !(whole || cut)) fail("shows " + shown.toStdString());
+      const int room = strip->contentsRect().width() - strip->indent();
+      if (QFontMetrics(strip->font()).horizontalAdvance(shown) > room)
+        fail("is wider than itself: " + shown.toStdString());
+      if (strip->accessibleName() != ToQString(seen.strip))
+        fail("is heard as " + strip->accessibleName().toStdString());
     }
-    return codes.toStdString();
+    for (const ControlDef& def : kControls) {
+      const QWidget* w = widget(def.id);
+      const QString description = w->accessibleDescription();
+      const QWidget* mark = window_.mark(def.id);
+      if ((mark && mark->isVisible()) != !description.isEmpty())
+        throw std::runtime_error("the mark of " + ElementId(def.id) + " does not match its description");
+      if (const auto* combo = qobject_cast<const QComboBox*>(w);
+          combo && combo->lineEdit()->accessibleDescription() != description)
+        throw std::runtime_error("the text field of " + ElementId(def.id) + " is described otherwise than its list");
+      if (!description.isEmpty())
+        for (const QString& line : description.split(QLatin1Char('\n')))
+          seen.marks.emplace_back(def.id, line.toStdString());
+    }
+    return seen;
   }
 
   Window& window_;

@@ -104,6 +104,16 @@ std::vector<std::string> Differences(Window& window) {
     }
     if (shown != model)
       out.push_back(ElementId(def.id) + ": shows '" + shown.toStdString() + "', model '" + model.toStdString() + "'");
+    // A figure is whole somewhere a person can read it, and a result can be
+    // selected and copied.
+    const QWidget* w = window.widget(def.id);
+    const auto* combo = qobject_cast<const QComboBox*>(w);
+    const QString drawn = Drawn(w);
+    if (!drawn.isEmpty() && drawn != shown && (combo ? combo->lineEdit() : w)->toolTip() != shown)
+      out.push_back(ElementId(def.id) + ": draws '" + drawn.toStdString() + "' without the whole text in its tool tip");
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (def.output && label && !(label->textInteractionFlags() & Qt::TextSelectableByMouse))
+      out.push_back(ElementId(def.id) + ": its result cannot be selected");
   }
   return out;
 }

@@ -40,7 +40,7 @@ focused box at its end; edit selects all and inserts the new text as one
 change; backspace presses End and Backspace; pick opens the list with its
 button and chooses the item with the keyboard; click is a mouse click.  dump
 reads the page's elements, a fault is read from its dialog, which is then
-closed with "Tamam", advice reads the codes of the advice the page shows, and
+closed with "Tamam", advice reads the advice as the page shows it, and
 "exit" is printed when the page shows that the program has ended.
 `;
 
@@ -83,8 +83,21 @@ const insertThenOutcome = `(text) => {
   return (${outcome})();
 }`;
 
-// What the page shows for the dumped controls.
+// What the page shows for the dumped controls, once every figure is whole
+// somewhere a person reads it (its box, or its tool tip where the box cuts
+// it) and every result can be selected.
 function shown(names) {
+  for (const el of document.querySelectorAll('#window .control')) {
+    const box = el.matches('input') ? el : (el.querySelector('input[type=text]') || (el.matches('.output') && el));
+    if (!box) continue;
+    const text = box.matches('input') ? box.value : box.textContent;
+    if (box.scrollWidth > box.clientWidth && box.title !== text) {
+      throw new Error(`${el.id} cuts "${text}" without it whole in its tool tip`);
+    }
+    if (box.matches('.output') && getComputedStyle(box).userSelect === 'none') {
+      throw new Error(`the result of ${el.id} cannot be selected`);
+    }
+  }
   return names.map((name) => {
     const el = document.getElementById(name);
     if (!el) {
@@ -118,26 +131,34 @@ function targets() {
   return [window.kasnakPage.core.faults(), spots];
 }
 
-// The codes of the advice the page shows, once the strip and the marks agree:
-// the strip shows the first advice and how many follow, and every marked
-// control is described by its advice.
+// The advice as a person sees it, once the strip and the marks agree: the
+// codes of what the page shows; the strip, its first advice and how many
+// more follow ("+N", within the strip's box), as kasnak-script prints it;
+// and each marked control's advice, one a line, as its description gives
+// it, in the order of the model's control table.
 function adviceShown() {
   const strip = document.getElementById('advice');
   const codes = strip.dataset.codes;
   const count = codes ? codes.split(' ').length : 0;
   const first = strip.querySelector('.first').textContent;
-  const more = strip.querySelector('.more').textContent;
-  if ((first === '') !== (count === 0) || more !== (count > 1 ? `+${count - 1}` : '')) {
-    throw new Error(`the advice strip shows "${first} ${more}" for "${codes}"`);
+  const more = strip.querySelector('.more');
+  const texts = strip.title ? strip.title.split('\n') : [];
+  const inside = (a, b) => a.left >= b.left && a.right <= b.right && a.width > 0;
+  if ((first === '') !== (count === 0) || more.textContent !== (count > 1 ? `+${count - 1}` : '') ||
+      texts.length !== count || first !== (texts[0] ?? '') ||
+      (count > 1 && strip.offsetParent && !inside(more.getBoundingClientRect(), strip.getBoundingClientRect()))) {
+    throw new Error(`the advice strip shows "${first} ${more.textContent}" for "${codes}"`);
   }
-  for (const el of document.querySelectorAll('#window .control')) {
+  const marks = [];
+  for (const el of window.kasnakPage.table.map((def) => document.getElementById(def.id))) {
     const target = el.matches('input') ? el : (el.querySelector('input') || el);
     const note = document.getElementById(target.getAttribute('aria-describedby') ?? '');
     if (el.classList.contains('advised') !== Boolean(note && note.textContent)) {
       throw new Error(`the mark of ${el.id} does not match its description`);
     }
+    if (note && note.textContent) for (const line of note.textContent.split('\n')) marks.push(`mark ${el.id}=${line}`);
   }
-  return codes;
+  return [codes, count ? `${first}${count > 1 ? '  ' + more.textContent : ''}` : '', marks];
 }
 
 function items(id) {
@@ -237,7 +258,10 @@ class PagePlayer {
       return;
     }
     if (verb === 'advice') {
-      this.out.write(`advice=${await this.run(adviceShown)}\n`);
+      const [codes, strip, marks] = await this.run(adviceShown);
+      this.out.write(`advice=${codes}\n`);
+      if (codes) this.out.write(`strip=${strip}\n`);
+      for (const mark of marks) this.out.write(`${mark}\n`);
       return;
     }
     if ('refused' in action) throw new Malformed(action.refused);
