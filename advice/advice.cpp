@@ -300,10 +300,12 @@ Saying ProfileTaken(const Reading& r, Control button) {
 // the screw speed's whole rpm.
 Saying PulleysDisagree(const Reading& r, Control) {
   const Single motorSpeed = ReadNumber(r.panel.Caption(Control::MotorSpeed));
+  if (!(motorSpeed > 0) || !r.Sound(Control::ScrewSpeed) || !r.Sound(Control::MotorPulley) ||
+      !r.Sound(Control::ScrewPulley))
+    return std::nullopt;
   const Single screwSpeed = r.Number(Control::ScrewSpeed);
   const Single motorPulley = r.Number(Control::MotorPulley);
   const Single screwPulley = r.Number(Control::ScrewPulley);
-  if (!(motorSpeed > 0 && screwSpeed > 0 && motorPulley > 0 && screwPulley > 0)) return std::nullopt;
   const Real given = motorSpeed * motorPulley / screwPulley;
   constexpr double kRatioHalfStep = 0.005;
   const Real slack = motorSpeed * (Real(1) + Real(kRatioHalfStep) * screwPulley) / screwPulley + Real(1);
