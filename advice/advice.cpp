@@ -91,13 +91,6 @@ std::optional<Looks> AsItLooks(std::string_view text) {
   return Looks{last == ',' ? Separator::DecimalComma : Separator::ThousandsComma, whole};
 }
 
-// The text of a box as it looks, where the program reads another number.
-std::optional<Looks> ReadsOtherwise(std::string_view text) {
-  std::optional<Looks> looks = AsItLooks(text);
-  if (looks && ReadNumber(looks->number) == ReadNumber(text)) return std::nullopt;
-  return looks;
-}
-
 // ---- the panel as the rules read it
 
 // The fewest ribs (at most a million) whose belt, rounded as "Hesapla" shows
@@ -120,8 +113,20 @@ class Reading {
 
   const Panel& panel;
 
-  bool Blank(Control id) const { return IsBlank(panel.Text(id)); }
-  Real Number(Control id) const { return ReadNumber(panel.Text(id)); }
+  bool Blank(Control id) const { return Box(id).blank; }
+  // The number a box's text reads as; a text beyond the double range throws
+  // its fault again at each reading.
+  Real Number(Control id) const {
+    const Facts& box = Box(id);
+    if (box.fault) throw ArithmeticFault(*box.fault);
+    return box.number;
+  }
+  // The text looks like another number than it reads as.
+  const std::optional<Looks>& Otherwise(Control id) const {
+    const Facts& box = Box(id);
+    if (box.fault) throw ArithmeticFault(*box.fault);
+    return box.otherwise;
+  }
   // The user's own text, typed or picked.
   bool Entered(Control id) const { return !Blank(id) && !panel.ByProgram(id); }
   bool ResultsShown() const { return !IsBlank(panel.Caption(Control::WrapAngle)); }
@@ -152,7 +157,7 @@ class Reading {
 
   // A number given that reads as it looks and is above 0: a box that no
   // advice of its own speaks of.
-  bool Sound(Control id) const { return !Blank(id) && !ReadsOtherwise(panel.Text(id)) && Number(id) > Real(0); }
+  bool Sound(Control id) const { return !Blank(id) && !Otherwise(id) && Number(id) > Real(0); }
 
   // What the rating reads, each sound: a motor speed, a screw speed, both
   // pulleys, and a profile.
@@ -169,16 +174,46 @@ class Reading {
   // The ribs the belt needs to carry the motor, where it has ribs and they
   // are too few.
   std::optional<Real> RibsNeeded() const {
-    const Panel* calculated = Calculated();
-    const std::optional<Real> motor = Motor();
-    if (!calculated || !motor || Blank(Control::RibCount) || Blank(Control::BeltPower)) return std::nullopt;
-    const Real ribs = Number(Control::RibCount);
-    if (!(ribs >= Real(1)) || !(RoundTo(BeltPower(calculated->drive, ribs), 2) < *motor)) return std::nullopt;
-    return FewestRibs(calculated->drive, *motor);
+    if (!ribsNeeded_) {
+      ribsNeeded_.emplace();
+      const Panel* calculated = Calculated();
+      const std::optional<Real> motor = Motor();
+      if (!calculated || !motor || Blank(Control::RibCount) || Blank(Control::BeltPower)) return std::nullopt;
+      const Real ribs = Number(Control::RibCount);
+      if (ribs >= Real(1) && RoundTo(BeltPower(calculated->drive, ribs), 2) < *motor)
+        *ribsNeeded_ = FewestRibs(calculated->drive, *motor);
+    }
+    return *ribsNeeded_;
   }
 
  private:
+  // What a box's text reads as, read once.
+  struct Facts {
+    bool blank = true;
+    Real number;
+    std::optional<FaultKind> fault;
+    std::optional<Looks> otherwise;
+  };
+  const Facts& Box(Control id) const {
+    std::optional<Facts>& box = boxes_[IndexOf(id)];
+    if (!box) {
+      box.emplace();
+      const std::string& text = panel.Text(id);
+      box->blank = IsBlank(text);
+      try {
+        box->number = ReadNumber(text);
+        box->otherwise = AsItLooks(text);
+        if (box->otherwise && ReadNumber(box->otherwise->number) == box->number) box->otherwise.reset();
+      } catch (const ArithmeticFault& fault) {
+        box->fault = fault.kind();
+      }
+    }
+    return *box;
+  }
+
+  mutable std::array<std::optional<Facts>, kControlCount> boxes_;
   mutable std::optional<std::optional<Panel>> calculated_;
+  mutable std::optional<std::optional<Real>> ribsNeeded_;
 };
 
 // ---- the rules: each says one thing of one control, or nothing
@@ -203,7 +238,7 @@ Saying OutOfDate(const Reading& r, Control) {
 // A number written with a separator the program does not read as written.
 Saying Separated(const Reading& r, Control box, Separator kind) {
   const std::string& text = r.panel.Text(box);
-  const std::optional<Looks> looks = ReadsOtherwise(text);
+  const std::optional<Looks>& looks = r.Otherwise(box);
   if (!looks || looks->separator != kind) return std::nullopt;
   const std::string read = Figure(r.Number(box));
   std::string what = box == Control::RibCount          ? "kanal sayısı ayırıcısız bir tam sayı olmalı."
@@ -217,17 +252,17 @@ Saying DecimalComma(const Reading& r, Control box) { return Separated(r, box, Se
 
 // A value the user gave that is 0 or less; a rib count below 1.
 Saying NotPositive(const Reading& r, Control box) {
-  if (!r.Entered(box) || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  if (!r.Entered(box) || r.Otherwise(box)) return std::nullopt;
   const Real value = r.Number(box);
+  const bool ribs = box == Control::RibCount;
+  if (ribs ? !(value < Real(1)) : !(value <= Real(0))) return std::nullopt;
   const std::string read = Figure(value);
-  if (box == Control::RibCount)
-    return value < Real(1) ? Saying(Say(read, Named(box) + " en az 1 olmalı; " + read + " okundu.")) : std::nullopt;
-  return value <= Real(0) ? Saying(Say(read, Named(box) + " 0’dan büyük olmalı; " + read + " okundu.")) : std::nullopt;
+  return Say(read, Named(box) + (ribs ? " en az 1 olmalı; " : " 0’dan büyük olmalı; ") + read + " okundu.");
 }
 
 // A rib count that is not whole.
 Saying NotWhole(const Reading& r, Control box) {
-  if (!r.Entered(box) || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  if (!r.Entered(box) || r.Otherwise(box)) return std::nullopt;
   const Real value = r.Number(box);
   if (!(value >= Real(1)) || std::floor(value.value()) == value.value()) return std::nullopt;
   return Say(Figure(value), Named(box) + " tam sayı olmalı; " + Figure(value) + " okundu.");
@@ -236,7 +271,7 @@ Saying NotWhole(const Reading& r, Control box) {
 // The motor power typed: the rated speed of no motor, or of another motor
 // than the one whose speed is shown.
 std::optional<std::string_view> TypedMotorSpeed(const Reading& r) {
-  if (!r.Entered(Control::MotorPower) || ReadsOtherwise(r.panel.Text(Control::MotorPower))) return std::nullopt;
+  if (!r.Entered(Control::MotorPower) || r.Otherwise(Control::MotorPower)) return std::nullopt;
   const Real power = r.Number(Control::MotorPower);
   if (!(power > Real(0))) return std::nullopt;
   return RatedSpeed(power.value(), r.panel.Value(Control::FourPole), r.panel.Value(Control::CompactMotor));
@@ -346,7 +381,7 @@ std::optional<Single> Radii(const Reading& r) {
 // "Hesapla".
 Saying PulleysTouch(const Reading& r, Control box) {
   const std::optional<Single> radii = Radii(r);
-  if (r.Blank(box) || !radii || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  if (r.Blank(box) || !radii || r.Otherwise(box)) return std::nullopt;
   const Single centerDist = r.Number(box);
   if (centerDist > *radii || (centerDist < kMinimumCenterDist && *radii < kMinimumCenterDist)) return std::nullopt;
   // A whole millimetre above the radii, or the next one where the belt
@@ -367,7 +402,7 @@ Saying PulleysTouch(const Reading& r, Control box) {
 // from a typed belt length: the belt "Hesapla" will give.
 Saying UnderFloor(const Reading& r, Control box) {
   const bool typed = r.Entered(box) || (r.panel.ByProgram(box) && r.Entered(Control::BeltLength));
-  if (r.Blank(box) || !typed || ReadsOtherwise(r.panel.Text(box))) return std::nullopt;
+  if (r.Blank(box) || !typed || r.Otherwise(box)) return std::nullopt;
   // "Hesapla" raises it to the pulleys' mean diameter, then to the floor.
   const Single centerDist = r.Number(box);
   const Single mean = (r.Number(Control::MotorPulley) + r.Number(Control::ScrewPulley)) / Real(2);
@@ -384,10 +419,9 @@ Saying UnderFloor(const Reading& r, Control box) {
 // Why the powers are 0, each reason as the calculation has it, where every
 // input the rating reads is given.
 const DriveState* ZeroRated(const Reading& r) {
+  if (r.Blank(Control::RibPower) || r.Number(Control::RibPower) != Real(0)) return nullptr;
   const Panel* calculated = r.Calculated();
-  const std::string& shown = r.panel.Text(Control::RibPower);
-  if (!calculated || IsBlank(shown) || !r.RatingInputsGiven() || ReadNumber(shown) != Real(0) ||
-      ReadNumber(calculated->Text(Control::RibPower)) != Real(0))
+  if (!calculated || ReadNumber(calculated->Text(Control::RibPower)) != Real(0) || !r.RatingInputsGiven())
     return nullptr;
   return &calculated->drive;
 }

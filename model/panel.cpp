@@ -45,7 +45,16 @@ std::optional<BeltProfile> Panel::SelectedProfile() const {
   return std::nullopt;
 }
 
-void Panel::AddItem(Control list, std::string item) { state(list).items.push_back(std::move(item)); }
+void Panel::AddItem(Control list, std::string item) {
+  auto items = std::make_shared<std::vector<std::string>>(Items(list));
+  items->push_back(std::move(item));
+  state(list).items = std::move(items);
+}
+
+const std::vector<std::string>& Panel::Items(Control list) const {
+  static const std::vector<std::string> kNone;
+  return state(list).items ? *state(list).items : kNone;
+}
 
 template <typename Action>
 Panel::Outcome Panel::Run(Action action) {
@@ -75,7 +84,7 @@ Panel::Outcome Panel::UserEdit(Control id, std::string_view text) {
 }
 
 Panel::Outcome Panel::UserPick(Control list, std::size_t item) {
-  state(list).text = state(list).items.at(item);
+  state(list).text = Items(list).at(item);
   state(list).byProgram = false;
   return Run([&] {
     if (Procedure click = events_.click[IndexOf(list)]) click(*this);

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +31,11 @@ using Procedure = void (*)(Panel&);
 using IndexedProcedure = void (*)(Panel&, int);
 
 struct ControlState {
-  std::string text;                // text of a text box or list text field, or a caption
-  bool on = false;                 // check box ticked, option button selected
-  std::vector<std::string> items;  // list items
+  std::string text;  // text of a text box or list text field, or a caption
+  bool on = false;   // check box ticked, option button selected
+  // A list's items, filled at start-up and shared by the copies of the
+  // panel that the advice calculates on.
+  std::shared_ptr<const std::vector<std::string>> items;
   // The last change of the text, or of an option button's selection, was a
   // procedure's, not the user's: a text the program wrote, a profile it took
   // away.  At start-up no control has been changed.
@@ -77,7 +80,7 @@ class Panel {
   // panel.
   void SelectProfile(BeltProfile profile);
   void AddItem(Control list, std::string item);
-  const std::vector<std::string>& Items(Control list) const { return state(list).items; }
+  const std::vector<std::string>& Items(Control list) const;
   // Ends the program ("Çıkış").
   void End() { ended_ = true; }
   bool Ended() const { return ended_; }

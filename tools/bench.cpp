@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Timing of the paths a designer waits for: a whole Calculate chain, one
-// keystroke in the belt length box, one keystroke in the screw speed box and
-// one motor pick, each with the advice that follows it.
+// Timing of the paths a designer waits for: a whole Calculate chain, alone
+// and where the advice tries the other profiles, one keystroke in the belt
+// length box, one keystroke in the screw speed box and one motor pick, each
+// with the advice that follows it.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -35,6 +36,22 @@ void CalculateChain(benchmark::State& state) {
   }
 }
 BENCHMARK(CalculateChain);
+
+// "Hesapla" on the guide's typical use, where the advice also calculates
+// the belt on a copy for each other profile that would carry the motor.
+void CalculateWithOtherProfiles(benchmark::State& state) {
+  std::unique_ptr<Panel> panel = StartUp();
+  panel->UserPick(Control::MotorPower, 4);  // 22 kW
+  panel->UserEdit(Control::ScrewSpeed, "4000");
+  panel->UserPick(Control::ScrewPulley, 11);  // 200 mm
+  panel->UserClick(Control::ProfilePK);
+  panel->UserEdit(Control::RibCount, "6");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(panel->UserClick(Control::CalculateButton));
+    benchmark::DoNotOptimize(AdviceFor(*panel));
+  }
+}
+BENCHMARK(CalculateWithOtherProfiles);
 
 void BeltLengthKeystroke(benchmark::State& state) {
   std::unique_ptr<Panel> panel = PlDrive();
