@@ -229,8 +229,8 @@ Said Say(std::string figure, std::string text) { return {std::move(figure), std:
 // Results shown that "Hesapla" would not show now.
 Saying OutOfDate(const Reading& r, Control) {
   if (!r.Calculated())
-    return Say("", "Sonuçlar güncel değil: bu değerlerle " + std::string(Def(Control::CalculateButton).caption) +
-                       " hata veriyor.");
+    return Say("", "Sonuçlar güncel değil: " + std::string(Def(Control::CalculateButton).caption) +
+                       " bu değerlerle hata verir; girdileri düzeltin.");
   if (r.Current()) return std::nullopt;
   return Say("", "Sonuçlar güncel değil: " + std::string(Def(Control::CalculateButton).caption) + "’ya yeniden basın.");
 }
@@ -241,9 +241,9 @@ Saying Separated(const Reading& r, Control box, Separator kind) {
   const std::optional<Looks>& looks = r.Otherwise(box);
   if (!looks || looks->separator != kind) return std::nullopt;
   const std::string read = Figure(r.Number(box));
-  std::string what = box == Control::RibCount          ? "kanal sayısı ayırıcısız bir tam sayı olmalı."
+  std::string what = box == Control::RibCount          ? "ayırıcısız bir tam sayı yazın."
                      : kind == Separator::DecimalComma ? "ondalık ayırıcı nokta olmalı."
-                                                       : "binlik ayırıcı yazmayın.";
+                                                       : "binlik ayırıcı kullanmayın.";
   return Say(read, Named(box) + " kutusundaki “" + text + "”, " + read + " olarak okundu; " + what);
 }
 Saying ThousandsDot(const Reading& r, Control box) { return Separated(r, box, Separator::ThousandsDot); }
@@ -280,13 +280,13 @@ Saying MotorNotListed(const Reading& r, Control box) {
   const std::optional<std::string_view> rated = TypedMotorSpeed(r);
   if (!rated || !rated->empty()) return std::nullopt;
   const std::string power = Figure(r.Number(box));
-  return Say(power, "Motor listesinde " + power + " kW yok: motor devri bilinmiyor; listeden bir güç seçin.");
+  return Say(power, "Motor Gücü listesinde " + power + " kW yok, motor devri bilinmiyor: listeden bir güç seçin.");
 }
 Saying MotorNotApplied(const Reading& r, Control box) {
   const std::optional<std::string_view> rated = TypedMotorSpeed(r);
   if (!rated || rated->empty() || *rated == r.panel.Caption(Control::MotorSpeed)) return std::nullopt;
   const std::string power = Figure(r.Number(box));
-  return Say(power, "Yazılan " + power + " kW henüz uygulanmadı: gücü listeden seçin.");
+  return Say(power, "Yazılan " + power + " kW henüz okunmadı: gücü listeden seçin.");
 }
 
 // An input that "Hesapla" needed and was not given.  The motor pulley,
@@ -316,7 +316,7 @@ Saying NoRibs(const Reading& r, Control) {
   const std::optional<Real> motor = r.Motor();
   const std::optional<Real> ribs = calculated && motor ? FewestRibs(calculated->drive, *motor) : std::nullopt;
   if (!ribs) return Say("", "Kanal sayısı girilmedi.");
-  return Say(Figure(*ribs), "Kanal sayısı girilmedi: motorun " + Figure(*motor) + " kW’ı için en az " + Figure(*ribs) +
+  return Say(Figure(*ribs), "Kanal sayısı girilmedi: " + Figure(*motor) + " kW’lık motor için en az " + Figure(*ribs) +
                                 " kanal gerekir.");
 }
 
@@ -325,8 +325,8 @@ Saying ProfileTaken(const Reading& r, Control button) {
   if (r.panel.Value(button) || !r.panel.ByProgram(button)) return std::nullopt;
   const Profile& p = ProfileOf(static_cast<BeltProfile>(Def(button).index));
   const std::string name(p.name);
-  return Say(name, "Kayış tipi seçili değil: " + name + " " + std::to_string(p.highestScrewSpeed) +
-                       " d/dk üstünde kullanılamaz, seçimi kaldırıldı.");
+  return Say(name, "Kayış tipi seçili değil: " + name + ", vida devri " + std::to_string(p.highestScrewSpeed) +
+                       " d/dk üstündeyken kullanılamaz; seçimi kaldırıldı.");
 }
 
 // The motor speed, the screw speed and the two pulleys disagree beyond the
@@ -347,7 +347,7 @@ Saying PulleysDisagree(const Reading& r, Control) {
   const Real off = given - screwSpeed;
   if (!(off > slack || -off > slack)) return std::nullopt;
   const std::string turns = NumberText(RoundTo(given, 0));
-  return Say(turns, "Kasnaklar " + Figure(motorPulley) + "/" + Figure(screwPulley) + ": vida " + turns +
+  return Say(turns, "Motor/vida kasnağı " + Figure(motorPulley) + "/" + Figure(screwPulley) + " mm ile vida " + turns +
                         " d/dk döner, " + Figure(screwSpeed) + " değil.");
 }
 
@@ -362,8 +362,7 @@ Saying BeltTooFast(const Reading& r, Control box) {
     if (!selected || p.id == *selected) highest = std::max(highest, p.highestBeltSpeed);
   if (!(ReadNumber(shown) > Real(highest))) return std::nullopt;
   const std::string limit = std::to_string(highest);
-  if (!selected)
-    return Say(limit, "Kayış hızı " + shown + " m/sn; en hızlı kayış tipi bile en çok " + limit + " m/sn.");
+  if (!selected) return Say(limit, "Kayış hızı " + shown + " m/sn; hiçbir kayış tipi " + limit + " m/sn’yi aşamaz.");
   return Say(limit, "Kayış hızı " + shown + " m/sn; " + std::string(ProfileOf(*selected).name) + " için en çok " +
                         limit + " m/sn.");
 }
@@ -393,9 +392,8 @@ Saying PulleysTouch(const Reading& r, Control box) {
     Calculate(copy);
     if (ReadNumber(copy.Text(box)) > *radii) break;
   }
-  return Say(NumberText(clear), "Eksen mesafesi " + Figure(centerDist) + " mm, kasnak yarıçaplarının toplamı " +
-                                    Figure(*radii) + " mm: kasnaklar birbirine değiyor; en az " + NumberText(clear) +
-                                    " mm yazın.");
+  return Say(NumberText(clear), "Eksen mesafesi " + Figure(centerDist) + " mm, yarıçaplar toplamı " + Figure(*radii) +
+                                    " mm: kasnaklar değiyor; en az " + NumberText(clear) + " mm yazın.");
 }
 
 // A centre distance under the floor that "Hesapla" raises it to, typed or
@@ -411,9 +409,9 @@ Saying UnderFloor(const Reading& r, Control box) {
   if (!calculated) return std::nullopt;
   const std::string floor = NumberText(kMinimumCenterDist);
   const std::string& belt = calculated->Text(Control::BeltLength);
-  return Say(belt, "Eksen mesafesi " + Figure(centerDist) + " mm, en az " + floor +
-                       " mm olabilir: " + std::string(Def(Control::CalculateButton).caption) + " " + floor +
-                       " mm ile hesaplar, kayış " + belt + " mm olur.");
+  return Say(belt, "Eksen mesafesi " + Figure(centerDist) + " mm, alt sınır " + floor +
+                       " mm: " + std::string(Def(Control::CalculateButton).caption) + " " + floor +
+                       " mm alır, kayış boyu " + belt + " mm olur.");
 }
 
 // Why the powers are 0, each reason as the calculation has it, where every
@@ -433,8 +431,8 @@ std::string ProfileName(const Reading& r) { return std::string(ProfileOf(*r.pane
 Saying ScrewTooSlow(const Reading& r, Control) {
   const DriveState* d = ZeroRated(r);
   if (!d || FastEnough(*d)) return std::nullopt;
-  return Say("", kZeroPowers + "vida devri " + Figure(d->screwSpeed) + " d/dk; tablo yalnızca " +
-                     Figure(kLowestRatedSpeed) + " d/dk üstünde güç verir.");
+  return Say("", kZeroPowers + "vida devri " + Figure(d->screwSpeed) + " d/dk; tablo " + Figure(kLowestRatedSpeed) +
+                     " d/dk ve altında güç vermez.");
 }
 
 Saying RatioTooSmall(const Reading& r, Control) {
@@ -449,8 +447,8 @@ Saying BelowTable(const Reading& r, Control) {
   if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
   const Single lowest = LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB);
   if (d->screwSpeed > lowest) return std::nullopt;
-  return Say("", kZeroPowers + ProfileName(r) + " tablosu " + Figure(lowest) + " d/dk üstünü kapsar; vida devri " +
-                     Figure(d->screwSpeed) + " d/dk.");
+  return Say("", kZeroPowers + "vida devri " + Figure(d->screwSpeed) + " d/dk; " + ProfileName(r) +
+                     " tablosu yalnızca " + Figure(lowest) + " d/dk üstünü kapsar.");
 }
 
 Saying NoRating(const Reading& r, Control) {
@@ -466,9 +464,10 @@ Saying BeltTooShort(const Reading& r, Control box) {
   if (!d || d->lengthFactor != Real(0)) return std::nullopt;
   const std::string shortest = Figure(ShortestRatedLength(*r.panel.SelectedProfile()));
   const std::string profile = ProfileName(r);
-  if (!r.Current()) return Say("", kZeroPowers + "kayış " + profile + " için çok kısa; en kısa " + shortest + " mm.");
-  return Say(
-      "", kZeroPowers + "kayış boyu " + r.panel.Text(box) + " mm; " + profile + " için en kısa " + shortest + " mm.");
+  const std::string more = " mm: eksen mesafesini büyütün.";
+  if (!r.Current()) return Say("", kZeroPowers + "kayış " + profile + " için çok kısa; en kısa " + shortest + more);
+  return Say("",
+             kZeroPowers + "kayış boyu " + r.panel.Text(box) + " mm; " + profile + " için en kısa " + shortest + more);
 }
 
 // The belt carries less than the motor: the fewest ribs that carry it.
@@ -501,7 +500,8 @@ Saying OtherProfile(const Reading& r, Control button) {
   const std::optional<Real> ribs = FewestRibs(copy.drive, *r.Motor());
   if (!ribs) return std::nullopt;
   const std::string count = Figure(*ribs);
-  return Say(std::string(p.name) + ":" + count, std::string(p.name) + " ile " + count + " kanal yeter; kasnak " +
+  return Say(std::string(p.name) + ":" + count, std::string(p.name) + " ile " + count +
+                                                    " kanal yeter; kasnak genişliği " +
                                                     NumberText(RoundTo(PulleyWidth(*ribs, p), 2)) + " mm.");
 }
 
