@@ -127,6 +127,16 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
 // keyboard cannot open, or a window that does not read as a window.  (The
 // offscreen platform has no accessibility bridge, so the events that announce
 // a changed result are heard by tools/read-window.py instead.)
+// A double click selects the whole figure, ready to copy: as a word, the
+// figure would stop at its point ("1" of "1.36").
+TEST_F(AccessibilityTest, DoubleClickSelectsTheWholeResult) {
+  Pick(Control::MotorPower, "22");
+  Type(Control::ScrewSpeed, "4000");
+  auto* ratio = qobject_cast<QLabel*>(window.widget(Control::Ratio));
+  QTest::mouseDClick(ratio, Qt::LeftButton, {}, QPoint(4, ratio->height() / 2));
+  EXPECT_EQ(ratio->selectedText(), "1.36");
+}
+
 TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
   EXPECT_EQ(face->role(), QAccessible::Window);
