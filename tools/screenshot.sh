@@ -5,10 +5,12 @@
 # the actions of tests/scripts/typical-use.script done with the mouse and the
 # keyboard through xdotool.
 #
-#   tools/screenshot.sh [PROGRAM [FOLDER]]
+#   tools/screenshot.sh [PROGRAM [FOLDER [SCRIPT]]]
 #
 # PROGRAM defaults to build/kasnak, FOLDER to docs; the pictures are
-# FOLDER/window.png and FOLDER/typical-use.png.  The script's actions, the
+# FOLDER/window.png and FOLDER/typical-use.png.  With SCRIPT, another
+# scenario script is played in place of the typical use, and the second
+# picture is FOLDER/NAME.png for SCRIPT's NAME.script.  The script's actions, the
 # window's title and the controls' places and list items come from
 # kasnak-script beside PROGRAM (--parse and --controls), or from
 # $KASNAK_SCRIPT.  Needs xvfb, xdotool, jq and ImageMagick's import.
@@ -23,7 +25,7 @@ folder=${2:-docs}
 [ -x "$program" ] || { echo "screenshot: $program is not a program" >&2; exit 1; }
 runner=${KASNAK_SCRIPT:-$(dirname "$program")/kasnak-script}
 [ -x "$runner" ] || { echo "screenshot: no runner $runner (set KASNAK_SCRIPT)" >&2; exit 1; }
-typical=$(dirname "$0")/../tests/scripts/typical-use.script
+typical=${3:-$(dirname "$0")/../tests/scripts/typical-use.script}
 
 work=$(mktemp -d)
 app=
@@ -98,7 +100,7 @@ pick() {
   keys Home $downs Return
 }
 
-# The typical use, action by action.  A text box or a list's text field is
+# The typical use (or SCRIPT), action by action.  A text box or a list's text field is
 # clicked, then typed into at its end; an edit selects all and types the new
 # text over it.
 tail -n +2 "$work/actions" | jq -r '[.verb, .id // "", .text // ""] | join("\u001f")' |
@@ -112,4 +114,4 @@ tail -n +2 "$work/actions" | jq -r '[.verb, .id // "", .text // ""] | join("\u00
     esac
   done
 sleep 0.5
-shoot typical-use.png
+shoot "$(basename "$typical" .script).png"
