@@ -301,7 +301,9 @@ Saying Missing(const Reading& r, Control box) {
     case Control::ScrewPulley:
       return Say("", "Vida kasnağı seçilmedi.");
     case Control::MotorPulley:
-      if (r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed) || r.Blank(Control::ScrewPulley))
+      // Emptied by the program, for a motor speed it does not know.
+      if (r.panel.ByProgram(box) || r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed) ||
+          r.Blank(Control::ScrewPulley))
         return std::nullopt;
       return Say("", "Motor kasnağı seçilmedi.");
     default:
