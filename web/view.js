@@ -19,6 +19,9 @@
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
+// After a change only what changed is written, and no layout is read between
+// writes: the widths of the figures that changed are read once, in the next
+// frame, after every write of the change.
 'use strict';
 
 (() => {
@@ -84,8 +87,8 @@
       });
       // A figure that its box cuts ends in an ellipsis (page.css) and
       // shows whole in its tool tip, at the box's width of the moment.
-      matchMedia('print').addEventListener('change', () => this.showWhole());
-      window.addEventListener('resize', () => this.showWhole());
+      matchMedia('print').addEventListener('change', () => this.showWhole(true));
+      window.addEventListener('resize', () => this.showWhole(true));
       window.addEventListener('beforeprint', () => this.stampPrint());
       document.addEventListener('pointerdown', (e) => {
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
@@ -346,28 +349,43 @@
             break;
           case 'check':
           case 'option':
-            input.checked = state.on;
+            if (input.checked !== state.on) input.checked = state.on;
             break;
         }
       });
       changed.push(...this.showAdvice());
       if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
-      this.showWhole();
-      this.stampPrint();
-    }
-
-    // A result or a box whose text is wider than itself shows the text whole
-    // in its tool tip.
-    showWhole() {
-      for (const {def, el, input} of this.views) {
-        const box = input || (def.output && el);
-        if (!box) continue;
-        const text = input ? input.value : el.textContent;
-        box.title = box.scrollWidth > box.clientWidth ? text : def.toolTip || '';
+      // The widths, once the frame is laid out with every write of the change.
+      if (!this.measuring) {
+        this.measuring = true;
+        requestAnimationFrame(() => {
+          this.measuring = false;
+          this.showWhole(false);
+        });
       }
     }
 
-    // The date and time that a printout shows under the title.
+    // A result or a box whose text is wider than itself shows the text whole
+    // in its tool tip: every box, or only those whose text changed since they
+    // were last measured.  All widths are read before any tool tip is written.
+    showWhole(every) {
+      const measured = [];
+      for (const view of this.views) {
+        const {def, el, input} = view;
+        const box = input || (def.output && el);
+        if (!box) continue;
+        const text = input ? input.value : el.textContent;
+        if (every || view.measured !== text) measured.push([view, box, text, box.scrollWidth > box.clientWidth]);
+      }
+      for (const [view, box, text, cut] of measured) {
+        view.measured = text;
+        const tip = cut ? text : view.def.toolTip || '';
+        if (box.title !== tip || !box.hasAttribute('title')) box.title = tip;
+      }
+    }
+
+    // The date and time that a printout shows under the title, written as it
+    // is printed.
     stampPrint() {
       const now = new Date().toLocaleString('tr-TR', {dateStyle: 'long', timeStyle: 'short'});
       document.getElementById('printed').textContent = `Yazdırılma zamanı: ${now}`;
@@ -390,6 +408,7 @@
       for (const a of advice.items) about.set(a.place, [...(about.get(a.place) ?? []), a.text]);
       this.views.forEach((view, place) => {
         const text = (about.get(place) ?? []).join(' ');
+        if (view.note.textContent === text) return;
         const target = view.input || view.el;
         view.el.classList.toggle('advised', text !== '');
         view.note.hidden = text === '';
@@ -398,7 +417,10 @@
         else target.removeAttribute('aria-describedby');
       });
       // A group without advice takes no room in the column.
-      for (const view of this.views) view.notes.hidden = ![...view.notes.children].some((note) => !note.hidden);
+      for (const {notes} of this.views) {
+        const hidden = ![...notes.children].some((note) => !note.hidden);
+        if (notes.hidden !== hidden) notes.hidden = hidden;
+      }
       return texts.filter((t) => !before.has(t));
     }
 
@@ -428,16 +450,35 @@
     return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
   };
   // The frame and its title, which the page has from its build, are drawn
-  // first, in the window's font; then the model and its WebAssembly load.
-  // Drawn at once, the page's largest text does not wait for the model.
+  // first, in the window's font; then the model loads.  Drawn at once, the
+  // page's largest text does not wait for the model.
   const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
     .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
-  framed().then(() => KasnakModel(self.kasnakModule || {})).then(async (core) => {
+  // The model's WebAssembly is fetched and compiled meanwhile, away from the
+  // main thread: from the page's file, or from the bytes that the page in one
+  // file holds (its wasmBinary).  A server that does not name it WebAssembly
+  // gets it read whole first.
+  const given = self.kasnakModule || {};
+  const fetched = () => fetch('model.wasm', {credentials: 'same-origin'});
+  const compiled = given.wasmBinary ? WebAssembly.compile(given.wasmBinary)
+    : Promise.resolve(WebAssembly.compileStreaming && WebAssembly.compileStreaming(fetched()))
+      .then((module) => module || Promise.reject(new Error('no streaming')))
+      .catch(() => fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+  const instantiateWasm = (imports, receive) => {
+    compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
+    return {};
+  };
+  // One task makes the model, another the page; the browser draws between.
+  const nextTask = () => new Promise((run) => setTimeout(run));
+  framed().then(() => KasnakModel({...given, instantiateWasm})).then(async (core) => {
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
+    await nextTask();
     page.build(win);
     window.kasnakPage = page;
+    // The first focus, in the frame that lays the controls out.
+    await new Promise((drawn) => requestAnimationFrame(drawn));
     const first = page.views[win.firstFocus];
     (first.input || first.el).focus();
     performance.mark('kasnak-ready');
