@@ -454,10 +454,10 @@
   // page's largest text does not wait for the model.
   const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
     .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
-  // The model's WebAssembly is fetched and compiled meanwhile, away from the
-  // main thread: from the page's file, or from the bytes that the page in one
-  // file holds (its wasmBinary).  A server that does not name it WebAssembly
-  // gets it read whole first.
+  // The model's WebAssembly is fetched and compiled meanwhile, as it arrives:
+  // from the page's file, or from the bytes that the page in one file holds
+  // (its wasmBinary).  From a server that does not name it WebAssembly it is
+  // read whole first.
   const given = self.kasnakModule || {};
   const fetched = () => fetch('model.wasm', {credentials: 'same-origin'});
   const compiled = given.wasmBinary ? WebAssembly.compile(given.wasmBinary)
@@ -468,9 +468,11 @@
     compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
     return {};
   };
-  // One task makes the model, another the page; the browser draws between.
+  // The module starts, the model is made and the controls are built each in
+  // a task of its own, so that none holds the main thread long.
   const nextTask = () => new Promise((run) => setTimeout(run));
   framed().then(() => KasnakModel({...given, instantiateWasm})).then(async (core) => {
+    await nextTask();
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
