@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every check of the page in one browser engine, one after the other in one
-// session of that engine's browser, so that the suite starts each browser
-// once:
+// Every check of the page in browser engines: each engine's checks one after
+// the other in one session of its browser, so that the suite starts each
+// browser once, and the engines side by side, since a browser mostly waits:
 //
-//   node tests/web/session.mjs [--engine E] [--runner RUNNER] OUT JOB [-- JOB]...
+//   node tests/web/session.mjs [--runner RUNNER] OUT --engine E JOB [-- JOB]... [--engine E JOB [-- JOB]...]...
 //
-// where a JOB is
+// where E is chromium, firefox or webkit and a JOB is
 //   play NAME PAGE SCRIPT...   plays the scenario scripts on PAGE (a folder
 //                              served on 127.0.0.1, or an .html file opened
 //                              from disk) as tools/script-web --out-dir does,
@@ -17,10 +17,10 @@
 //                              its arguments.
 // Each job leaves its messages in OUT/NAME.log, last "status=N": 0 when it
 // passed, otherwise 1, or for play and print the player's status (as
-// kasnak-script's); and it prints its name, "ok" or "FAIL" and its time.  The tests named as the
-// jobs judge what they left (tests/CMakeLists.txt); the session itself fails
-// only when it cannot play at all.  Each job starts on an open tab at 1024 by
-// 768 CSS pixels.
+// kasnak-script's); and it prints its name, "ok" or "FAIL" and its time.  The
+// tests named as the jobs judge what they left (tests/CMakeLists.txt); the
+// session itself fails only when it is called wrongly.  Each job starts on an
+// open tab at 1024 by 768 CSS pixels.
 // WebKit needs an X display: run the session under xvfb-run -a.
 import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
@@ -52,31 +52,15 @@ async function run(browser, runner, out, { kind, name, args }, print) {
   }
 }
 
-async function main(argv) {
-  let engine = 'chromium', runner = RUNNER;
-  for (;;) {
-    if (argv[0] === '--engine' && argv.length >= 2) [engine, argv] = [argv[1], argv.slice(2)];
-    else if (argv[0] === '--runner' && argv.length >= 2) [runner, argv] = [argv[1], argv.slice(2)];
-    else break;
-  }
-  const [out, ...rest] = argv;
-  const jobs = [];
-  for (let i = 0; i < rest.length;) {
-    const end = rest.indexOf('--', i) < 0 ? rest.length : rest.indexOf('--', i);
-    const [kind, name, ...args] = rest.slice(i, end);
-    jobs.push({ kind, name, args });
-    i = end + 1;
-  }
-  const wellFormed = ({ kind, name, args }) => kind in KINDS && name && args.length >= KINDS[kind];
-  if (!ENGINES.includes(engine) || !out || jobs.length === 0 || !jobs.every(wellFormed)) {
-    process.stderr.write('usage: node tests/web/session.mjs [--engine chromium|firefox|webkit] [--runner RUNNER] OUT ' +
-      'JOB [-- JOB]...\n  JOB: play NAME PAGE SCRIPT... | print NAME PAGE SCRIPT | check NAME MODULE ARG...\n');
-    return 2;
-  }
-  rmSync(out, { recursive: true, force: true });
-  mkdirSync(out, { recursive: true });
+// Runs one engine's jobs in turn in one session of its browser.
+async function lane(engine, jobs, runner, out) {
   const fileAccess = jobs.some(({ kind, args }) => kind !== 'check' && args[0].endsWith('.html'));
-  const browser = await launch(engine, { width: 1024, height: 768, fileAccess });
+  let browser = null, launchFailure = null;
+  try {
+    browser = await launch(engine, { width: 1024, height: 768, fileAccess });
+  } catch (failure) {
+    launchFailure = failure;
+  }
   try {
     for (const job of jobs) {
       const lines = [];
@@ -84,6 +68,7 @@ async function main(argv) {
       const start = Date.now();
       let status = 1;
       try {
+        if (launchFailure) throw launchFailure;
         // A page that closed its window leaves none: goto opens another.
         await browser.goto('about:blank');
         await browser.setViewport(1024, 768);
@@ -95,8 +80,41 @@ async function main(argv) {
       console.log(`${job.name}: ${status === 0 ? 'ok' : 'FAIL'} (${((Date.now() - start) / 1000).toFixed(1)} s)`);
     }
   } finally {
-    await browser.close();
+    if (browser) await browser.close();
   }
+}
+
+async function main(argv) {
+  let runner = RUNNER;
+  if (argv[0] === '--runner' && argv.length >= 2) [runner, argv] = [argv[1], argv.slice(2)];
+  const [out, ...rest] = argv;
+  // For each engine: --engine E, then its jobs, each up to the next "--".
+  const lanes = [];
+  let words = null;
+  for (let i = 0; i < rest.length; i++) {
+    if (rest[i] === '--engine') {
+      lanes.push({ engine: rest[++i], jobs: [] });
+      words = null;
+    } else if (rest[i] === '--') {
+      words = null;
+    } else if (lanes.length === 0) {
+      lanes.push({ engine: undefined, jobs: [] }); // a job before any engine
+    } else {
+      if (!words) lanes.at(-1).jobs.push(words = []);
+      words.push(rest[i]);
+    }
+  }
+  for (const lane of lanes) lane.jobs = lane.jobs.map(([kind, name, ...args]) => ({ kind, name, args }));
+  const wellFormed = ({ kind, name, args }) => kind in KINDS && name && args.length >= KINDS[kind];
+  if (!out || lanes.length === 0 ||
+      !lanes.every(({ engine, jobs }) => ENGINES.includes(engine) && jobs.length && jobs.every(wellFormed))) {
+    process.stderr.write('usage: node tests/web/session.mjs [--runner RUNNER] OUT --engine chromium|firefox|webkit ' +
+      'JOB [-- JOB]... [--engine ...]\n  JOB: play NAME PAGE SCRIPT... | print NAME PAGE SCRIPT | check NAME MODULE ARG...\n');
+    return 2;
+  }
+  rmSync(out, { recursive: true, force: true });
+  mkdirSync(out, { recursive: true });
+  await Promise.all(lanes.map(({ engine, jobs }) => lane(engine, jobs, runner, out)));
   return 0;
 }
 
