@@ -449,6 +449,20 @@
     document.documentElement.style.setProperty('--font-size', `${win.fontPointSize}pt`);
     return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
   };
+  // The style sheet's pictures (the list's arrow, the tick) are made while the
+  // model loads, and kept until the controls show them: an SVG picture is a
+  // document of its own, which the controls' first frame would otherwise make.
+  const pictures = new Set();
+  try {
+    for (const sheet of document.styleSheets) {
+      for (const rule of sheet.cssRules) {
+        for (const [, url] of rule.cssText.matchAll(/url\("(data:image\/svg[^"]*)"\)/g)) pictures.add(url);
+      }
+    }
+  } catch {
+    // A style sheet that the page may not read: its pictures are made when shown.
+  }
+  const made = [...pictures].map((url) => Object.assign(new Image(), {src: url}));
   // The frame and its title, which the page has from its build, are drawn
   // first, in the window's font; then the model loads.  Drawn at once, the
   // page's largest text does not wait for the model.
@@ -483,6 +497,7 @@
     await new Promise((drawn) => requestAnimationFrame(drawn));
     const first = page.views[win.firstFocus];
     (first.input || first.el).focus();
+    made.length = 0;
     performance.mark('kasnak-ready');
     document.documentElement.dataset.ready = 'true';
   });
