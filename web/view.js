@@ -468,16 +468,18 @@
   // page's largest text does not wait for the model.
   const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
     .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
-  // The model's WebAssembly is fetched and compiled meanwhile, as it arrives:
-  // from the page's file, or from the bytes that the page in one file holds
-  // (its wasmBinary).  From a server that does not name it WebAssembly it is
-  // read whole first.
+  // The model's WebAssembly is compiled while the page paints, away from the
+  // main thread: the page in one file holds its bytes (wasmBinary) and
+  // compiles them at once; the served page fetches its file as soon as the
+  // frame is drawn, so that the download does not hold up the font of the
+  // first paint, and compiles it as it arrives (from a server that does not
+  // name it WebAssembly, once read whole).
   const given = self.kasnakModule || {};
+  const drawn = framed();
   const fetched = () => fetch('model.wasm', {credentials: 'same-origin'});
-  const compiled = given.wasmBinary ? WebAssembly.compile(given.wasmBinary)
-    : Promise.resolve(WebAssembly.compileStreaming && WebAssembly.compileStreaming(fetched()))
-      .then((module) => module || Promise.reject(new Error('no streaming')))
-      .catch(() => fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+  const compiled = given.wasmBinary ? WebAssembly.compile(given.wasmBinary) : drawn
+    .then(() => (WebAssembly.compileStreaming ? WebAssembly.compileStreaming(fetched()) : Promise.reject()))
+    .catch(() => fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
   const instantiateWasm = (imports, receive) => {
     compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
     return {};
@@ -485,7 +487,7 @@
   // The module starts, the model is made and the controls are built each in
   // a task of its own, so that none holds the main thread long.
   const nextTask = () => new Promise((run) => setTimeout(run));
-  framed().then(() => KasnakModel({...given, instantiateWasm})).then(async (core) => {
+  drawn.then(() => KasnakModel({...given, instantiateWasm})).then(async (core) => {
     await nextTask();
     const win = core.window();
     await fontReady(win);
