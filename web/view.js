@@ -29,13 +29,18 @@
     constructor(core) {
       this.core = core;
       this.model = new core.Model();
-      this.table = core.controls();
+      this.table = [];  // the control table, read as the controls are built
       this.views = [];  // by place in the table: {def, el, input, ...}
       this.openList = null;
       this.adviceShown = '';
     }
 
-    build(win) {
+    // Builds the controls apart from the page, a few groups a task (pause()
+    // ends a task), and shows them at once.
+    async build(win, pause) {
+      await pause();
+      this.table = this.core.controls();
+      await pause();
       document.title = win.title;
       document.getElementById('title').textContent = win.title;
       document.getElementById('fault-title').textContent = win.programName;
@@ -45,14 +50,15 @@
       const root = document.documentElement.style;
       root.setProperty('--window-width', win.width + 'px');
       root.setProperty('--window-height', win.height + 'px');
-      const box = document.getElementById('window');
+      const box = document.createDocumentFragment();
 
       // One container a group, in the groups' order, which is the tab order:
       // the order of the page is the order of the keyboard.  At the window's
       // width each group stands at its rectangle and its controls at their
       // places within it; narrower, page.css puts the groups in one column in
       // the window's reading order.
-      for (const group of this.core.groups()) {
+      for (const [i, group] of this.core.groups().entries()) {
+        if (i > 0 && i % 4 === 0) await pause();
         const groupEl = document.createElement('div');
         groupEl.className = 'group';
         placeAt(groupEl, group, {left: 0, top: 0});
@@ -80,6 +86,8 @@
         }
         box.appendChild(notes);
       }
+      const shown = document.getElementById('window');
+      shown.appendChild(box);
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -94,6 +102,9 @@
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
       this.sync(false);
+      // Their style here, their layout in the next frame: both in the frame
+      // would hold it long.
+      getComputedStyle(shown.lastElementChild).color;
     }
 
     // The element of one control, placed within its group.
@@ -485,15 +496,14 @@
     return {};
   };
   // The module starts, the model is made and the controls are built each in
-  // a task of its own, so that none holds the main thread long.
+  // tasks of their own, so that none holds the main thread long.
   const nextTask = () => new Promise((run) => setTimeout(run));
   drawn.then(() => KasnakModel({...given, instantiateWasm})).then(async (core) => {
     await nextTask();
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
-    await nextTask();
-    page.build(win);
+    await page.build(win, nextTask);
     window.kasnakPage = page;
     // The first focus, in the frame that lays the controls out.
     await new Promise((drawn) => requestAnimationFrame(drawn));
