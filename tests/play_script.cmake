@@ -5,9 +5,23 @@
 # given, is passed to the runner before each script (--window).  With MANY the
 # runner plays them all at once (tools/script-web, in one browser session):
 # "RUNNER --out-dir DIR SCRIPT..." writes each output and "status=N" to
-# DIR/NAME.out.  TAG names the kept output of a failed script (NAME-TAG.actual).
+# DIR/NAME.out.  With PLAYED, a folder that a browser session
+# (tests/web/session.mjs) filled so, they were played already: the outputs
+# are read from it and the player's messages and status from PLAYED.log.  TAG
+# names the kept output of a failed script (NAME-TAG.actual).
 set(dir ${CMAKE_CURRENT_BINARY_DIR}/played${MODE}${TAG})
-if(MANY)
+if(PLAYED)
+  set(MANY ON)
+  set(dir ${PLAYED})
+  set(errors "")
+  set(result "none: the session did not play them")
+  if(EXISTS ${PLAYED}.log)
+    file(READ ${PLAYED}.log errors)
+    string(REGEX MATCH "status=([0-9]+)\n$" result "${errors}")
+    set(result ${CMAKE_MATCH_1})
+    string(REGEX REPLACE "status=[0-9]+\n$" "" errors "${errors}")
+  endif()
+elseif(MANY)
   file(REMOVE_RECURSE ${dir})
   execute_process(COMMAND ${RUNNER} --out-dir ${dir} ${SCRIPTS} ERROR_VARIABLE errors RESULT_VARIABLE result)
 endif()

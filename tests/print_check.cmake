@@ -4,7 +4,18 @@
 # that loses the selected profile or a tick (drawn only as a background), a
 # result or the advice, or that runs past one page.
 #   cmake -DPLAYER=tools/script-web;--runner;RUNNER;PAGE -DSCRIPT=FILE -DPDF=FILE -P print_check.cmake
-execute_process(COMMAND ${PLAYER} --pdf ${PDF} ${SCRIPT} OUTPUT_QUIET RESULT_VARIABLE status)
+# or, with the PDF that a browser session printed (tests/web/session.mjs) and
+# its log, which ends in "status=0" when the player passed:
+#   cmake -DLOG=SESSION/NAME.log -DPDF=SESSION/NAME.pdf -P print_check.cmake
+if(PLAYER)
+  execute_process(COMMAND ${PLAYER} --pdf ${PDF} ${SCRIPT} OUTPUT_QUIET RESULT_VARIABLE status)
+elseif(EXISTS ${LOG})
+  file(READ ${LOG} log)
+  string(REGEX MATCH "status=([0-9]+)\n$" status "${log}")
+  set(status ${CMAKE_MATCH_1})
+else()
+  set(status "none: the session did not print")
+endif()
 execute_process(COMMAND pdfinfo ${PDF} OUTPUT_VARIABLE info)
 execute_process(COMMAND pdftotext -layout ${PDF} - OUTPUT_VARIABLE text)
 foreach(shown "Pages: +1\n" "◉ PK" "○ PM" "☑ Ağır Hizmet" "☐ Kompakt Motor" "Toplam Kayış Gücü = +16\\.31 +kW"

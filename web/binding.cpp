@@ -8,8 +8,10 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "advice/advice.h"
 #include "model/controls.h"
@@ -53,6 +55,74 @@ const char* KindName(Kind kind) {
 // read as Latin-1).
 val Str(std::string_view s) { return val(std::string(s)); }
 
+// A JSON text written value by value, handed to the page as one string and
+// parsed there: every value carried across to JavaScript on its own costs
+// more than the whole text, and the page reads the table at start-up and
+// every control's state after each action.  Texts stay UTF-8, as Str's.
+class Json {
+ public:
+  Json& Open(char bracket) {
+    Separate();
+    out_ += bracket;
+    first_ = true;
+    return *this;
+  }
+  Json& Close(char bracket) {
+    out_ += bracket;
+    first_ = false;
+    return *this;
+  }
+  Json& Key(std::string_view key) {
+    Separate();
+    Quote(key);
+    out_ += ':';
+    first_ = true;
+    return *this;
+  }
+  Json& Text(std::string_view text) {
+    Separate();
+    Quote(text);
+    return *this;
+  }
+  Json& Number(int number) {
+    Separate();
+    out_ += std::to_string(number);
+    return *this;
+  }
+  Json& Flag(bool flag) {
+    Separate();
+    out_ += flag ? "true" : "false";
+    return *this;
+  }
+  val Parsed() const { return val::global("JSON").call<val>("parse", out_); }
+
+ private:
+  void Separate() {
+    if (!first_) out_ += ',';
+    first_ = false;
+  }
+  void Quote(std::string_view text) {
+    out_ += '"';
+    for (const char c : text) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (c == '"' || c == '\\') {
+        out_ += '\\';
+        out_ += c;
+      } else if (byte < 0x20) {
+        char escaped[7];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+        out_ += escaped;
+      } else {
+        out_ += c;
+      }
+    }
+    out_ += '"';
+  }
+
+  std::string out_;
+  bool first_ = true;
+};
+
 Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
 
 // The control table, in its order: one object per control.  Its element id;
@@ -63,28 +133,29 @@ Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id;
 // whether it starts ticked or selected; whether it ends the program; for a
 // list, the name of the button that opens it.
 val Controls() {
-  val table = val::array();
+  Json table;
+  table.Open('[');
   for (const ControlDef& def : kControls) {
-    val c = val::object();
-    c.set("id", Str(ElementId(def.id)));
-    c.set("group", Str(def.kind == Kind::OptionButton ? def.name : ""));
-    c.set("kind", Str(KindName(def.kind)));
-    c.set("caption", Str(def.caption));
-    c.set("toolTip", Str(def.toolTip));
+    table.Open('{');
+    table.Key("id").Text(ElementId(def.id));
+    table.Key("group").Text(def.kind == Kind::OptionButton ? def.name : "");
+    table.Key("kind").Text(KindName(def.kind));
+    table.Key("caption").Text(def.caption);
+    table.Key("toolTip").Text(def.toolTip);
     const PixelRect place = Place(def, kCssDpi, kCssDpi);
-    c.set("left", place.left);
-    c.set("top", place.top);
-    c.set("width", place.width);
-    c.set("height", place.height);
-    c.set("accessibleName", Str(AccessibleName(def.id)));
-    c.set("output", def.output);
-    c.set("maxLength", def.maxLength);
-    c.set("startOn", def.startOn);
-    c.set("endsProgram", def.id == Control::ExitButton);
-    if (def.kind == Kind::ComboBox) c.set("openName", Str(PromptName(def.id) + kOpenListSuffix));
-    table.call<void>("push", c);
+    table.Key("left").Number(place.left);
+    table.Key("top").Number(place.top);
+    table.Key("width").Number(place.width);
+    table.Key("height").Number(place.height);
+    table.Key("accessibleName").Text(AccessibleName(def.id));
+    table.Key("output").Flag(def.output);
+    table.Key("maxLength").Number(def.maxLength);
+    table.Key("startOn").Flag(def.startOn);
+    table.Key("endsProgram").Flag(def.id == Control::ExitButton);
+    if (def.kind == Kind::ComboBox) table.Key("openName").Text(PromptName(def.id) + kOpenListSuffix);
+    table.Close('}');
   }
-  return table;
+  return table.Close(']').Parsed();
 }
 
 // The groups of controls (model/groups.h), in tab order: their members as
@@ -93,21 +164,22 @@ val Controls() {
 // in the window's reading order.  A face that puts the groups in this order
 // needs no tab index.
 val Groups() {
-  val groups = val::array();
+  Json groups;
+  groups.Open('[');
   for (const ControlGroup& group : ControlGroups()) {
-    val g = val::object();
-    val members = val::array();
-    for (Control id : group.members) members.call<void>("push", static_cast<int>(IndexOf(id)));
-    g.set("members", members);
-    g.set("choiceName", Str(group.choiceName));
-    g.set("left", TwipsToPixels(group.left, kCssDpi));
-    g.set("top", TwipsToPixels(group.top, kCssDpi));
-    g.set("width", TwipsToPixels(group.left + group.width, kCssDpi) - TwipsToPixels(group.left, kCssDpi));
-    g.set("height", TwipsToPixels(group.top + group.height, kCssDpi) - TwipsToPixels(group.top, kCssDpi));
-    g.set("readingPosition", group.readingPosition);
-    groups.call<void>("push", g);
+    groups.Open('{');
+    groups.Key("members").Open('[');
+    for (Control id : group.members) groups.Number(static_cast<int>(IndexOf(id)));
+    groups.Close(']');
+    groups.Key("choiceName").Text(group.choiceName);
+    groups.Key("left").Number(TwipsToPixels(group.left, kCssDpi));
+    groups.Key("top").Number(TwipsToPixels(group.top, kCssDpi));
+    groups.Key("width").Number(TwipsToPixels(group.left + group.width, kCssDpi) - TwipsToPixels(group.left, kCssDpi));
+    groups.Key("height").Number(TwipsToPixels(group.top + group.height, kCssDpi) - TwipsToPixels(group.top, kCssDpi));
+    groups.Key("readingPosition").Number(group.readingPosition);
+    groups.Close('}');
   }
-  return groups;
+  return groups.Close(']').Parsed();
 }
 
 // The accessible name of a result while it shows `text`.
@@ -172,14 +244,15 @@ class Model {
   // Every control as {text, on}, in the order of the table: a text box's or
   // a list's text, a caption; a check box ticked or option button selected.
   val States() const {
-    val states = val::array();
+    Json states;
+    states.Open('[');
     for (const ControlDef& def : kControls) {
-      val s = val::object();
-      s.set("text", Str(panel_->Text(def.id)));
-      s.set("on", panel_->Value(def.id));
-      states.call<void>("push", s);
+      states.Open('{');
+      states.Key("text").Text(panel_->Text(def.id));
+      states.Key("on").Flag(panel_->Value(def.id));
+      states.Close('}');
     }
-    return states;
+    return states.Close(']').Parsed();
   }
 
   val Items(int place) const {

@@ -19,6 +19,9 @@
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
+// After a change only what changed is written, and no layout is read between
+// writes: the widths of the figures that changed are read once, in the next
+// frame, after every write of the change.
 'use strict';
 
 (() => {
@@ -26,13 +29,18 @@
     constructor(core) {
       this.core = core;
       this.model = new core.Model();
-      this.table = core.controls();
+      this.table = [];  // the control table, read as the controls are built
       this.views = [];  // by place in the table: {def, el, input, ...}
       this.openList = null;
       this.adviceShown = '';
     }
 
-    build(win) {
+    // Builds the controls apart from the page, a few groups a task (pause()
+    // ends a task), and shows them at once.
+    async build(win, pause) {
+      await pause();
+      this.table = this.core.controls();
+      await pause();
       document.title = win.title;
       document.getElementById('title').textContent = win.title;
       document.getElementById('fault-title').textContent = win.programName;
@@ -42,14 +50,15 @@
       const root = document.documentElement.style;
       root.setProperty('--window-width', win.width + 'px');
       root.setProperty('--window-height', win.height + 'px');
-      const box = document.getElementById('window');
+      const box = document.createDocumentFragment();
 
       // One container a group, in the groups' order, which is the tab order:
       // the order of the page is the order of the keyboard.  At the window's
       // width each group stands at its rectangle and its controls at their
       // places within it; narrower, page.css puts the groups in one column in
       // the window's reading order.
-      for (const group of this.core.groups()) {
+      for (const [i, group] of this.core.groups().entries()) {
+        if (i > 0 && i % 4 === 0) await pause();
         const groupEl = document.createElement('div');
         groupEl.className = 'group';
         placeAt(groupEl, group, {left: 0, top: 0});
@@ -77,6 +86,8 @@
         }
         box.appendChild(notes);
       }
+      const shown = document.getElementById('window');
+      shown.appendChild(box);
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -84,13 +95,16 @@
       });
       // A figure that its box cuts ends in an ellipsis (page.css) and
       // shows whole in its tool tip, at the box's width of the moment.
-      matchMedia('print').addEventListener('change', () => this.showWhole());
-      window.addEventListener('resize', () => this.showWhole());
+      matchMedia('print').addEventListener('change', () => this.showWhole(true));
+      window.addEventListener('resize', () => this.showWhole(true));
       window.addEventListener('beforeprint', () => this.stampPrint());
       document.addEventListener('pointerdown', (e) => {
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
       this.sync(false);
+      // Their style here, their layout in the next frame: both in the frame
+      // would hold it long.
+      getComputedStyle(shown.lastElementChild).color;
     }
 
     // The element of one control, placed within its group.
@@ -346,28 +360,43 @@
             break;
           case 'check':
           case 'option':
-            input.checked = state.on;
+            if (input.checked !== state.on) input.checked = state.on;
             break;
         }
       });
       changed.push(...this.showAdvice());
       if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
-      this.showWhole();
-      this.stampPrint();
-    }
-
-    // A result or a box whose text is wider than itself shows the text whole
-    // in its tool tip.
-    showWhole() {
-      for (const {def, el, input} of this.views) {
-        const box = input || (def.output && el);
-        if (!box) continue;
-        const text = input ? input.value : el.textContent;
-        box.title = box.scrollWidth > box.clientWidth ? text : def.toolTip || '';
+      // The widths, once the frame is laid out with every write of the change.
+      if (!this.measuring) {
+        this.measuring = true;
+        requestAnimationFrame(() => {
+          this.measuring = false;
+          this.showWhole(false);
+        });
       }
     }
 
-    // The date and time that a printout shows under the title.
+    // A result or a box whose text is wider than itself shows the text whole
+    // in its tool tip: every box, or only those whose text changed since they
+    // were last measured.  All widths are read before any tool tip is written.
+    showWhole(every) {
+      const measured = [];
+      for (const view of this.views) {
+        const {def, el, input} = view;
+        const box = input || (def.output && el);
+        if (!box) continue;
+        const text = input ? input.value : el.textContent;
+        if (every || view.measured !== text) measured.push([view, box, text, box.scrollWidth > box.clientWidth]);
+      }
+      for (const [view, box, text, cut] of measured) {
+        view.measured = text;
+        const tip = cut ? text : view.def.toolTip || '';
+        if (box.title !== tip || !box.hasAttribute('title')) box.title = tip;
+      }
+    }
+
+    // The date and time that a printout shows under the title, written as it
+    // is printed.
     stampPrint() {
       const now = new Date().toLocaleString('tr-TR', {dateStyle: 'long', timeStyle: 'short'});
       document.getElementById('printed').textContent = `Yazdırılma zamanı: ${now}`;
@@ -390,6 +419,7 @@
       for (const a of advice.items) about.set(a.place, [...(about.get(a.place) ?? []), a.text]);
       this.views.forEach((view, place) => {
         const text = (about.get(place) ?? []).join('\n');
+        if (view.note.textContent === text) return;
         const target = view.input || view.el;
         view.el.classList.toggle('advised', text !== '');
         view.note.hidden = text === '';
@@ -398,7 +428,10 @@
         else target.removeAttribute('aria-describedby');
       });
       // A group without advice takes no room in the column.
-      for (const view of this.views) view.notes.hidden = ![...view.notes.children].some((note) => !note.hidden);
+      for (const {notes} of this.views) {
+        const hidden = ![...notes.children].some((note) => !note.hidden);
+        if (notes.hidden !== hidden) notes.hidden = hidden;
+      }
       return texts.filter((t) => !before.has(t));
     }
 
@@ -427,19 +460,56 @@
     document.documentElement.style.setProperty('--font-size', `${win.fontPointSize}pt`);
     return document.fonts ? document.fonts.load(`${win.fontPointSize}pt "Roboto Condensed"`).catch(() => null) : null;
   };
+  // The style sheet's pictures (the list's arrow, the tick) are made while the
+  // model loads, and kept until the controls show them: an SVG picture is a
+  // document of its own, which the controls' first frame would otherwise make.
+  const pictures = new Set();
+  try {
+    for (const sheet of document.styleSheets) {
+      for (const rule of sheet.cssRules) {
+        for (const [, url] of rule.cssText.matchAll(/url\("(data:image\/svg[^"]*)"\)/g)) pictures.add(url);
+      }
+    }
+  } catch {
+    // A style sheet that the page may not read: its pictures are made when shown.
+  }
+  const made = [...pictures].map((url) => Object.assign(new Image(), {src: url}));
   // The frame and its title, which the page has from its build, are drawn
-  // first, in the window's font; then the model and its WebAssembly load.
-  // Drawn at once, the page's largest text does not wait for the model.
+  // first, in the window's font; then the model loads.  Drawn at once, the
+  // page's largest text does not wait for the model.
   const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
     .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
-  framed().then(() => KasnakModel(self.kasnakModule || {})).then(async (core) => {
+  // The model's WebAssembly is compiled while the page paints, away from the
+  // main thread: the page in one file holds its bytes (wasmBinary) and
+  // compiles them at once; the served page fetches its file as soon as the
+  // frame is drawn, so that the download does not hold up the font of the
+  // first paint, and compiles it as it arrives (from a server that does not
+  // name it WebAssembly, once read whole).
+  const given = self.kasnakModule || {};
+  const drawn = framed();
+  const fetched = () => fetch('model.wasm', {credentials: 'same-origin'});
+  const compiled = given.wasmBinary ? WebAssembly.compile(given.wasmBinary) : drawn
+    .then(() => (WebAssembly.compileStreaming ? WebAssembly.compileStreaming(fetched()) : Promise.reject()))
+    .catch(() => fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+  const instantiateWasm = (imports, receive) => {
+    compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
+    return {};
+  };
+  // The module starts, the model is made and the controls are built each in
+  // tasks of their own, so that none holds the main thread long.
+  const nextTask = () => new Promise((run) => setTimeout(run));
+  drawn.then(() => KasnakModel({...given, instantiateWasm})).then(async (core) => {
+    await nextTask();
     const win = core.window();
     await fontReady(win);
     const page = new Page(core);
-    page.build(win);
+    await page.build(win, nextTask);
     window.kasnakPage = page;
+    // The first focus, in the frame that lays the controls out.
+    await new Promise((drawn) => requestAnimationFrame(drawn));
     const first = page.views[win.firstFocus];
     (first.input || first.el).focus();
+    made.length = 0;
     performance.mark('kasnak-ready');
     document.documentElement.dataset.ready = 'true';
   });

@@ -8,6 +8,8 @@
 //              the player under `xvfb-run -a` for a private one
 //
 // serve(folder) serves a built page on a free port of 127.0.0.1.
+// alone(import.meta.url, check) runs a check of the page by itself, in a
+// browser of its own, when its module is run as a program.
 //
 // const b = await launch('firefox', { width: 1024, height: 768 });
 // await b.goto(url); await b.type('4000'); await b.press('Enter');
@@ -20,6 +22,7 @@ import http from 'node:http';
 import net from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 
@@ -61,6 +64,21 @@ export function serve(folder) {
   server.url = () => `http://127.0.0.1:${server.address().port}/`;
   server.stop = () => { server.close(); server.closeAllConnections(); };
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// A check of the page, check(browser, args, print) -> passed, exported by the
+// module at url and run by session.mjs in the browser it shares among the
+// checks of an engine: run as a program (node CHECK.mjs ARG...), the module
+// runs it by itself in a browser of its own, and exits with status 1 when it
+// fails.
+export async function alone(url, check, engine = 'chromium') {
+  if (!process.argv[1] || path.resolve(process.argv[1]) !== fileURLToPath(url)) return;
+  const browser = await launch(engine);
+  try {
+    process.exitCode = (await check(browser, process.argv.slice(2), console.log)) ? 0 : 1;
+  } finally {
+    await browser.close();
+  }
 }
 
 // Named keys accepted by press() and chord(). Values are the W3C WebDriver

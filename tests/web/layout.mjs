@@ -5,88 +5,92 @@
 // box with its caption), with WCAG text spacing boxes that overlap; at 1024 px, a control away from
 // today's place; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
 // a list open, with the fault dialog open, after the typical use.  SHOT_DIR gets layout-WIDTH.png.
+// Run by session.mjs in Chromium's session, or by itself (engines.mjs's alone).
 import {readFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import path from 'node:path';
-import {launch, serve} from './engines.mjs';
+import {alone, serve} from './engines.mjs';
 
-const [folder, shots] = process.argv.slice(2);
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const places = {'Text2': [80, 48, 49, 19], 'Combo1': [256, 16, 57, 21], 'Option1_2': [216, 120, 41, 25],
   'chkKompakt': [352, 16, 97, 17], 'Command3': [360, 240, 81, 25], 'Label15': [264, 272, 169, 17]};
-const [server, browser] = [await serve(folder), await launch('chromium')];
-const page = browser.page;
-const faults = [];
 
-const phoneFaults = (spaced) => {
-  const found = [], width = document.documentElement.clientWidth, box = (el) => el.getBoundingClientRect();
-  if (document.documentElement.scrollWidth > width) found.push('the page scrolls sideways');
-  for (const el of document.querySelectorAll('body *:not(.unseen)')) {
-    const r = box(el), name = el.id || el.parentElement.id;
-    if (r.width && r.height && (r.left < -0.5 || r.right > width + 0.5)) found.push(`${name} off the screen`);
-    if (el.matches('#window :is(input[type=text], button, [role=option], .check, .option)') && r.width && (r.width < 24 || r.height < 24)) found.push(`${name} is ${r.width}x${r.height}`);
-  }
-  const style = document.head.appendChild(document.createElement('style'));
-  if (spaced) style.textContent = '* {line-height: 1.5 !important; letter-spacing: .12em !important; word-spacing: .16em !important}';
-  const boxes = [...document.querySelectorAll('#window .control')].map((el) => [el.id, box(el)]);
-  for (const [i, [a, r]] of boxes.entries()) for (const [b, s] of boxes.slice(i + 1))
-    if (r.left < s.right - 0.5 && s.left < r.right - 0.5 && r.top < s.bottom - 0.5 && s.top < r.bottom - 0.5) found.push(`${a} overlaps ${b}`);
-  style.remove();
-  return found;
-};
-const axeFaults = async () => (await axe.run({runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']}))
-  .violations.map((v) => `axe ${v.id} (${v.impact}) on ${v.nodes.map((n) => n.target).join(', ')}`);
-const check = async (width, state, {geometry = width < 1024, axe = width !== 320, spaced = false} = {}) => {
-  if (axe) await page.evaluate(axeSource);
-  const found = [...(geometry ? await page.evaluate(phoneFaults, spaced) : []), ...(axe ? await page.evaluate(axeFaults) : [])];
-  faults.push(...found.map((f) => `${width} px, ${state}: ${f}`));
-};
-const load = async (width) => {
-  await page.setViewport({width, height: 800});
-  await page.goto(server.url());
-  await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
-};
-const click = async (selector) => (await page.$(selector)).click();
-const type = async (box, text) => { await click(`#${box}`); await page.keyboard.type(text); };
-const pick = async (list, item) => {
-  await click(`#${list} .open`);
-  await click(`#${list}-item-${await page.$eval(`#${list}-list`, (l, t) => [...l.children].findIndex((o) => o.textContent === t), item)}`);
-};
+export async function check(browser, [folder, shots], print) {
+  const server = await serve(folder);
+  const page = browser.page;
+  const faults = [];
 
-for (const width of [1024, 390, 320]) {
-  await load(width);
-  const placed = await page.evaluate((ids) => ids.map((id) => {
-    const [w, r] = [document.getElementById('window'), document.getElementById(id)].map((e) => e.getBoundingClientRect());
-    return [r.left - w.left, r.top - w.top, r.width, r.height];
-  }), Object.keys(places));
-  Object.entries(places).forEach(([id, want], i) =>
-    width === 1024 && placed[i].some((v, k) => Math.abs(v - want[k]) > 0.5) && faults.push(`${id} at ${placed[i]}`));
-  await check(width, 'at start', {spaced: true});
-  for (const list of ['Combo1', 'Combo2', 'Combo3']) {
+  const phoneFaults = (spaced) => {
+    const found = [], width = document.documentElement.clientWidth, box = (el) => el.getBoundingClientRect();
+    if (document.documentElement.scrollWidth > width) found.push('the page scrolls sideways');
+    for (const el of document.querySelectorAll('body *:not(.unseen)')) {
+      const r = box(el), name = el.id || el.parentElement.id;
+      if (r.width && r.height && (r.left < -0.5 || r.right > width + 0.5)) found.push(`${name} off the screen`);
+      if (el.matches('#window :is(input[type=text], button, [role=option], .check, .option)') && r.width && (r.width < 24 || r.height < 24)) found.push(`${name} is ${r.width}x${r.height}`);
+    }
+    const style = document.head.appendChild(document.createElement('style'));
+    if (spaced) style.textContent = '* {line-height: 1.5 !important; letter-spacing: .12em !important; word-spacing: .16em !important}';
+    const boxes = [...document.querySelectorAll('#window .control')].map((el) => [el.id, box(el)]);
+    for (const [i, [a, r]] of boxes.entries()) for (const [b, s] of boxes.slice(i + 1))
+      if (r.left < s.right - 0.5 && s.left < r.right - 0.5 && r.top < s.bottom - 0.5 && s.top < r.bottom - 0.5) found.push(`${a} overlaps ${b}`);
+    style.remove();
+    return found;
+  };
+  const axeFaults = async () => (await axe.run({runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']}))
+    .violations.map((v) => `axe ${v.id} (${v.impact}) on ${v.nodes.map((n) => n.target).join(', ')}`);
+  const inspect = async (width, state, {geometry = width < 1024, axe = width !== 320, spaced = false} = {}) => {
+    if (axe) await page.evaluate(axeSource);
+    const found = [...(geometry ? await page.evaluate(phoneFaults, spaced) : []), ...(axe ? await page.evaluate(axeFaults) : [])];
+    faults.push(...found.map((f) => `${width} px, ${state}: ${f}`));
+  };
+  const load = async (width) => {
+    await page.setViewport({width, height: 800});
+    await page.goto(server.url());
+    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+  };
+  const click = async (selector) => (await page.$(selector)).click();
+  const type = async (box, text) => { await click(`#${box}`); await page.keyboard.type(text); };
+  const pick = async (list, item) => {
     await click(`#${list} .open`);
-    await check(width, `${list} open`, {axe: list === 'Combo1' && width !== 320});
-    await page.keyboard.press('Escape');
-  }
-  if (width !== 320) {
-    await type('Combo3 input', '10');  // a belt length with no motor pulley: a fault
-    await type('Text11', '2');
-    await check(width, 'the fault dialog open', {geometry: false});
+    await click(`#${list}-item-${await page.$eval(`#${list}-list`, (l, t) => [...l.children].findIndex((o) => o.textContent === t), item)}`);
+  };
+
+  for (const width of [1024, 390, 320]) {
     await load(width);
+    const placed = await page.evaluate((ids) => ids.map((id) => {
+      const [w, r] = [document.getElementById('window'), document.getElementById(id)].map((e) => e.getBoundingClientRect());
+      return [r.left - w.left, r.top - w.top, r.width, r.height];
+    }), Object.keys(places));
+    Object.entries(places).forEach(([id, want], i) =>
+      width === 1024 && placed[i].some((v, k) => Math.abs(v - want[k]) > 0.5) && faults.push(`${id} at ${placed[i]}`));
+    await inspect(width, 'at start', {spaced: true});
+    for (const list of ['Combo1', 'Combo2', 'Combo3']) {
+      await click(`#${list} .open`);
+      await inspect(width, `${list} open`, {axe: list === 'Combo1' && width !== 320});
+      await page.keyboard.press('Escape');
+    }
+    if (width !== 320) {
+      await type('Combo3 input', '10');  // a belt length with no motor pulley: a fault
+      await type('Text11', '2');
+      await inspect(width, 'the fault dialog open', {geometry: false});
+      await load(width);
+    }
+    // The typical use (tests/scripts/typical-use.script).
+    await pick('Combo1', '22');
+    await type('Text2', '4000');
+    await pick('Combo3', '200');
+    await click('#Option1_1');
+    await type('Text5', '6');
+    await click('#Command1');
+    const power = await page.$eval('#Text13', (box) => box.value);
+    if (power !== '16.31') faults.push(`${width} px: the typical use gives ${power} kW, not 16.31`);
+    await inspect(width, 'after the typical use');
+    if (shots) await page.screenshot({path: path.join(shots, `layout-${width}.png`), fullPage: true});
   }
-  // The typical use (tests/scripts/typical-use.script).
-  await pick('Combo1', '22');
-  await type('Text2', '4000');
-  await pick('Combo3', '200');
-  await click('#Option1_1');
-  await type('Text5', '6');
-  await click('#Command1');
-  const power = await page.$eval('#Text13', (box) => box.value);
-  if (power !== '16.31') faults.push(`${width} px: the typical use gives ${power} kW, not 16.31`);
-  await check(width, 'after the typical use');
-  if (shots) await page.screenshot({path: path.join(shots, `layout-${width}.png`), fullPage: true});
+  server.close();
+  for (const f of faults) print('FAULT', f);
+  print(faults.length ? `${faults.length} faults` : 'no fault');
+  return faults.length === 0;
 }
-await browser.close();
-server.close();
-for (const f of faults) console.log('FAULT', f);
-console.log(faults.length ? `${faults.length} faults` : 'no fault');
-process.exitCode = faults.length ? 1 : 0;
+
+await alone(import.meta.url, check);

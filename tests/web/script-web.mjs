@@ -5,7 +5,8 @@
 //
 // The script language is the core's: the native scenario runner parses each
 // script ("kasnak-script --parse"), and this player only plays the actions it
-// found.  The engines are driven through engines.mjs.
+// found.  The engines are driven through engines.mjs.  session.mjs plays
+// scripts with playScripts in a browser that it shares with other checks.
 import { spawnSync } from 'node:child_process';
 import { accessSync, constants, createWriteStream, existsSync, mkdirSync } from 'node:fs';
 import path from 'node:path';
@@ -46,7 +47,7 @@ closed with "Tamam", advice reads the advice as the page shows it, and
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
 // The native runner of this source tree's build.
-const RUNNER = path.normalize(path.join(HERE, '..', '..', 'build', 'kasnak-script'));
+export const RUNNER = path.normalize(path.join(HERE, '..', '..', 'build', 'kasnak-script'));
 
 class Malformed extends Error {}
 class Broken extends Error {}
@@ -348,6 +349,47 @@ class PagePlayer {
 // Writes text, or bytes, to a stream and waits until they are handed on.
 const flushed = (stream) => new Promise((resolve) => stream.write('', resolve));
 
+// Plays scripts in an open browser (engines.mjs) on the page at url, each in a
+// freshly loaded page, with the native runner RUNNER.  Without outDir the
+// output goes to out and the messages to err; with it OUT/NAME.out receives
+// each script's output followed by "status=N", and err its messages after its
+// name.  after(), when given, runs after each script.  The status of the last
+// script, as kasnak-script gives it.
+export async function playScripts(browser, url, runner, scripts,
+  { outDir = null, out = process.stdout, err = process.stderr, after = null } = {}) {
+  const { header } = parse(runner, '/dev/null');
+  const statuses = { played: header.played, malformed: header.malformed, broken: header.broken };
+  let status = statuses.played;
+  if (outDir !== null) mkdirSync(outDir, { recursive: true });
+  for (const script of scripts) {
+    const parsed = parse(runner, script);
+    if (parsed.header === null) {
+      // Not read at all: the runner says why.
+      err.write(parsed.messages);
+      status = parsed.status;
+      continue;
+    }
+    let scriptOut = out, scriptErr = err;
+    if (outDir !== null) {
+      const name = path.basename(script).replace(/\.script$/, '');
+      scriptOut = createWriteStream(path.join(outDir, name + '.out'));
+      scriptErr = { write: (message) => message.length && err.write(`${name}: ${message}`) };
+    }
+    const player = new PagePlayer(browser, url, scriptOut, parsed.header.dumped, statuses);
+    await player.load();
+    status = await player.playScript(parsed.actions, parsed.status, parsed.messages, scriptErr);
+    if (outDir !== null) {
+      scriptOut.write(`status=${status}\n`);
+      await new Promise((resolve) => scriptOut.end(resolve));
+    }
+    if (after) await after();
+  }
+  return status;
+}
+
+// The address of a page: a folder served by server, or an .html file.
+export const pageUrl = (page, server) => (server ? `${server.url()}index.html` : pathToFileURL(path.resolve(page)).href);
+
 async function main(argv) {
   let engine = 'chromium';
   let runner = RUNNER;
@@ -391,33 +433,10 @@ async function main(argv) {
   let browser = null;
   try {
     browser = await launch(engine, { width: 1024, height: 768, fileAccess: single });
-    const url = single ? pathToFileURL(path.resolve(page)).href : `${server.url()}index.html`;
-    let status = statuses.played;
-    for (const script of scripts) {
-      const parsed = parse(runner, script);
-      if (parsed.header === null) {
-        // Not read at all: the runner says why.
-        process.stderr.write(parsed.messages);
-        status = parsed.status;
-        continue;
-      }
-      let out = process.stdout, err = process.stderr;
-      if (outDir !== null) {
-        const name = path.basename(script).replace(/\.script$/, '');
-        out = createWriteStream(path.join(outDir, name + '.out'));
-        err = { write: (message) => message.length && process.stderr.write(`${name}: ${message}`) };
-      }
-      const player = new PagePlayer(browser, url, out, parsed.header.dumped, statuses);
-      await player.load();
-      status = await player.playScript(parsed.actions, parsed.status, parsed.messages, err);
-      if (outDir !== null) {
-        out.write(`status=${status}\n`);
-        await new Promise((resolve) => out.end(resolve));
-      }
+    return await playScripts(browser, pageUrl(page, server), runner, scripts, { outDir, after: async () => {
       if (screenshot) await browser.screenshotElement('#frame', screenshot);
       if (pdf) await browser.page.pdf({ path: pdf, format: 'A4' });
-    }
-    return status;
+    } });
   } finally {
     if (browser) await browser.close();
     if (server) server.close();
@@ -426,12 +445,14 @@ async function main(argv) {
   }
 }
 
-// Stopped from outside, the browser is still closed (engines.mjs cleans up on
-// exit).
-for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
-try {
-  process.exit(await main(process.argv.slice(2)));
-} catch (failure) {
-  process.stderr.write(`kasnak-script: ${failure.stack ?? failure}\n`);
-  process.exit(3);
+// Run as a program (not imported by session.mjs).  Stopped from outside, the
+// browser is still closed (engines.mjs cleans up on exit).
+if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
+  for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
+  try {
+    process.exit(await main(process.argv.slice(2)));
+  } catch (failure) {
+    process.stderr.write(`kasnak-script: ${failure.stack ?? failure}\n`);
+    process.exit(3);
+  }
 }

@@ -3,53 +3,60 @@
 // this tree, served with Last-Modified alone, is followed by another (built with a changed view.js),
 // which runs on the second load after it, online and offline.  The fault it catches: a service
 // worker that fills its new cache from the browser's HTTP cache, where the old view.js stays fresh
-// by its age, and keeps running it.
+// by its age, and keeps running it.  Run by session.mjs in Chromium's session, or by itself
+// (engines.mjs's alone).
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launch, serve } from './engines.mjs';
+import { alone, serve } from './engines.mjs';
 
 const root = fileURLToPath(new URL('../..', import.meta.url));
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'web-update-'));
-const [web, site] = [path.join(scratch, 'web'), path.join(scratch, 'site')];
-cpSync(path.join(root, 'web'), web, { recursive: true });
-cpSync(process.argv[2], site, { recursive: true });
-execFileSync('find', [site, '-type', 'f', '-exec', 'touch', '-d', '1 year ago', '{}', '+']);
-const [server, browser] = [await serve(site), await launch('chromium')];
-const [page, url] = [browser.page, server.url()];
-const ready = () => page.waitForFunction(() => document.documentElement.dataset.ready === 'true', { polling: 10 });
-// Waits for an active service worker and for the page's one cache to be another than old, and
-// gives its name.
-const newCache = (old) => page.evaluate(async (old) => {
-  await navigator.serviceWorker.ready;
-  for (;;) {
-    const names = await caches.keys();
-    if (names.length === 1 && names[0] !== old) return names[0];
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-}, old);
-try {
-  await page.goto(url);
-  await ready();
-  const first = await newCache(null);
-  const release = Math.random().toString(16).slice(2);
-  appendFileSync(path.join(web, 'view.js'), `self.kasnakRelease = '${release}';\n`);
-  execFileSync(path.join(root, 'tools/build-web'), ['--build', process.argv[3], '--web', web, site],
-    { stdio: ['ignore', 'ignore', 'inherit'] });
-  await page.goto(url); // the old release, from the old cache; the new service worker installs
-  await newCache(first);
-  for (const where of ['online', 'offline']) {
-    if (where === 'offline') server.stop();
+
+export async function check(browser, [built, emscripten], print) {
+  const scratch = mkdtempSync(path.join(os.tmpdir(), 'web-update-'));
+  const [web, site] = [path.join(scratch, 'web'), path.join(scratch, 'site')];
+  cpSync(path.join(root, 'web'), web, { recursive: true });
+  cpSync(built, site, { recursive: true });
+  execFileSync('find', [site, '-type', 'f', '-exec', 'touch', '-d', '1 year ago', '{}', '+']);
+  const server = await serve(site);
+  const [page, url] = [browser.page, server.url()];
+  let passed = true;
+  const ready = () => page.waitForFunction(() => document.documentElement.dataset.ready === 'true', { polling: 10 });
+  // Waits for an active service worker and for the page's one cache to be another than old, and
+  // gives its name.
+  const newCache = (old) => page.evaluate(async (old) => {
+    await navigator.serviceWorker.ready;
+    for (;;) {
+      const names = await caches.keys();
+      if (names.length === 1 && names[0] !== old) return names[0];
+      await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+  }, old);
+  try {
     await page.goto(url);
     await ready();
-    const ran = (await page.evaluate(() => self.kasnakRelease)) === release ? 'new' : 'old';
-    console.log(`${where}: the second load after a release runs the ${ran} view.js`);
-    if (ran !== 'new') process.exitCode = 1;
+    const first = await newCache(null);
+    const release = Math.random().toString(16).slice(2);
+    appendFileSync(path.join(web, 'view.js'), `self.kasnakRelease = '${release}';\n`);
+    execFileSync(path.join(root, 'tools/build-web'), ['--build', emscripten, '--web', web, site],
+      { stdio: ['ignore', 'ignore', 'inherit'] });
+    await page.goto(url); // the old release, from the old cache; the new service worker installs
+    await newCache(first);
+    for (const where of ['online', 'offline']) {
+      if (where === 'offline') server.stop();
+      await page.goto(url);
+      await ready();
+      const ran = (await page.evaluate(() => self.kasnakRelease)) === release ? 'new' : 'old';
+      print(`${where}: the second load after a release runs the ${ran} view.js`);
+      if (ran !== 'new') passed = false;
+    }
+  } finally {
+    server.stop();
+    rmSync(scratch, { recursive: true, force: true });
   }
-} finally {
-  await browser.close();
-  server.stop();
-  rmSync(scratch, { recursive: true, force: true });
+  return passed;
 }
+
+await alone(import.meta.url, check);

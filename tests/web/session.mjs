@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every check of the page in browser engines: each engine's checks one after
+// the other in one session of its browser, so that the suite starts each
+// browser once, and the engines side by side, since a browser mostly waits:
+//
+//   node tests/web/session.mjs [--runner RUNNER] OUT --engine E JOB [-- JOB]... [--engine E JOB [-- JOB]...]...
+//
+// where E is chromium, firefox or webkit and a JOB is
+//   play NAME PAGE SCRIPT...   plays the scenario scripts on PAGE (a folder
+//                              served on 127.0.0.1, or an .html file opened
+//                              from disk) as tools/script-web --out-dir does,
+//                              into OUT/NAME/SCRIPT.out;
+//   print NAME PAGE SCRIPT     plays the script, then Chromium prints the page
+//                              on A4 into OUT/NAME.pdf;
+//   check NAME MODULE ARG...   runs the check that MODULE (web-check.mjs,
+//                              update-check.mjs, layout.mjs) exports, with
+//                              its arguments.
+// Each job leaves its messages in OUT/NAME.log, last "status=N": 0 when it
+// passed, otherwise 1, or for play and print the player's status (as
+// kasnak-script's); and it prints its name, "ok" or "FAIL" and its time.  The
+// tests named as the jobs judge what they left (tests/CMakeLists.txt); the
+// session itself fails only when it is called wrongly.  Each job starts on an
+// open tab at 1024 by 768 CSS pixels.
+// WebKit needs an X display: run the session under xvfb-run -a.
+import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { ENGINES, launch, serve } from './engines.mjs';
+import { RUNNER, pageUrl, playScripts } from './script-web.mjs';
+
+const HERE = path.dirname(fileURLToPath(import.meta.url));
+const KINDS = { play: 2, print: 2, check: 1 }; // each with at least this many arguments
+
+// Runs one job in the browser: its status, 0 when it passed.  print(...parts)
+// writes a line of its log.
+async function run(browser, runner, out, { kind, name, args }, print) {
+  if (kind === 'check') {
+    const { check } = await import(pathToFileURL(path.resolve(HERE, args[0])).href);
+    return (await check(browser, args.slice(1), print)) ? 0 : 1;
+  }
+  const [page, ...scripts] = args;
+  const server = page.endsWith('.html') ? null : await serve(page);
+  const log = { write: (text) => text.length && print(text.replace(/\n$/, '')) };
+  try {
+    const pdf = path.join(out, name + '.pdf');
+    return await playScripts(browser, pageUrl(page, server), runner, scripts, {
+      outDir: kind === 'play' ? path.join(out, name) : null, out: { write: () => true }, err: log,
+      after: kind === 'print' ? () => browser.page.pdf({ path: pdf, format: 'A4' }) : null,
+    });
+  } finally {
+    if (server) server.close();
+  }
+}
+
+// Runs one engine's jobs in turn in one session of its browser.
+async function lane(engine, jobs, runner, out) {
+  const fileAccess = jobs.some(({ kind, args }) => kind !== 'check' && args[0].endsWith('.html'));
+  let browser = null, launchFailure = null;
+  try {
+    browser = await launch(engine, { width: 1024, height: 768, fileAccess });
+  } catch (failure) {
+    launchFailure = failure;
+  }
+  try {
+    for (const job of jobs) {
+      const lines = [];
+      const print = (...parts) => lines.push(parts.join(' '));
+      const start = Date.now();
+      let status = 1;
+      try {
+        if (launchFailure) throw launchFailure;
+        // A page that closed its window leaves none: goto opens another.
+        await browser.goto('about:blank');
+        await browser.setViewport(1024, 768);
+        status = await run(browser, runner, out, job, print);
+      } catch (failure) {
+        print(`${job.name}: ${failure.stack ?? failure}`);
+      }
+      writeFileSync(path.join(out, job.name + '.log'), lines.map((line) => line + '\n').join('') + `status=${status}\n`);
+      console.log(`${job.name}: ${status === 0 ? 'ok' : 'FAIL'} (${((Date.now() - start) / 1000).toFixed(1)} s)`);
+    }
+  } finally {
+    if (browser) await browser.close();
+  }
+}
+
+async function main(argv) {
+  let runner = RUNNER;
+  if (argv[0] === '--runner' && argv.length >= 2) [runner, argv] = [argv[1], argv.slice(2)];
+  const [out, ...rest] = argv;
+  // For each engine: --engine E, then its jobs, each up to the next "--".
+  const lanes = [];
+  let words = null;
+  for (let i = 0; i < rest.length; i++) {
+    if (rest[i] === '--engine') {
+      lanes.push({ engine: rest[++i], jobs: [] });
+      words = null;
+    } else if (rest[i] === '--') {
+      words = null;
+    } else if (lanes.length === 0) {
+      lanes.push({ engine: undefined, jobs: [] }); // a job before any engine
+    } else {
+      if (!words) lanes.at(-1).jobs.push(words = []);
+      words.push(rest[i]);
+    }
+  }
+  for (const lane of lanes) lane.jobs = lane.jobs.map(([kind, name, ...args]) => ({ kind, name, args }));
+  const wellFormed = ({ kind, name, args }) => kind in KINDS && name && args.length >= KINDS[kind];
+  if (!out || lanes.length === 0 ||
+      !lanes.every(({ engine, jobs }) => ENGINES.includes(engine) && jobs.length && jobs.every(wellFormed))) {
+    process.stderr.write('usage: node tests/web/session.mjs [--runner RUNNER] OUT --engine chromium|firefox|webkit ' +
+      'JOB [-- JOB]... [--engine ...]\n  JOB: play NAME PAGE SCRIPT... | print NAME PAGE SCRIPT | check NAME MODULE ARG...\n');
+    return 2;
+  }
+  rmSync(out, { recursive: true, force: true });
+  mkdirSync(out, { recursive: true });
+  await Promise.all(lanes.map(({ engine, jobs }) => lane(engine, jobs, runner, out)));
+  return 0;
+}
+
+// Stopped from outside, the browser is still closed (engines.mjs cleans up on
+// exit).
+for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
+try {
+  process.exit(await main(process.argv.slice(2)));
+} catch (failure) {
+  process.stderr.write(`session: ${failure.stack ?? failure}\n`);
+  process.exit(3);
+}
