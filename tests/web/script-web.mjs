@@ -86,8 +86,10 @@ const insertThenOutcome = `(text) => {
 
 // What the page shows for the dumped controls, once every figure is whole
 // somewhere a person reads it (its box, or its tool tip where the box cuts
-// it) and every result can be selected.
-function shown(names) {
+// it: the page measures the figures in the frame after a change) and every
+// result can be selected.
+async function shown(names) {
+  if (window.kasnakPage.measuring) await new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn)));
   for (const el of document.querySelectorAll('#window .control')) {
     const box = el.matches('input') ? el : (el.querySelector('input[type=text]') || (el.matches('.output') && el));
     if (!box) continue;
