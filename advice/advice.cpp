@@ -107,6 +107,14 @@ std::optional<Real> FewestRibs(const DriveState& d, Real motor) {
   return Real(n);
 }
 
+// What a box's text reads as, read once.
+struct Facts {
+  bool blank = true;
+  Real number;
+  std::optional<FaultKind> fault;
+  std::optional<Looks> otherwise;
+};
+
 class Reading {
  public:
   explicit Reading(const Panel& panel) : panel(panel) {}
@@ -187,13 +195,6 @@ class Reading {
   }
 
  private:
-  // What a box's text reads as, read once.
-  struct Facts {
-    bool blank = true;
-    Real number;
-    std::optional<FaultKind> fault;
-    std::optional<Looks> otherwise;
-  };
   const Facts& Box(Control id) const {
     std::optional<Facts>& box = boxes_[IndexOf(id)];
     if (!box) {
