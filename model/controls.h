@@ -18,6 +18,13 @@ namespace kasnak {
 
 enum class Kind { Label, TextBox, ComboBox, CheckBox, OptionButton, CommandButton };
 
+// Each kind's name, in the order of Kind, as the page and the scenario
+// runner's list of controls (kasnak-script --controls) give it.
+inline constexpr auto kKindNames =
+    std::to_array<std::string_view>({"label", "text", "list", "check", "option", "button"});
+static_assert(kKindNames.size() == static_cast<std::size_t>(Kind::CommandButton) + 1, "a name for every kind");
+constexpr std::string_view KindName(Kind kind) { return kKindNames[static_cast<std::size_t>(kind)]; }
+
 // Every control, in the order of the table (the window's rows, top to bottom,
 // left to right).
 // clang-format off
@@ -164,6 +171,9 @@ inline constexpr int kClientHeightTwips = 4320;
 inline constexpr int kTwipsPerInch = 1440;
 // The control that has the focus when the window opens.
 inline constexpr Control kFirstFocus = Control::ScrewSpeed;
+
+// CSS pixels: 96 to the inch.
+inline constexpr int kCssDpi = 96;
 
 // Twips to pixels at a logical dpi (1440 twips to the logical inch), rounded
 // to the nearest pixel.

@@ -5,9 +5,9 @@ without a mouse, or with an unsteady one, would.
 
     tools/read-window.py [PROGRAM] [--dpi N]
 
-Starts PROGRAM (default build/kasnak) on a private X display (xvfb-run -a) with the
-accessibility bus (AT-SPI) inside its own D-Bus session, at N logical dpi
-(default 96), then with X11 input through xdotool:
+Starts PROGRAM (default build/kasnak) on a private X display with the
+accessibility bus (AT-SPI) inside its own D-Bus session (tools/private-display
+--bus), at N logical dpi (default 96), then with X11 input through xdotool:
   - finds the window by its role (frame) and title;
   - does the typical use, tests/scripts/typical-use.script, with the keyboard
     alone: Tab to each control it names (a profile button: Tab to the group,
@@ -19,9 +19,9 @@ accessibility bus (AT-SPI) inside its own D-Bus session, at N logical dpi
   - clicks every check box and profile button two pixels inside the right
     edge of its box, and reads its state before and after.
 Exits 1 when something is not as expected (each such line starts "FAULT").
-The script's actions, and the controls' accessible names and places, come
-from kasnak-script beside PROGRAM (--parse and --controls), or from
-$KASNAK_SCRIPT.  Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
+The script's actions, and the controls' accessible names and places in
+pixels, come from kasnak-script beside PROGRAM (--parse and --controls N), or
+from $KASNAK_SCRIPT.  Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
 """
 import json
 import os
@@ -29,8 +29,8 @@ import subprocess
 import sys
 import time
 
-TYPICAL_USE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "scripts",
-                           "typical-use.script")
+TOOLS = os.path.dirname(os.path.abspath(__file__))
+TYPICAL_USE = os.path.join(TOOLS, "..", "tests", "scripts", "typical-use.script")
 faults = []
 
 
@@ -41,8 +41,7 @@ def fault(text):
 
 def start_session(argv):
     """Re-runs this script inside a D-Bus session on a private X display."""
-    env = dict(os.environ, KASNAK_READ_WINDOW_SESSION="1")
-    return subprocess.call(["xvfb-run", "-a", "dbus-run-session", "--", sys.executable] + argv, env=env)
+    return subprocess.call([os.path.join(TOOLS, "private-display"), "--bus", sys.executable] + argv)
 
 
 def pump(seconds=0.3):
@@ -84,9 +83,9 @@ def main():
         dpi = int(args[i + 1])
         del args[i:i + 2]
     program = args[0] if args else "build/kasnak"
-    if not os.environ.get("KASNAK_READ_WINDOW_SESSION"):
+    if not os.environ.get("KASNAK_DISPLAY_DPI"):
         return start_session(sys.argv)
-    controls = {c["id"]: c for c in runner_lines(program, "--controls")}
+    controls = {c["id"]: c for c in runner_lines(program, "--controls", str(dpi))}
     title = next(c for c in controls.values() if c["kind"] == "window")["name"].strip()
     controls = {i: c for i, c in controls.items() if c["kind"] != "window"}
     actions = runner_lines(program, "--parse", TYPICAL_USE)[1:]
@@ -192,7 +191,7 @@ def read(dpi, title, controls, actions):
         """Tabs to the control, once round the window at most: "reached", or
         None when it never comes.  A profile button: Tab to the group, then
         Right or Left to it, which selects it: "selected"."""
-        option = control["kind"] == "option button"
+        option = control["kind"] == "option"
         node = focused()
         for _ in range(len(controls) + 1):
             if node is not None and (node.getRoleName() == "radio button" if option else node.name == control["name"]):
@@ -202,7 +201,7 @@ def read(dpi, title, controls, actions):
             fault(f'Tab never reached "{control["name"]}"')
             return None
         if option and node.name != control["name"]:
-            group = [c["name"] for c in controls.values() if c["kind"] == "option button"]
+            group = [c["name"] for c in controls.values() if c["kind"] == "option"]
             steps = group.index(control["name"]) - group.index(node.name)
             xdo("key", *["Right" if steps > 0 else "Left"] * abs(steps))
             expect_focus(control["name"])
@@ -272,14 +271,14 @@ def read(dpi, title, controls, actions):
         xdo("key", *["BackSpace"] * 4)  # six ribs again
 
     # Every check box and profile button, clicked two pixels inside the right
-    # edge of its box (the control table's, in twips); Qt tells a screen
-    # reader only the part that its own check box would answer.
+    # edge of its box (the control table's); Qt tells a screen reader only
+    # the part that its own check box would answer.
     print("clicked near the right edge of the box:")
-    boxes = {c["name"]: c["place"] for c in controls.values()}
+    boxes = {c["name"]: c["pixels"] for c in controls.values()}
     for node in list(walk(frame)):
         if node.getRoleName() not in ("check box", "radio button"):
             continue
-        left, top, width, height = ((t * dpi + 720) // 1440 for t in boxes[node.name])
+        left, top, width, height = boxes[node.name]
         heard = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         before = node.getState().contains(pyatspi.STATE_CHECKED)
         xdo("mousemove", extents.x + left + width - 2, extents.y + top + height // 2, "click", "1")

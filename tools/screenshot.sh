@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the program's window for the README on a private X
-# display (xvfb-run -a): the window at start-up, and after the typical use,
-# the actions of tests/scripts/typical-use.script done with the mouse and the
-# keyboard through xdotool.
+# display (tools/private-display): the window at start-up, and after the
+# typical use, the actions of tests/scripts/typical-use.script done with the
+# mouse and the keyboard through xdotool.
 #
 #   tools/screenshot.sh [PROGRAM [FOLDER [SCRIPT]]]
 #
@@ -11,15 +11,12 @@
 # FOLDER/window.png and FOLDER/typical-use.png.  With SCRIPT, another
 # scenario script is played in place of the typical use, and the second
 # picture is FOLDER/NAME.png for SCRIPT's NAME.script.  The script's actions, the
-# window's title and the controls' places and list items come from
-# kasnak-script beside PROGRAM (--parse and --controls), or from
+# window's title and the controls' places in pixels and list items come from
+# kasnak-script beside PROGRAM (--parse and --controls DPI), or from
 # $KASNAK_SCRIPT.  Needs xvfb, xdotool, jq and ImageMagick's import.
 set -eu
 
-# At 96 dpi a control's place in pixels is its place in twips * 96 / 1440.
-if [ -z "${KASNAK_SCREENSHOT_DISPLAY:-}" ]; then
-  KASNAK_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
-fi
+[ -n "${KASNAK_DISPLAY_DPI:-}" ] || exec "$(dirname "$0")/private-display" "$0" "$@"
 program=${1:-build/kasnak}
 folder=${2:-docs}
 [ -x "$program" ] || { echo "screenshot: $program is not a program" >&2; exit 1; }
@@ -36,10 +33,9 @@ finish() {
 trap finish EXIT INT TERM
 
 "$runner" --parse "$typical" >"$work/actions" || { echo "screenshot: cannot parse $typical" >&2; exit 1; }
-"$runner" --controls >"$work/controls"
+"$runner" --controls "$KASNAK_DISPLAY_DPI" >"$work/controls"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_FONT_DPI QT_SCALE_FACTOR
 
-px() { echo $((($1 * 96 + 720) / 1440)); }
 # The fields of the control ID, one a line: jq ID FILTER.
 field() { jq -r --arg id "$1" "select(.id == \$id) | $2" "$work/controls"; }
 
@@ -50,11 +46,11 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 # The form at its place in pixels, and the advice strip below it.
-form=$(field Form1 '.place[2:] | map((. * 96 + 720) / 1440 | floor) | "\(.[0]) \(.[1])"')
+form=$(field Form1 '.pixels[2:] | "\(.[0]) \(.[1])"')
 width=${form% *}
 height=${form#* }
 [ "${size%x*}" = "$width" ] && [ "${size#*x}" -gt "$height" ] ||
-  { echo "screenshot: the window is $size, not ${width} wide and taller than the form's $height (96 dpi)" >&2; exit 1; }
+  { echo "screenshot: the window is $size, not ${width} wide and taller than the form's $height ($KASNAK_DISPLAY_DPI dpi)" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 sleep 1  # let it paint
 
@@ -69,14 +65,14 @@ shoot window.png
 # round button, at a list's arrow (ARROW given), or in its middle.
 click() {
   # shellcheck disable=SC2046  # four numbers and a kind
-  set -- "$1" $(field "$1" '.place[], (.kind | gsub(" "; "-"))') "${2:-}"
+  set -- "$1" $(field "$1" '.pixels[], .kind') "${2:-}"
   [ $# -ge 6 ] || { echo "screenshot: no control $1" >&2; exit 1; }
-  x=$(($(px "$2") + $(px "$4") / 2))
+  x=$(($2 + $4 / 2))
   case $6 in
-    check-box | option-button) x=$(($(px "$2") + 7)) ;;
+    check | option) x=$(($2 + 7)) ;;
   esac
-  [ "${7:-}" = arrow ] && x=$(($(px "$2") + $(px "$4") - 7))
-  xdotool mousemove --window "$window" "$x" $(($(px "$3") + $(px "$5") / 2)) click 1
+  [ "${7:-}" = arrow ] && x=$(($2 + $4 - 7))
+  xdotool mousemove --window "$window" "$x" $(($3 + $5 / 2)) click 1
   sleep 0.3
 }
 keys() {

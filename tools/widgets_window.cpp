@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The second floor for start-up measurements: a window of the same size
-// holding one widget of each kind the program's window uses (a label, a
-// text box, an editable list, a check box, a radio button, a push button),
-// set up as the program is (its font, Qt's Turkish texts), without the
-// model.
+// The second floor for start-up measurements: a window of the program's
+// window's size holding one widget of each kind the program's window uses (a
+// label, a text box, an editable list, a check box, a radio button, a push
+// button), set up as the program is (its font, Qt's Turkish texts), without
+// the model.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,13 +15,14 @@
 #include <QWidget>
 
 #include "app/application.h"
+#include "app/window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kasnak::SetUpApplication(app);
   QWidget window;
   window.setWindowTitle(QStringLiteral("widgets-window"));
-  window.setFixedSize(459, 305);
+  window.setFixedSize(kasnak::Window::SizeAt(window.font(), window.logicalDpiX(), window.logicalDpiY()));
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(new QLabel(QStringLiteral("Vida Deviri =")));
   layout->addWidget(new QLineEdit(QStringLiteral("4000")));

@@ -26,30 +26,9 @@ namespace {
 
 using emscripten::val;
 
-// CSS pixels: 96 to the inch.
-constexpr int kCssDpi = 96;
-
 // The name of a list's button after the list's prompt: "Motor Gücü listesini
 // aç".
 constexpr char kOpenListSuffix[] = " listesini aç";
-
-const char* KindName(Kind kind) {
-  switch (kind) {
-    case Kind::Label:
-      return "label";
-    case Kind::TextBox:
-      return "text";
-    case Kind::ComboBox:
-      return "list";
-    case Kind::CheckBox:
-      return "check";
-    case Kind::OptionButton:
-      return "option";
-    case Kind::CommandButton:
-      return "button";
-  }
-  return "";
-}
 
 // Through std::string, which embind carries as UTF-8 (a C string would be
 // read as Latin-1).

@@ -10,9 +10,8 @@
 #include "model/controls.h"
 
 int main() {
-  constexpr int kCssDpi = 96;  // CSS pixels: 96 to the inch, as in the binding
-  std::cout << kasnak::TwipsToPixels(kasnak::kClientWidthTwips, kCssDpi) << ' '
-            << kasnak::TwipsToPixels(kasnak::kClientHeightTwips, kCssDpi) << '\n'
+  std::cout << kasnak::TwipsToPixels(kasnak::kClientWidthTwips, kasnak::kCssDpi) << ' '
+            << kasnak::TwipsToPixels(kasnak::kClientHeightTwips, kasnak::kCssDpi) << '\n'
             << kasnak::kWindowTitle << '\n';
   return 0;
 }

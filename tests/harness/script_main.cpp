@@ -8,13 +8,14 @@
 // kasnak-script --random SEED ACTIONS prints the random script of that seed
 // (RandomScript), the same on every platform.
 //
-// kasnak-script --controls prints, for a player outside this program that
-// acts with real input, the window and then each control a script may act on
-// as a JSON line: its element id, kind, place in twips, accessible name (its
-// caption where it has none; the window's title) and, for a list, its items
-// at start-up:
-//   {"id": "Form1", "kind": "window", "place": [0, 0, 6885, 4320], "name": " Vidalı ..."}
-//   {"id": "Combo1", "kind": "list", "place": [3840, 240, 855, 315],
+// kasnak-script --controls [DPI] prints, for a player outside this program
+// that acts with real input, the window and then each control a script may
+// act on as a JSON line: its element id, kind (KindName), place in twips,
+// with DPI its place in pixels at that logical dpi as the window places it,
+// accessible name (its caption where it has none; the window's title) and,
+// for a list, its items at start-up:
+//   {"id": "Form1", "kind": "window", "place": [0, 0, 6885, 4320], "pixels": [0, 0, 459, 288], "name": " Vidalı ..."}
+//   {"id": "Combo1", "kind": "list", "place": [3840, 240, 855, 315], "pixels": [256, 16, 57, 21],
 //    "name": "Motor Gücü, kW", "items": ["7.5", "11", ...]}
 #include <charconv>
 #include <cstdint>
@@ -66,35 +67,32 @@ bool ReadWhole(const char* text, Number& n) {
   return ec == std::errc() && end == s.data() + s.size();
 }
 
-const char* KindName(kasnak::Kind kind) {
-  switch (kind) {
-    case kasnak::Kind::TextBox:
-      return "text box";
-    case kasnak::Kind::ComboBox:
-      return "list";
-    case kasnak::Kind::CheckBox:
-      return "check box";
-    case kasnak::Kind::OptionButton:
-      return "option button";
-    case kasnak::Kind::CommandButton:
-      return "command button";
-    case kasnak::Kind::Label:
-      break;
-  }
-  return "label";
+// A rectangle as a JSON array: [left, top, width, height].
+std::string Rectangle(int left, int top, int width, int height) {
+  return '[' + std::to_string(left) + ", " + std::to_string(top) + ", " + std::to_string(width) + ", " +
+         std::to_string(height) + ']';
 }
 
-int PrintControls() {
+// The controls as --controls prints them; `dpi` 0 for no places in pixels.
+int PrintControls(int dpi) {
   const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
-  std::cout << "{\"id\": " << kasnak::Json(kasnak::kPanelName) << ", \"kind\": \"window\", \"place\": [0, 0, "
-            << kasnak::kClientWidthTwips << ", " << kasnak::kClientHeightTwips
-            << "], \"name\": " << kasnak::Json(kasnak::kWindowTitle) << "}\n";
+  std::cout << "{\"id\": " << kasnak::Json(kasnak::kPanelName) << ", \"kind\": \"window\", \"place\": "
+            << Rectangle(0, 0, kasnak::kClientWidthTwips, kasnak::kClientHeightTwips);
+  if (dpi > 0)
+    std::cout << ", \"pixels\": "
+              << Rectangle(0, 0, kasnak::TwipsToPixels(kasnak::kClientWidthTwips, dpi),
+                           kasnak::TwipsToPixels(kasnak::kClientHeightTwips, dpi));
+  std::cout << ", \"name\": " << kasnak::Json(kasnak::kWindowTitle) << "}\n";
   for (const kasnak::ControlDef& def : kasnak::kControls) {
     if (def.kind == kasnak::Kind::Label) continue;
     const std::string name = kasnak::AccessibleName(def.id);
-    std::cout << "{\"id\": " << kasnak::Json(kasnak::ElementId(def.id)) << ", \"kind\": \"" << KindName(def.kind)
-              << "\", \"place\": [" << def.left << ", " << def.top << ", " << def.width << ", " << def.height
-              << "], \"name\": " << kasnak::Json(name.empty() ? def.caption : name);
+    std::cout << "{\"id\": " << kasnak::Json(kasnak::ElementId(def.id)) << ", \"kind\": \""
+              << kasnak::KindName(def.kind) << "\", \"place\": " << Rectangle(def.left, def.top, def.width, def.height);
+    if (dpi > 0) {
+      const kasnak::PixelRect pixels = kasnak::Place(def, dpi, dpi);
+      std::cout << ", \"pixels\": " << Rectangle(pixels.left, pixels.top, pixels.width, pixels.height);
+    }
+    std::cout << ", \"name\": " << kasnak::Json(name.empty() ? def.caption : name);
     if (def.kind == kasnak::Kind::ComboBox) {
       std::cout << ", \"items\": [";
       const char* separator = "";
@@ -108,7 +106,7 @@ int PrintControls() {
 }
 
 int Usage() {
-  std::cerr << "usage: kasnak-script [--window | --parse] [SCRIPT] | --random SEED ACTIONS | --controls\n";
+  std::cerr << "usage: kasnak-script [--window | --parse] [SCRIPT] | --random SEED ACTIONS | --controls [DPI]\n";
   return kasnak::kScriptMalformed;
 }
 
@@ -122,7 +120,11 @@ int main(int argc, char** argv) {
     std::cout << kasnak::RandomScript(seed, actions);
     return kasnak::kScriptPlayed;
   }
-  if (argc > 1 && std::strcmp(argv[1], "--controls") == 0) return argc == 2 ? PrintControls() : Usage();
+  if (argc > 1 && std::strcmp(argv[1], "--controls") == 0) {
+    int dpi = 0;
+    if (argc > 3 || (argc == 3 && (!ReadWhole(argv[2], dpi) || dpi <= 0))) return Usage();
+    return PrintControls(dpi);
+  }
   const bool window = argc > 1 && std::strcmp(argv[1], "--window") == 0;
   const bool parse = argc > 1 && std::strcmp(argv[1], "--parse") == 0;
   const int first = window || parse ? 2 : 1;

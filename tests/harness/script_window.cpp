@@ -55,12 +55,12 @@ class WindowPlayer : public ScriptPlayer {
   }
 
  private:
-  QWidget* widget(Control id) const { return window_.widget(id); }
+  QWidget* Widget(Control id) const { return window_.Widget(id); }
 
   // The box the user types into: a text box, or a list's text field.
   QLineEdit* LineEdit(Control id) const {
-    if (auto* combo = qobject_cast<QComboBox*>(widget(id))) return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(widget(id));
+    if (auto* combo = qobject_cast<QComboBox*>(Widget(id))) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(Widget(id));
   }
 
   // Runs one simulated input; a message box that it opens has been closed
@@ -95,7 +95,7 @@ class WindowPlayer : public ScriptPlayer {
 
   void Type(Control id, std::string_view text, std::ostream& out) override {
     out_ = &out;
-    QWidget* target = widget(id);
+    QWidget* target = Widget(id);
     target->setFocus(Qt::MouseFocusReason);
     Simulate([&] { TypeAtEnd(target, ToQString(text), [this] { return trouble_.empty() && !Ended(); }); });
   }
@@ -103,7 +103,7 @@ class WindowPlayer : public ScriptPlayer {
   void Edit(Control id, std::string_view text, std::ostream& out) override {
     out_ = &out;
     QLineEdit* edit = LineEdit(id);
-    widget(id)->setFocus(Qt::MouseFocusReason);
+    Widget(id)->setFocus(Qt::MouseFocusReason);
     Simulate([&] {
       edit->selectAll();
       edit->insert(ToQString(text));
@@ -112,7 +112,7 @@ class WindowPlayer : public ScriptPlayer {
 
   void Backspace(Control id, std::ostream& out) override {
     out_ = &out;
-    QWidget* target = widget(id);
+    QWidget* target = Widget(id);
     target->setFocus(Qt::MouseFocusReason);
     Simulate([&] {
       QTest::keyClick(target, Qt::Key_End);
@@ -122,7 +122,7 @@ class WindowPlayer : public ScriptPlayer {
 
   std::optional<std::string> Pick(Control id, std::string_view item, std::ostream& out) override {
     out_ = &out;
-    auto* combo = qobject_cast<QComboBox*>(widget(id));
+    auto* combo = qobject_cast<QComboBox*>(Widget(id));
     const int row = combo->findText(ToQString(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (row < 0) return NotAnItem(item, id);
     combo->setFocus(Qt::MouseFocusReason);
@@ -136,15 +136,15 @@ class WindowPlayer : public ScriptPlayer {
 
   void Click(Control id, std::ostream& out) override {
     out_ = &out;
-    auto* button = qobject_cast<QAbstractButton*>(widget(id));
+    auto* button = qobject_cast<QAbstractButton*>(Widget(id));
     Simulate([&] { QTest::mouseClick(button, Qt::LeftButton); });
   }
 
   // What the window shows for a dumped control; the profile group shows the
   // index of its selected button.
   std::string Shown(Control id) const override {
-    if (Def(id).kind != Kind::OptionButton) return kasnak::Shown(widget(id)).toStdString();
-    const int checked = window_.profileGroup()->checkedId();
+    if (Def(id).kind != Kind::OptionButton) return kasnak::Shown(Widget(id)).toStdString();
+    const int checked = window_.ProfileGroup()->checkedId();
     return checked < 0 ? "none" : std::to_string(checked);
   }
 
@@ -154,7 +154,7 @@ class WindowPlayer : public ScriptPlayer {
   // one a line; every mark shown stands beside a control that carries its
   // advice as its accessible description, a list's text field too.
   AdviceSeen AdviceShown() const override {
-    const QLabel* strip = window_.adviceStrip();
+    const QLabel* strip = window_.AdviceStrip();
     const QString codes = strip->property("adviceCodes").toString();
     const qsizetype count = codes.isEmpty() ? 0 : codes.split(QLatin1Char(' ')).size();
     const QStringList texts = strip->toolTip().isEmpty() ? QStringList() : strip->toolTip().split(QLatin1Char('\n'));
@@ -180,9 +180,9 @@ class WindowPlayer : public ScriptPlayer {
         fail("is heard as " + strip->accessibleName().toStdString());
     }
     for (const ControlDef& def : kControls) {
-      const QWidget* w = widget(def.id);
+      const QWidget* w = Widget(def.id);
       const QString description = w->accessibleDescription();
-      const QWidget* mark = window_.mark(def.id);
+      const QWidget* mark = window_.Mark(def.id);
       if ((mark && mark->isVisible()) != !description.isEmpty())
         throw std::runtime_error("the mark of " + ElementId(def.id) + " does not match its description");
       if (const auto* combo = qobject_cast<const QComboBox*>(w);

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/text.h"
+#include "app/widgets.h"
 #include "app/window.h"
 
 namespace kasnak {
@@ -82,9 +83,9 @@ QString Shown(const QWidget* widget) {
 
 std::vector<std::string> Differences(Window& window) {
   std::vector<std::string> out;
-  const Panel& panel = window.panel();
+  const Panel& panel = window.Model();
   for (const ControlDef& def : kControls) {
-    const QString shown = Shown(window.widget(def.id));
+    const QString shown = Shown(window.Widget(def.id));
     QString model;
     switch (def.kind) {
       case Kind::Label:
@@ -106,7 +107,7 @@ std::vector<std::string> Differences(Window& window) {
       out.push_back(ElementId(def.id) + ": shows '" + shown.toStdString() + "', model '" + model.toStdString() + "'");
     // A figure is whole somewhere a person can read it, and a result can be
     // selected and copied.
-    const QWidget* w = window.widget(def.id);
+    const QWidget* w = window.Widget(def.id);
     const auto* combo = qobject_cast<const QComboBox*>(w);
     const QString drawn = Drawn(w);
     if (!drawn.isEmpty() && drawn != shown && (combo ? combo->lineEdit() : w)->toolTip() != shown)

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "app/text.h"
+#include "app/widgets.h"
 #include "app/window.h"
 #include "procedures/startup.h"
 #include "tests/harness/window_input.h"
@@ -64,14 +65,14 @@ TEST_F(AccessibilityTest, InputsAndResultsAreNamedByPromptAndUnit) {
   Type(Control::ScrewSpeed, "4000");
   for (const auto& c : cases) {
     SCOPED_TRACE(ElementId(c.id));
-    QWidget* w = window.widget(c.id);
+    QWidget* w = window.Widget(c.id);
     EXPECT_EQ(Accessible(w, QAccessible::Name), QString::fromUtf8(c.name));
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
       EXPECT_EQ(Accessible(combo->lineEdit(), QAccessible::Name), QString::fromUtf8(c.name));
     }
   }
   // The values are still there to read.
-  EXPECT_EQ(Accessible(window.widget(Control::ScrewSpeed), QAccessible::Value), "4000");
+  EXPECT_EQ(Accessible(window.Widget(Control::ScrewSpeed), QAccessible::Value), "4000");
   EXPECT_EQ(AccessibleName(Control::WrapAngle, "163.44"), "Açı: 163.44 derece");
 }
 
@@ -80,7 +81,7 @@ TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
     if (def.kind != Kind::CheckBox && def.kind != Kind::OptionButton && def.kind != Kind::CommandButton) continue;
     SCOPED_TRACE(ElementId(def.id));
     EXPECT_EQ(AccessibleName(def.id), std::string());
-    EXPECT_EQ(Accessible(window.widget(def.id), QAccessible::Name), ToQString(def.caption));
+    EXPECT_EQ(Accessible(window.Widget(def.id), QAccessible::Name), ToQString(def.caption));
   }
 }
 
@@ -91,11 +92,11 @@ TEST_F(AccessibilityTest, ButtonsAndCheckBoxesAreNamedByTheirCaptions) {
 // (99999 rpm, a screw pulley of 200 mm or more), which a box would show as
 // "1047.1".
 TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
-  auto* ratio = qobject_cast<QLabel*>(window.widget(Control::Ratio));
+  auto* ratio = qobject_cast<QLabel*>(window.Widget(Control::Ratio));
   Pick(Control::MotorPower, "22");
   Type(Control::ScrewSpeed, "9E37");
   const QString shown = ratio->text();
-  EXPECT_EQ(shown, ToQString(window.panel().Caption(Control::Ratio)));
+  EXPECT_EQ(shown, ToQString(window.Model().Caption(Control::Ratio)));
   EXPECT_EQ(shown.size(), 38);  // 35 digits, the point, 2 decimals
   EXPECT_GT(ratio->fontMetrics().horizontalAdvance(shown), ratio->contentsRect().width());
   EXPECT_TRUE(Drawn(ratio).endsWith(QChar(0x2026))) << Drawn(ratio).toStdString();
@@ -103,17 +104,17 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): " + shown);
 
   // A usual ratio fits again: no tool tip.
-  QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
-  QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
-  QTest::keyClick(window.widget(Control::ScrewSpeed), Qt::Key_Backspace);
-  QTest::keyClicks(window.widget(Control::ScrewSpeed), "000");
+  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  QTest::keyClicks(window.Widget(Control::ScrewSpeed), "000");
   EXPECT_EQ(ratio->text(), "3.06");
   EXPECT_EQ(Drawn(ratio), "3.06");
   EXPECT_EQ(ratio->toolTip(), QString());
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): 3.06");
 
-  auto* speed = window.widget(Control::BeltSpeed);
-  QTest::keyClicks(window.widget(Control::ScrewSpeed), "9");  // 90009 rpm
+  auto* speed = window.Widget(Control::BeltSpeed);
+  QTest::keyClicks(window.Widget(Control::ScrewSpeed), "9");  // 90009 rpm
   Pick(Control::ScrewPulley, "224");
   EXPECT_EQ(Shown(speed), "1055.68");
   EXPECT_TRUE(Drawn(speed).endsWith(QChar(0x2026))) << Drawn(speed).toStdString();
@@ -132,7 +133,7 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
 TEST_F(AccessibilityTest, DoubleClickSelectsTheWholeResult) {
   Pick(Control::MotorPower, "22");
   Type(Control::ScrewSpeed, "4000");
-  auto* ratio = qobject_cast<QLabel*>(window.widget(Control::Ratio));
+  auto* ratio = qobject_cast<QLabel*>(window.Widget(Control::Ratio));
   QTest::mouseDClick(ratio, Qt::LeftButton, {}, QPoint(4, ratio->height() / 2));
   EXPECT_EQ(ratio->selectedText(), "1.36");
 }
@@ -197,10 +198,10 @@ TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(ElementId(c.id));
-    EXPECT_EQ(Accessible(window.widget(c.id), c.text), QString::fromUtf8(c.reads));
+    EXPECT_EQ(Accessible(window.Widget(c.id), c.text), QString::fromUtf8(c.reads));
   }
   for (Control id : {Control::ProfilePK, Control::HeavyDuty})
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.widget(id))->state().checked) << ElementId(id);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.Widget(id))->state().checked) << ElementId(id);
 }
 
 }  // namespace

@@ -108,18 +108,18 @@ class EventsTest : public WindowTest {
     WindowTest::SetUp();
   }
   template <typename T>
-  T* get(Control id) {
-    return qobject_cast<T*>(window.widget(id));
+  T* Get(Control id) {
+    return qobject_cast<T*>(window.Widget(id));
   }
-  QString text(Control id) { return QString::fromStdString(window.panel().Text(id)); }
+  QString Text(Control id) { return QString::fromStdString(window.Model().Text(id)); }
 };
 
 using CallList = std::vector<std::string>;
 
 TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
-  QTest::keyClicks(get<QLineEdit>(Control::ScrewSpeed), "123456");
-  EXPECT_EQ(get<QLineEdit>(Control::ScrewSpeed)->text(), "12345");
-  EXPECT_EQ(text(Control::ScrewSpeed), "12345");
+  QTest::keyClicks(Get<QLineEdit>(Control::ScrewSpeed), "123456");
+  EXPECT_EQ(Get<QLineEdit>(Control::ScrewSpeed)->text(), "12345");
+  EXPECT_EQ(Text(Control::ScrewSpeed), "12345");
   EXPECT_EQ(Calls(), (CallList{"Text2_Change 1", "Text2_Change 12", "Text2_Change 123", "Text2_Change 1234",
                                "Text2_Change 12345"}));
 }
@@ -130,7 +130,7 @@ TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
 // units) counts as one and is never cut in two.
 TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
   const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two units
-  auto* edit = get<QLineEdit>(Control::ScrewSpeed);
+  auto* edit = Get<QLineEdit>(Control::ScrewSpeed);
   const struct {
     const char* name;
     QString before;
@@ -177,7 +177,7 @@ TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
     Calls().clear();
     c.input();
     EXPECT_EQ(edit->text(), c.after);
-    EXPECT_EQ(text(Control::ScrewSpeed), c.after);
+    EXPECT_EQ(Text(Control::ScrewSpeed), c.after);
     EXPECT_EQ(edit->cursorPosition(), c.cursor);
     const CallList changed = c.after == c.before ? CallList{} : CallList{"Text2_Change " + c.after.toStdString()};
     EXPECT_EQ(Calls(), changed);
@@ -193,9 +193,9 @@ TEST_F(EventsTest, TypingKeepsTheCursor) {
     const char* typed;
     QString shown;
   } cases[] = {
-      {Control::ScrewSpeed, get<QLineEdit>(Control::ScrewSpeed), "40", "140"},
+      {Control::ScrewSpeed, Get<QLineEdit>(Control::ScrewSpeed), "40", "140"},
       // "17" begins the item "170", which must not be completed.
-      {Control::ScrewPulley, get<QComboBox>(Control::ScrewPulley)->lineEdit(), "17", "117"},
+      {Control::ScrewPulley, Get<QComboBox>(Control::ScrewPulley)->lineEdit(), "17", "117"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(ElementId(c.id));
@@ -204,7 +204,7 @@ TEST_F(EventsTest, TypingKeepsTheCursor) {
     QTest::keyClick(c.edit, Qt::Key_Home);
     QTest::keyClick(c.edit, Qt::Key_1);
     EXPECT_EQ(c.edit->text(), c.shown);
-    EXPECT_EQ(text(c.id), c.shown);
+    EXPECT_EQ(Text(c.id), c.shown);
     EXPECT_EQ(c.edit->cursorPosition(), 1);
   }
 }
@@ -213,7 +213,7 @@ TEST_F(EventsTest, TypingKeepsTheCursor) {
 // drop-down or with the arrow keys; typing into its text field, even an
 // item's text, runs nothing.
 TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
-  auto* combo = get<QComboBox>(Control::MotorPower);
+  auto* combo = Get<QComboBox>(Control::MotorPower);
 
   combo->showPopup();
   combo->view()->setCurrentIndex(combo->model()->index(2, 0));
@@ -227,34 +227,34 @@ TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
 
   QTest::keyClick(combo, Qt::Key_Down);  // the next item, by keyboard
   EXPECT_EQ(Calls(), (CallList{"Combo1_Click 15", "Combo1_Click 18.5"}));
-  EXPECT_EQ(text(Control::MotorPower), "18.5");
+  EXPECT_EQ(Text(Control::MotorPower), "18.5");
 
   Calls().clear();
   QSignalSpy finished(combo->lineEdit(), &QLineEdit::editingFinished);
   combo->lineEdit()->selectAll();
   QTest::keyClicks(combo, "11");
   QTest::keyClick(combo, Qt::Key_Return);
-  get<QLineEdit>(Control::ScrewSpeed)->setFocus();
+  Get<QLineEdit>(Control::ScrewSpeed)->setFocus();
   EXPECT_GE(finished.count(), 1);
-  EXPECT_EQ(text(Control::MotorPower), "11");
+  EXPECT_EQ(Text(Control::MotorPower), "11");
   EXPECT_EQ(combo->currentText(), "11");
   EXPECT_EQ(Calls(), CallList{});
 }
 
 // A procedure's writes show at once and run nothing more.
 TEST_F(EventsTest, ProcedureWritesShowAtOnce) {
-  QTest::mouseClick(get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
-  EXPECT_EQ(get<QComboBox>(Control::MotorPower)->currentText(), "15");
-  EXPECT_EQ(get<QComboBox>(Control::ScrewPulley)->currentText(), "180");
-  EXPECT_EQ(get<QLineEdit>(Control::CenterDistance)->text(), "412.4");
-  EXPECT_EQ(get<QLabel>(Control::Ratio)->text(), "1.36");
+  QTest::mouseClick(Get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
+  EXPECT_EQ(Get<QComboBox>(Control::MotorPower)->currentText(), "15");
+  EXPECT_EQ(Get<QComboBox>(Control::ScrewPulley)->currentText(), "180");
+  EXPECT_EQ(Get<QLineEdit>(Control::CenterDistance)->text(), "412.4");
+  EXPECT_EQ(Get<QLabel>(Control::Ratio)->text(), "1.36");
   // The written list text is the current item, so the arrow keys go on from it.
-  QTest::keyClick(get<QComboBox>(Control::ScrewPulley), Qt::Key_Down);
+  QTest::keyClick(Get<QComboBox>(Control::ScrewPulley), Qt::Key_Down);
   EXPECT_EQ(Calls(), (CallList{"Command1_Click", "Combo3_Click 190"}));
 }
 
 TEST_F(EventsTest, CheckBoxToggleReachesTheProcedure) {
-  auto* box = get<QCheckBox>(Control::CompactMotor);
+  auto* box = Get<QCheckBox>(Control::CompactMotor);
   QTest::mouseClick(box, Qt::LeftButton);
   EXPECT_TRUE(box->isChecked());
   QTest::mouseClick(box, Qt::LeftButton);
@@ -278,11 +278,11 @@ TEST_F(EventsTest, ProfileButtons) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clicked);
     Calls().clear();
-    QTest::mouseClick(window.profileGroup()->button(c.clicked), Qt::LeftButton);
+    QTest::mouseClick(window.ProfileGroup()->button(c.clicked), Qt::LeftButton);
     EXPECT_EQ(Calls(), c.calls);
     for (int k = 0; k < 4; ++k) {
-      EXPECT_EQ(window.profileGroup()->button(k)->isChecked(), k == c.checked) << k;
-      EXPECT_EQ(window.panel().ProfileSelected(k), k == c.checked) << k;
+      EXPECT_EQ(window.ProfileGroup()->button(k)->isChecked(), k == c.checked) << k;
+      EXPECT_EQ(window.Model().ProfileSelected(k), k == c.checked) << k;
     }
   }
 }
@@ -292,13 +292,13 @@ TEST_F(EventsTest, EnterAndEscapePressNoButton) {
   for (Control focus : TabOrder()) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
       SCOPED_TRACE(ElementId(focus) + " key " + std::to_string(key));
-      window.widget(focus)->setFocus();
-      QTest::keyClick(window.widget(focus), key);
+      window.Widget(focus)->setFocus();
+      QTest::keyClick(window.Widget(focus), key);
       EXPECT_EQ(Calls(), CallList{});
       EXPECT_TRUE(window.isVisible());
     }
   }
-  QTest::keyClick(get<QPushButton>(Control::CalculateButton), Qt::Key_Space);  // the keys do arrive
+  QTest::keyClick(Get<QPushButton>(Control::CalculateButton), Qt::Key_Space);  // the keys do arrive
   EXPECT_EQ(Calls(), CallList{"Command1_Click"});
 }
 
@@ -319,16 +319,16 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
     std::vector<std::array<QString, 3>> boxes;
     QTimer closer;
     CloseEveryBox(closer, [&](QMessageBox& box) {
-      boxes.push_back({box.windowTitle(), box.text(), get<QLabel>(Control::WrapAngle)->text()});
+      boxes.push_back({box.windowTitle(), box.text(), Get<QLabel>(Control::WrapAngle)->text()});
     });
-    QTest::mouseClick(get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
+    QTest::mouseClick(Get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
     const std::array<QString, 3> expected{ToQString(kProgramName), QString::fromUtf8(message), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Calls(), CallList{"chkC2_Click"});
   }
   EXPECT_TRUE(window.isVisible());
-  QTest::mouseClick(get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
+  QTest::mouseClick(Get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
   EXPECT_EQ(Calls(), (CallList{"chkC2_Click", "Command1_Click"}));
 }
 
@@ -340,9 +340,9 @@ TEST_F(EventsTest, QtTextsAreTurkish) {
   QStringList buttons;
   QTimer closer;
   CloseEveryBox(closer, [&](QMessageBox& box) { buttons << box.button(QMessageBox::Ok)->text(); });
-  QTest::mouseClick(get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
+  QTest::mouseClick(Get<QCheckBox>(Control::HeavyDuty), Qt::LeftButton);
   EXPECT_EQ(buttons, QStringList{"Tamam"});
-  const std::unique_ptr<QMenu> menu(get<QLineEdit>(Control::ScrewSpeed)->createStandardContextMenu());
+  const std::unique_ptr<QMenu> menu(Get<QLineEdit>(Control::ScrewSpeed)->createStandardContextMenu());
   QStringList entries;  // without their shortcuts
   for (const QAction* action : menu->actions()) entries << action->text().section(QLatin1Char('\t'), 0, 0);
   EXPECT_EQ(entries,
@@ -350,9 +350,9 @@ TEST_F(EventsTest, QtTextsAreTurkish) {
 }
 
 TEST_F(EventsTest, ExitClosesTheWindow) {
-  QTest::mouseClick(get<QPushButton>(Control::ExitButton), Qt::LeftButton);
+  QTest::mouseClick(Get<QPushButton>(Control::ExitButton), Qt::LeftButton);
   EXPECT_EQ(Calls(), CallList{"Command3_Click"});
-  EXPECT_TRUE(window.panel().Ended());
+  EXPECT_TRUE(window.Model().Ended());
   EXPECT_FALSE(window.isVisible());
 }
 

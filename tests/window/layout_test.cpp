@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <cstdlib>
 
+#include "app/application.h"
 #include "app/text.h"
 #include "app/window.h"
 #include "procedures/startup.h"
@@ -56,7 +57,7 @@ TEST_F(LayoutTest, EveryControlHasItsWidget) {
     SCOPED_TRACE(ElementId(def.id));
     QWidget* w = window.findChild<QWidget*>(ToQString(ElementId(def.id)));
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w, window.widget(def.id));
+    EXPECT_EQ(w, window.Widget(def.id));
     EXPECT_STREQ(w->metaObject()->className(), kClassOf[static_cast<int>(def.kind)]);
     auto* button = qobject_cast<QAbstractButton*>(w);
     EXPECT_EQ(button ? button->text() : Shown(w), ToQString(def.caption));
@@ -66,7 +67,7 @@ TEST_F(LayoutTest, EveryControlHasItsWidget) {
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
       QStringList items;
-      for (const std::string& item : window.panel().Items(def.id)) items << ToQString(item);
+      for (const std::string& item : window.Model().Items(def.id)) items << ToQString(item);
       QStringList shown;
       for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
       EXPECT_EQ(shown, items);
@@ -98,7 +99,7 @@ TEST_F(LayoutTest, TellingControlsSitOnTheirPixels) {
   const int dpi = ExpectedDpi();
   if (dpi != 96 && dpi != 144) GTEST_SKIP() << "places are known at 96 and 144 dpi";
   for (const auto& c : cases)
-    EXPECT_EQ(window.widget(c.id)->geometry(), dpi == 96 ? c.at96 : c.at144) << ElementId(c.id);
+    EXPECT_EQ(window.Widget(c.id)->geometry(), dpi == 96 ? c.at96 : c.at144) << ElementId(c.id);
   // The form, and below it the advice strip, one line of the font high.
   EXPECT_EQ(window.size(), dpi == 96 ? QSize(459, 288 + 17) : QSize(689, 432 + 24));
 }
@@ -112,7 +113,7 @@ TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
   EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
   EXPECT_LE(std::abs(offset.y()), 1) << offset.y();
   EXPECT_TRUE(window.frameGeometry().contains(window.geometry()));
-  EXPECT_EQ(QApplication::focusWidget(), window.widget(Control::ScrewSpeed));
+  EXPECT_EQ(QApplication::focusWidget(), window.Widget(Control::ScrewSpeed));
 }
 
 // A hover shows the control's tool tip.
@@ -122,7 +123,7 @@ TEST_F(LayoutTest, ToolTipsShowOnHover) {
   for (const ControlDef& def : kControls) {
     if (def.toolTip.empty()) continue;
     SCOPED_TRACE(ElementId(def.id));
-    QWidget* w = window.widget(def.id);
+    QWidget* w = window.Widget(def.id);
     const QPoint at = w->rect().center();
     QHelpEvent hover(QEvent::ToolTip, at, w->mapToGlobal(at));
     QApplication::sendEvent(w, &hover);
@@ -136,7 +137,7 @@ TEST_F(LayoutTest, WindowIsFixedWithCloseBoxOnly) {
   const QSize form(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
                    TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));
   // The window grows by the advice strip alone, which stands below the form.
-  const QRect strip = window.adviceStrip()->geometry();
+  const QRect strip = window.AdviceStrip()->geometry();
   EXPECT_EQ(strip, QRect(0, form.height(), form.width(), strip.height()));
   EXPECT_LT(strip.height(), 2 * QFontMetrics(window.font()).lineSpacing());
   const QSize client = form + QSize(0, strip.height());
@@ -158,7 +159,7 @@ TEST_F(LayoutTest, EveryCaptionFitsItsBox) {
   for (const ControlDef& def : kControls) {
     if (def.caption.empty()) continue;
     SCOPED_TRACE(ElementId(def.id));
-    QWidget* w = window.widget(def.id);
+    QWidget* w = window.Widget(def.id);
     const QFontMetrics metrics(w->font());
     const int text = metrics.horizontalAdvance(ToQString(def.caption));
     int room = w->contentsRect().width();
@@ -176,7 +177,7 @@ TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
   const QString results[] = {"2980", "69.93", "163.44", "116.2", "-12.34", "94.25", "1.36"};
   for (const ControlDef& def : kControls) {
     if (!def.output) continue;
-    auto* label = qobject_cast<QLabel*>(window.widget(def.id));
+    auto* label = qobject_cast<QLabel*>(window.Widget(def.id));
     ASSERT_NE(label, nullptr);
     // The label draws inside its border, its margin and its indent; a
     // bordered label with no indent set indents by half an 'x'.
@@ -204,12 +205,12 @@ TEST_F(LayoutTest, TabWalksTheTabOrder) {
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  EXPECT_EQ(QApplication::focusWidget(), window.widget(Control::ScrewSpeed));
+  EXPECT_EQ(QApplication::focusWidget(), window.Widget(Control::ScrewSpeed));
 
   std::vector<QWidget*> expected;
   for (Control id : TabOrder())
-    if (Def(id).kind != Kind::OptionButton || window.panel().Value(id)) expected.push_back(window.widget(id));
-  expected.push_back(window.widget(Control::ScrewSpeed));  // round again
+    if (Def(id).kind != Kind::OptionButton || window.Model().Value(id)) expected.push_back(window.Widget(id));
+  expected.push_back(window.Widget(Control::ScrewSpeed));  // round again
 
   // The control a focus stands for: a list for its text field.
   auto control = [](QWidget* focus) {

@@ -34,11 +34,11 @@ class WindowTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
   void Type(Control id, const char* keys) {
-    window.widget(id)->setFocus();
-    TypeAtEnd(window.widget(id), QString::fromUtf8(keys));
+    window.Widget(id)->setFocus();
+    TypeAtEnd(window.Widget(id), QString::fromUtf8(keys));
   }
   void Pick(Control id, const QString& item) {
-    auto* combo = qobject_cast<QComboBox*>(window.widget(id));
+    auto* combo = qobject_cast<QComboBox*>(window.Widget(id));
     ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
     EXPECT_FALSE(combo->view()->isVisible());
   }

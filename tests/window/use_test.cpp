@@ -46,8 +46,8 @@ class UseTest : public WindowTest {
     closer.start();
   }
 
-  void Click(Control id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.widget(id)), Qt::LeftButton); }
-  QString Shown(Control id) { return kasnak::Shown(window.widget(id)); }
+  void Click(Control id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(id)), Qt::LeftButton); }
+  QString Shown(Control id) { return kasnak::Shown(window.Widget(id)); }
 
   QTimer closer;
   std::vector<QString> messages;
@@ -84,8 +84,8 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
        FaultKind::Overflow,
        {{Control::RibCount, "1E308"}},
        [&] {
-         QTest::keyClick(window.widget(Control::RibCount), Qt::Key_Backspace);
-         QTest::keyClick(window.widget(Control::RibCount), Qt::Key_Backspace);
+         QTest::keyClick(window.Widget(Control::RibCount), Qt::Key_Backspace);
+         QTest::keyClick(window.Widget(Control::RibCount), Qt::Key_Backspace);
        },
        {{Control::RibCount, "1E3"}, {Control::PulleyWidth, "2341.26"}}},
   };
@@ -113,7 +113,7 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
 TEST_F(UseTest, WholeBoxAnswersAPress) {
   for (Control id : {Control::CompactMotor, Control::FourPole, Control::HeavyDuty, Control::ProfilePM,
                      Control::ProfilePL, Control::ProfilePK, Control::ProfilePJ}) {
-    QWidget* w = window.widget(id);
+    QWidget* w = window.Widget(id);
     const QString before = Shown(id);
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() - 2, w->height() / 2));
     EXPECT_NE(Shown(id), before) << ElementId(id);

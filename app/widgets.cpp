@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/widgets.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+#include <array>
+#include <limits>
+
+#include "app/text.h"
+#include "model/panel.h"
+
+namespace kasnak {
+
+namespace {
+
+// Keeps a text box within its maximum length in characters, as the model
+// counts them: QLineEdit's own maximum counts UTF-16 units and may cut a
+// character beyond the first plane in two.  As QLineEdit does, what the user
+// types or pastes is cut to what fits and the text around it stays, so a
+// key that would add a character to a full box changes nothing.
+class CharacterLimit : public QValidator {
+ public:
+  CharacterLimit(const Panel& panel, Control id, QObject* parent) : QValidator(parent), panel_(panel), id_(id) {}
+
+  State validate(QString& input, int& pos) const override {
+    const std::string whole = input.toStdString();
+    if (Panel::Fitting(id_, {}, whole, {}) == whole) return Acceptable;
+    // Between edits the box shows the model's text.  The insertion ends at
+    // the cursor and begins where the new text leaves the old one.
+    const QString before = ToQString(panel_.Text(id_));
+    qsizetype start = 0;
+    while (start < pos && start < before.size() && input.at(start) == before.at(start)) ++start;
+    if (start > 0 && input.at(start - 1).isHighSurrogate()) --start;
+    const QString head = input.left(start);
+    const QString tail = input.mid(pos);
+    const std::string around[] = {head.toStdString(), tail.toStdString()};
+    if (CharacterCount(around[0]) + CharacterCount(around[1]) > Panel::MaxLength(id_)) return Invalid;
+    const QString inserted =
+        ToQString(Panel::Fitting(id_, around[0], input.mid(start, pos - start).toStdString(), around[1]));
+    input = head + inserted + tail;
+    pos = static_cast<int>(head.size() + inserted.size());
+    return Acceptable;
+  }
+
+ private:
+  const Panel& panel_;
+  Control id_;
+};
+
+// A check box or profile button that a press anywhere in its box toggles or
+// selects, not only a press on its mark or caption.
+template <typename Button>
+class WholeBox : public Button {
+ public:
+  using Button::Button;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
+// A list's popup takes no key once it has closed.  With a screen reader on,
+// Qt's accessibility bridge hands each key to the reader and then delivers
+// it again: the Return that chose an item would reach the closed popup a
+// second time and choose the item again, running the list's procedure twice.
+class ClosedPopupTakesNoKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* view, QEvent* event) override {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    return key && !static_cast<QWidget*>(view)->isVisible();
+  }
+};
+
+// A text field holds as many characters as the model: QLineEdit would keep
+// 32767 and cut a longer paste.  The control table's limits are the
+// validator's.
+void HoldAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
+
+QWidget* MakeLabel(const ControlDef& def, const WidgetSetting& setting) {
+  auto* label = def.output ? new ResultLabel(ToQString(def.caption), setting.parent)
+                           : new QLabel(ToQString(def.caption), setting.parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (def.output) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setMargin(1);
+    // No indent beside the border: the results need the room.
+    label->setIndent(0);
+    // The output labels' background, the colour of active title-bar text,
+    // has no palette role in Qt; white stands in for it.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    // Selected with the mouse and copied; still no stop for Tab.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  }
+  return label;
+}
+
+QWidget* MakeTextBox(const ControlDef& def, const WidgetSetting& setting) {
+  auto* edit = new FigureEdit(setting.parent);
+  HoldAnyLength(edit);
+  if (def.maxLength > 0) edit->setValidator(new CharacterLimit(setting.panel, def.id, edit));
+  return edit;
+}
+
+QWidget* MakeList(const ControlDef&, const WidgetSetting& setting) {
+  auto* combo = new QComboBox(setting.parent);
+  combo->setEditable(true);
+  combo->setLineEdit(new FigureEdit(combo));
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  HoldAnyLength(combo->lineEdit());
+  // Inline completion would change the text behind the user's back.
+  combo->setCompleter(nullptr);
+  // A typed text that matches an item must not count as choosing it: the
+  // list's click procedure runs only when the user picks from the list.
+  QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+  combo->view()->installEventFilter(new ClosedPopupTakesNoKeys(combo));
+  return combo;
+}
+
+QWidget* MakeCheckBox(const ControlDef& def, const WidgetSetting& setting) {
+  return new WholeBox<QCheckBox>(ToQString(def.caption), setting.parent);
+}
+
+QWidget* MakeOptionButton(const ControlDef& def, const WidgetSetting& setting) {
+  auto* button = new WholeBox<QRadioButton>(ToQString(def.caption), setting.parent);
+  setting.profiles->addButton(button, def.index);
+  return button;
+}
+
+QWidget* MakeCommandButton(const ControlDef& def, const WidgetSetting& setting) {
+  auto* button = new QPushButton(ToQString(def.caption), setting.parent);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+// How each kind of control's widget is made, in the order of Kind.
+constexpr std::array kMakers = {MakeLabel, MakeTextBox, MakeList, MakeCheckBox, MakeOptionButton, MakeCommandButton};
+static_assert(kMakers.size() == kKindNames.size(), "one maker for every kind");
+
+QRect Rect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+}  // namespace
+
+QRect ResultLabel::Room() const {
+  return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+}
+
+QString ResultLabel::Drawn() const { return fontMetrics().elidedText(text(), Qt::ElideRight, Room().width()); }
+
+void ResultLabel::paintEvent(QPaintEvent* event) {
+  const QString drawn = Drawn();
+  if (drawn == text()) return QLabel::paintEvent(event);
+  QPainter painter(this);
+  drawFrame(&painter);
+  style()->drawItemText(&painter, Room(), static_cast<int>(alignment()), palette(), isEnabled(), drawn,
+                        foregroundRole());
+}
+
+void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLabel::mouseDoubleClickEvent(event);
+  setSelection(0, static_cast<int>(text().size()));
+}
+
+QRect FigureEdit::Room() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  // QLineEdit keeps 2 pixels each side of its text.
+  constexpr int kSide = 2;
+  return style()
+      ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+      .marginsRemoved(textMargins())
+      .adjusted(kSide, 0, -kSide, 0);
+}
+
+QString FigureEdit::Drawn() const { return fontMetrics().elidedText(text(), Qt::ElideRight, Room().width()); }
+
+void FigureEdit::ShowWhole() { setToolTip(Drawn() == text() ? QString() : text()); }
+
+void FigureEdit::paintEvent(QPaintEvent* event) {
+  const QString drawn = Drawn();
+  if (hasFocus() || drawn == text()) return QLineEdit::paintEvent(event);
+  QPainter painter(this);
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+  painter.drawText(Room(), static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter), drawn);
+}
+
+AdviceMark::AdviceMark(QWidget* control, QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(control->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth));
+}
+
+void AdviceMark::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(QColor(0xb3, 0x26, 0x1e), kWidth, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+}
+
+QWidget* MakeWidget(const ControlDef& def, const WidgetSetting& setting) {
+  QWidget* w = kMakers[static_cast<std::size_t>(def.kind)](def, setting);
+  w->setObjectName(ToQString(ElementId(def.id)));
+  if (!def.toolTip.empty()) w->setToolTip(ToQString(def.toolTip));
+  w->setGeometry(Rect(Place(def, setting.dpiX, setting.dpiY)));
+  if (const QString name = ToQString(AccessibleName(def.id)); !name.isEmpty()) {
+    w->setAccessibleName(name);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->setAccessibleName(name);
+  }
+  return w;
+}
+
+void ShowResult(Control id, ResultLabel* label, const QString& result) {
+  label->setText(result);
+  label->setAccessibleName(ToQString(AccessibleName(id, result.toStdString())));
+  label->setToolTip(label->Drawn() == result ? QString() : result);
+}
+
+void SyncList(QComboBox* combo, const std::vector<std::string>& items, const std::string& text) {
+  bool same = combo->count() == static_cast<int>(items.size());
+  for (int i = 0; same && i < combo->count(); ++i)
+    same = combo->itemText(i) == ToQString(items[static_cast<std::size_t>(i)]);
+  if (!same) {
+    combo->clear();
+    for (const std::string& item : items) combo->addItem(ToQString(item));
+  }
+  const QString wanted = ToQString(text);
+  if (combo->currentText() == wanted) return;
+  // Keep the current item in line with the text, so that the arrow keys
+  // move on from the shown value.
+  combo->setCurrentIndex(combo->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive));
+  combo->setEditText(wanted);
+}
+
+QString Drawn(const QWidget* box) {
+  if (auto* combo = qobject_cast<const QComboBox*>(box)) box = combo->lineEdit();
+  if (auto* label = dynamic_cast<const ResultLabel*>(box)) return label->Drawn();
+  if (auto* edit = dynamic_cast<const FigureEdit*>(box)) return edit->Drawn();
+  return {};
+}
+
+}  // namespace kasnak

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's widgets: one for each kind of control of the control table,
+// and the mark of a control an advice is about.
+//
+// A text box or list holds a text of any length but the table's limit, in
+// characters as the model counts them.  A text wider than its box shows its
+// start and an ellipsis, and whole in the tool tip; a result's text can be
+// selected with the mouse and copied.  A check box or profile button answers
+// a press anywhere in its box.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "model/controls.h"
+
+class QButtonGroup;
+class QComboBox;
+
+namespace kasnak {
+
+class Panel;
+
+// A result's box: its text can be selected with the mouse and copied, a
+// double click selecting the whole figure, and a result wider than the box
+// draws its start and an ellipsis, never a cut figure.  text() stays the
+// whole result.
+class ResultLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  QRect Room() const;
+  QString Drawn() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // A word of "16.31" would be "16" alone.
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A text box or a list's text field that, while it has no focus, draws a
+// text wider than itself as its start and an ellipsis; with the focus, the
+// user edits the whole text as in any text box.
+class FigureEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+  QRect Room() const;
+  QString Drawn() const;
+  // The whole text in the tool tip while the box cuts it.
+  void ShowWhole();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The mark of a control an advice is about: a dashed frame two pixels wide
+// around its box, drawn over the form and letting every click through.  A
+// shape, not a colour alone, tells it; the control's own text and look stay.
+class AdviceMark : public QWidget {
+ public:
+  static constexpr int kWidth = 2;
+  AdviceMark(QWidget* control, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+// What a control's widget is made with: the panel whose limits a text box
+// keeps, the group the profile buttons join, the window that holds the
+// widgets and its logical dpi.
+struct WidgetSetting {
+  const Panel& panel;
+  QButtonGroup* profiles;
+  QWidget* parent;
+  int dpiX, dpiY;
+};
+
+// The widget of a control, of its kind's class, named after its element id,
+// with its tool tip and accessible name, at its place.
+QWidget* MakeWidget(const ControlDef& def, const WidgetSetting& setting);
+
+// Shows a result label's result, read in full by a screen reader with the
+// label's name (the change of name is announced), and in the tool tip when
+// the box cuts it.
+void ShowResult(Control id, ResultLabel* label, const QString& result);
+
+// Brings a list's items and text in line with the model's.
+void SyncList(QComboBox* combo, const std::vector<std::string>& items, const std::string& text);
+
+// What a result label, text box or list draws while it has no focus: its
+// whole text, or, when the box is too narrow for it, the text's start and an
+// ellipsis.  Empty for any other widget.
+QString Drawn(const QWidget* box);
+
+}  // namespace kasnak
