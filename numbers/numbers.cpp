@@ -13,18 +13,6 @@
 
 namespace kasnak {
 
-const char* FaultName(FaultKind kind) {
-  switch (kind) {
-    case FaultKind::Overflow:
-      return "overflow";
-    case FaultKind::DivisionByZero:
-      return "division by zero";
-    case FaultKind::InvalidArgument:
-      return "invalid argument";
-  }
-  return "overflow";
-}
-
 ArithmeticFault::ArithmeticFault(FaultKind kind) : std::runtime_error(FaultName(kind)), kind_(kind) {}
 
 namespace {
