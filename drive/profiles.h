@@ -37,8 +37,6 @@ inline constexpr std::array<Profile, 4> kProfiles = {{
 }};
 // clang-format on
 
-inline constexpr int kProfileCount = static_cast<int>(kProfiles.size());
-
 constexpr const Profile& ProfileOf(BeltProfile p) { return kProfiles[static_cast<std::size_t>(p)]; }
 
 // The table is indexed by its profiles, and each tool tip names the

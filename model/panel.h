@@ -22,6 +22,7 @@
 #include "model/controls.h"
 #include "model/drive_state.h"
 #include "numbers/numbers.h"
+#include "numbers/text.h"  // the characters Fitting counts, for the faces too
 
 namespace kasnak {
 
@@ -122,12 +123,5 @@ class Panel {
   EventTable events_;
   bool ended_ = false;
 };
-
-// The first `limit` characters (UTF-8 code points) of a text; all of it when
-// limit is 0.
-std::string FirstCharacters(std::string_view text, std::size_t limit);
-
-// The number of characters (UTF-8 code points) of a text.
-std::size_t CharacterCount(std::string_view text);
 
 }  // namespace kasnak

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "numbers/text.h"
+
 namespace kasnak {
 
 ArithmeticFault::ArithmeticFault(FaultKind kind) : std::runtime_error(FaultName(kind)), kind_(kind) {}
@@ -55,7 +57,6 @@ Real Atan(Real a) { return Checked(std::atan(a.value())); }
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The text without the blanks, which count nowhere.

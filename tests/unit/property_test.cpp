@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "model/panel.h"
+#include "numbers/text.h"
 #include "procedures/startup.h"
 #include "tests/harness/random_script.h"
 #include "tests/harness/script.h"
@@ -294,10 +295,7 @@ void PlaySequence(unsigned seed, Counts& counts) {
         EXPECT_EQ(FirstCharacters(text, Panel::MaxLength(def.id)), text) << Name(def.id) << history;
       }
       const std::string& screwSpeed = panel->Text(Control::ScrewSpeed);
-      EXPECT_LE(std::count_if(screwSpeed.begin(), screwSpeed.end(),
-                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }),
-                5)
-          << "characters" << history;
+      EXPECT_LE(CharacterCount(screwSpeed), 5u) << "characters" << history;
 
       // Only the chain's controls change; profiles are only ever deselected
       // by a chain, and at most one is selected.
