@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four belt profiles, one to each profile button: the
-// button's caption and tool tip, and every fact of the profile that the
-// window's procedures use.  Plain data; nothing of the window model.
+// The belt profiles, one to each profile button: the button's caption and
+// tool tip, and every fact of the profile that the window's procedures use.
+// Plain data; nothing of the window model.
 #pragma once
 
 #include <array>
