@@ -15,6 +15,7 @@
 #include "drive/pulley_width.h"
 #include "drive/rating_table.h"
 #include "numbers/numbers.h"
+#include "numbers/text.h"
 #include "procedures/calculate.h"
 
 namespace kasnak {
@@ -23,7 +24,6 @@ namespace {
 // The calculations run on copies, whose procedures act on the copy alone.
 static_assert(std::is_copy_constructible_v<Panel>);
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\n") == std::string_view::npos; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "Vida Deviri", "Motor Gücü".

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four belt profiles, one to each profile button: the
-// button's caption and tool tip, and every fact of the profile that the
-// window's procedures use.  Plain data; nothing of the window model.
+// The belt profiles, one to each profile button: the button's caption and
+// tool tip, and every fact of the profile that the window's procedures use.
+// Plain data; nothing of the window model.
 #pragma once
 
 #include <array>
@@ -36,8 +36,6 @@ inline constexpr std::array<Profile, 4> kProfiles = {{
     {BeltProfile::PM,   "PM",   "En yüksek kayış hızı 35 m/sn",  9.4,  12.8, 35,        4000,        180},
 }};
 // clang-format on
-
-inline constexpr int kProfileCount = static_cast<int>(kProfiles.size());
 
 constexpr const Profile& ProfileOf(BeltProfile p) { return kProfiles[static_cast<std::size_t>(p)]; }
 

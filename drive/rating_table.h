@@ -9,8 +9,8 @@
 namespace kasnak {
 
 // The nominal power per rib, kW: the cell of the profile's diameter class that
-// holds the screw speed, in the column of the ratio (below 1.5, or 1.5 and
-// more).  A speed below the class's first band has none: 0.
+// holds the screw speed, in the ratio's column.  A speed below the class's
+// first band has none: 0.
 Single RatedPowerPerRib(BeltProfile profile, Single screwPulley, Single screwSpeed, Single ratio);
 
 // The lower end of the first speed band of the profile's diameter class that

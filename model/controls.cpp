@@ -3,12 +3,6 @@
 
 namespace kasnak {
 
-std::optional<Control> FindControl(std::string_view name, int index) {
-  for (const ControlDef& c : kControls)
-    if (c.name == name && c.index == index) return c.id;
-  return std::nullopt;
-}
-
 namespace {
 
 // A caption belongs to a control's row when its middle lies within the

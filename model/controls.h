@@ -226,10 +226,6 @@ static_assert([] {
   return true;
 }());
 
-// A control by its name as the scenario scripts write it ("Text2", "Combo1");
-// the option buttons are named "Option1" with their index.
-std::optional<Control> FindControl(std::string_view name, int index = -1);
-
 // The number of controls that take the focus: every one but the labels.
 inline constexpr std::size_t kFocusableCount = [] {
   std::size_t n = 0;

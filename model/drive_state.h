@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The twelve single-precision working values the window keeps at window
-// level: the registers of Calculate, borrowed as scratch (diaA, diaB) by
-// other procedures.
+// The single-precision working values the window keeps at window level: the
+// registers of Calculate, borrowed as scratch (diaA, diaB) by other
+// procedures.
 #pragma once
 
 #include "numbers/numbers.h"
@@ -15,7 +15,7 @@ struct DriveState {
   Single wrapAngle;      // wrap angle on the screw pulley, degrees
   Single piValue;        // pi, set once at start-up
   Single arcFactor;      // arc-of-contact correction
-  Single serviceFactor;  // 1.2 heavy duty, else 1.1
+  Single serviceFactor;  // heavy duty's when ticked, else normal duty's
   Single lengthFactor;   // belt-length correction
   Single beltLength;     // mm
   Single ribRating;      // nominal power per rib, kW

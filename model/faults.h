@@ -6,7 +6,7 @@
 
 namespace kasnak {
 
-// The Turkish message of the fault's box.
-const char* FaultMessage(FaultKind kind);
+// The Turkish message of the fault's box, from the table of faults (kFaults).
+constexpr const char* FaultMessage(FaultKind kind) { return Def(kind).message; }
 
 }  // namespace kasnak

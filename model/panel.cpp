@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/panel.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace kasnak {
@@ -110,24 +109,6 @@ std::string Panel::Fitting(Control id, std::string_view before, std::string_view
   if (limit == 0) return std::string(inserted);
   const std::size_t around = CharacterCount(before) + CharacterCount(after);
   return around >= limit ? std::string() : FirstCharacters(inserted, limit - around);
-}
-
-std::string FirstCharacters(std::string_view text, std::size_t limit) {
-  if (limit == 0) return std::string(text);
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // A byte that does not continue a UTF-8 sequence starts a character.
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-      if (count == limit) return std::string(text.substr(0, i));
-      ++count;
-    }
-  }
-  return std::string(text);
-}
-
-std::size_t CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(
-      text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }));
 }
 
 }  // namespace kasnak

@@ -22,6 +22,7 @@
 #include "model/controls.h"
 #include "model/drive_state.h"
 #include "numbers/numbers.h"
+#include "numbers/text.h"  // the characters Fitting counts, for the faces too
 
 namespace kasnak {
 
@@ -64,13 +65,11 @@ class Panel {
   void SetCaption(Control id, std::string caption);
   // Check box ticked, or option button selected.
   bool Value(Control id) const { return state(id).on; }
-  bool ProfileSelected(int index) const { return Value(ProfileButton(index)); }
   bool ProfileSelected(BeltProfile profile) const { return Value(ProfileButton(profile)); }
   // The profile of the first selected profile button in index order, or
   // none when no button is selected.
   std::optional<BeltProfile> SelectedProfile() const;
   // Deselects an option button; raises nothing.
-  void DeselectProfile(int index) { DeselectProfile(static_cast<BeltProfile>(index)); }
   void DeselectProfile(BeltProfile profile);
   // Whether the last change of a control's text or selection was a
   // procedure's rather than the user's (ControlState::byProgram).
@@ -122,12 +121,5 @@ class Panel {
   EventTable events_;
   bool ended_ = false;
 };
-
-// The first `limit` characters (UTF-8 code points) of a text; all of it when
-// limit is 0.
-std::string FirstCharacters(std::string_view text, std::size_t limit);
-
-// The number of characters (UTF-8 code points) of a text.
-std::size_t CharacterCount(std::string_view text);
 
 }  // namespace kasnak

@@ -11,19 +11,9 @@
 #include <string_view>
 #include <system_error>
 
-namespace kasnak {
+#include "numbers/text.h"
 
-const char* FaultName(FaultKind kind) {
-  switch (kind) {
-    case FaultKind::Overflow:
-      return "overflow";
-    case FaultKind::DivisionByZero:
-      return "division by zero";
-    case FaultKind::InvalidArgument:
-      return "invalid argument";
-  }
-  return "overflow";
-}
+namespace kasnak {
 
 ArithmeticFault::ArithmeticFault(FaultKind kind) : std::runtime_error(FaultName(kind)), kind_(kind) {}
 
@@ -67,7 +57,6 @@ Real Atan(Real a) { return Checked(std::atan(a.value())); }
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The text without the blanks, which count nowhere.

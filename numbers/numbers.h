@@ -14,6 +14,7 @@
 
 #include <array>
 #include <compare>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,11 +22,40 @@
 namespace kasnak {
 
 enum class FaultKind { Overflow, DivisionByZero, InvalidArgument };
-inline constexpr std::array kFaultKinds = {FaultKind::Overflow, FaultKind::DivisionByZero, FaultKind::InvalidArgument};
 
-// The name the scenario runner prints: "overflow", "division by zero",
-// "invalid argument".
-const char* FaultName(FaultKind kind);
+// Each kind of fault, one row each in the order of FaultKind: the name the
+// scenario runner prints and the Turkish message of the window's fault box.
+struct FaultDef {
+  FaultKind kind;
+  const char* name;
+  const char* message;
+};
+// clang-format off
+inline constexpr std::array<FaultDef, 3> kFaults = {{
+    {FaultKind::Overflow,        "overflow",         "Taşma: bir değer hesaplanamayacak kadar büyük."},
+    {FaultKind::DivisionByZero,  "division by zero", "Sıfıra bölme: bir değer 0 olduğu için hesap yapılamıyor."},
+    {FaultKind::InvalidArgument, "invalid argument", "Geçersiz işlem: bu değerlerle hesap yapılamıyor."},
+}};
+// clang-format on
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kFaults.size(); ++i)
+        if (static_cast<std::size_t>(kFaults[i].kind) != i) return false;
+      return true;
+    }(),
+    "each row in the place of its kind");
+
+constexpr const FaultDef& Def(FaultKind kind) { return kFaults[static_cast<std::size_t>(kind)]; }
+
+// Every kind of fault, in the table's order.
+inline constexpr std::array kFaultKinds = [] {
+  std::array<FaultKind, kFaults.size()> kinds{};
+  for (std::size_t i = 0; i < kFaults.size(); ++i) kinds[i] = kFaults[i].kind;
+  return kinds;
+}();
+
+// The name the scenario runner prints.
+constexpr const char* FaultName(FaultKind kind) { return Def(kind).name; }
 
 class ArithmeticFault : public std::runtime_error {
  public:

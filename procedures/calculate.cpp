@@ -38,7 +38,7 @@ void DriveGeometry(Panel& panel) {
   d.diaA = ReadNumber(panel.Text(Control::MotorPulley));
   d.diaB = ReadNumber(panel.Text(Control::ScrewPulley));
 
-  // Centre-distance floor: the mean of the diameters, then 250 mm.
+  // Centre-distance floor: the mean of the diameters, then kMinimumCenterDist.
   const Single meanDiameter = (d.diaA + d.diaB) / Real(2);
   if (meanDiameter > d.centerDist) d.centerDist = meanDiameter;
   if (d.centerDist < kMinimumCenterDist) {

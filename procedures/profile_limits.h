@@ -7,8 +7,8 @@
 
 namespace kasnak {
 
-// Deselects the profiles whose screw-speed limit is exceeded and raises the
-// screw pulley to 180 mm for PM.
+// Deselects the profiles whose screw-speed limit is exceeded, and raises the
+// screw pulley to the smallest that the selected profile runs on.
 void CheckProfileLimits(Panel& panel);
 
 }  // namespace kasnak

@@ -9,8 +9,8 @@
 
 namespace kasnak {
 
-// The ratio i = screw speed / motor speed, stored in single precision, as the
-// pattern "#.00"; empty when there is no motor speed (0 or less).
+// The ratio i = screw speed / motor speed, stored in single precision, as
+// TwoDecimalText writes it; empty when there is no motor speed (0 or less).
 std::string RatioText(Single screwSpeed, Single motorSpeed);
 
 // The motor pulley for the screw pulley at the ratio: ratio × screw pulley,

@@ -8,9 +8,8 @@
 namespace kasnak {
 
 // Writes `value` rounded down to a whole number, without a decimal point,
-// into a text box or a list's text field; a value above 32767, the largest
-// 16-bit signed whole number, is not written, and the box keeps the text it
-// had.
+// into a text box or a list's text field; a value above the largest 16-bit
+// signed whole number is not written, and the box keeps the text it had.
 void WriteWholeNumber(Panel& panel, Control id, Single value);
 
 }  // namespace kasnak

@@ -6,29 +6,21 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 
 #include "advice/advice.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
+#include "tests/harness/drive_inputs.h"
 
 namespace kasnak {
 namespace {
 
-// A started window holding a realistic PL drive, ready for "Hesapla".
-std::unique_ptr<Panel> PlDrive() {
-  std::unique_ptr<Panel> panel = StartUp();
-  panel->UserClick(Control::ProfilePL);
-  panel->UserClick(Control::HeavyDuty);
-  panel->UserEdit(Control::ScrewSpeed, "4000");
-  panel->SetCaption(Control::Ratio, "1.35");
-  panel->SetText(Control::MotorPulley, "180");
-  panel->SetText(Control::ScrewPulley, "132");
-  panel->UserEdit(Control::RibCount, "8");
-  return panel;
-}
+// A realistic PL drive, ready for "Hesapla".
+const DriveInputs kPlDrive = {"4000", "1.35", std::nullopt, false, "180", "132", BeltProfile::PL, "8"};
 
 void CalculateChain(benchmark::State& state) {
-  std::unique_ptr<Panel> panel = PlDrive();
+  std::unique_ptr<Panel> panel = StartedWith(kPlDrive);
   for (auto _ : state) {
     panel->SetText(Control::CenterDistance, "400");
     benchmark::DoNotOptimize(panel->UserClick(Control::CalculateButton));
@@ -54,7 +46,7 @@ void CalculateWithOtherProfiles(benchmark::State& state) {
 BENCHMARK(CalculateWithOtherProfiles);
 
 void BeltLengthKeystroke(benchmark::State& state) {
-  std::unique_ptr<Panel> panel = PlDrive();
+  std::unique_ptr<Panel> panel = StartedWith(kPlDrive);
   const char* texts[] = {"1500", "15000"};
   int k = 0;
   for (auto _ : state) {
@@ -66,7 +58,7 @@ void BeltLengthKeystroke(benchmark::State& state) {
 BENCHMARK(BeltLengthKeystroke);
 
 void ScrewSpeedKeystroke(benchmark::State& state) {
-  std::unique_ptr<Panel> panel = PlDrive();
+  std::unique_ptr<Panel> panel = StartedWith(kPlDrive);
   panel->UserPick(Control::MotorPower, 4);
   const char* texts[] = {"400", "4000"};
   int k = 0;
@@ -79,7 +71,7 @@ void ScrewSpeedKeystroke(benchmark::State& state) {
 BENCHMARK(ScrewSpeedKeystroke);
 
 void MotorPick(benchmark::State& state) {
-  std::unique_ptr<Panel> panel = PlDrive();
+  std::unique_ptr<Panel> panel = StartedWith(kPlDrive);
   std::size_t item = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(panel->UserPick(Control::MotorPower, item));

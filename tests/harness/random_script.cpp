@@ -77,18 +77,6 @@ const auto& OneOf(RandomSource& random, const Range& range) {
   return range[random.Below(std::size(range))];
 }
 
-// The characters (UTF-8 code points) of a text.
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = start + 1;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    characters.push_back(text.substr(start, end - start));
-    start = end;
-  }
-  return characters;
-}
-
 }  // namespace
 
 Action RandomAction(RandomSource& random) {

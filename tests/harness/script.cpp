@@ -20,8 +20,6 @@
 namespace kasnak {
 namespace {
 
-bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
 // A control character as JSON writes it.
 std::string EscapedControl(unsigned char byte) {
   constexpr char kHex[] = "0123456789abcdef";
@@ -45,8 +43,8 @@ Cut CutAtBlank(std::string_view s) {
   return {s.substr(0, blank), s.substr(blank + 1)};
 }
 
-bool IsBlank(std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; }
-bool IsBlank(std::optional<std::string_view> s) { return !s || IsBlank(*s); }
+// Nothing, or blanks alone.
+bool AbsentOrBlank(std::optional<std::string_view> s) { return !s || IsBlank(*s); }
 
 // A piece of a line as an error message quotes it: at most 40 characters.
 std::string Quoted(std::string_view s) {
@@ -56,13 +54,16 @@ std::string Quoted(std::string_view s) {
 }
 
 std::optional<Verb> VerbNamed(std::string_view word) {
-  if (word == "dump") return Verb::Dump;
-  if (word == "advice") return Verb::Advice;
-  if (word == "type") return Verb::Type;
-  if (word == "edit") return Verb::Edit;
-  if (word == "backspace") return Verb::Backspace;
-  if (word == "pick") return Verb::Pick;
-  if (word == "click") return Verb::Click;
+  for (const VerbDef& def : kVerbs)
+    if (def.verb != Verb::Skip && def.name == word) return def.verb;
+  return std::nullopt;
+}
+
+// A control by its name as the scripts write it ("Text2", "Combo1"); the
+// profile buttons are named "Option1" with their index.
+std::optional<Control> FindControl(std::string_view name, int index = -1) {
+  for (const ControlDef& c : kControls)
+    if (c.name == name && c.index == index) return c.id;
   return std::nullopt;
 }
 
@@ -70,19 +71,20 @@ bool IsOptionGroup(std::string_view name) { return FindControl(name, 0).has_valu
 
 Parsed ParseClick(std::string_view name, std::optional<std::string_view> arg) {
   if (IsOptionGroup(name)) {
-    if (IsBlank(arg)) return Malformed{"missing button index after " + Quoted(name)};
+    if (AbsentOrBlank(arg)) return Malformed{"missing button index after " + Quoted(name)};
     Cut index = CutAtBlank(*arg);
-    if (index.head.size() != 1 || index.head[0] < '0' || index.head[0] >= '0' + kProfileCount)
-      return Malformed{"button index " + Quoted(index.head) + " is not 0 to 3"};
-    if (!IsBlank(index.rest)) return Malformed{"unexpected " + Quoted(*index.rest) + " after the button index"};
-    return Action{Verb::Click, ProfileButton(index.head[0] - '0'), {}};
+    const bool digit = index.head.size() == 1 && index.head[0] >= '0' && index.head[0] <= '9';
+    const std::optional<Control> button = digit ? FindControl(name, index.head[0] - '0') : std::nullopt;
+    if (!button) return Malformed{"button index " + Quoted(index.head) + " is not 0 to 3"};
+    if (!AbsentOrBlank(index.rest)) return Malformed{"unexpected " + Quoted(*index.rest) + " after the button index"};
+    return Action{Verb::Click, *button, {}};
   }
   std::optional<Control> id = FindControl(name);
   if (!id) return Malformed{"unknown control " + Quoted(name)};
   Kind kind = Def(*id).kind;
   if (kind != Kind::CheckBox && kind != Kind::CommandButton)
     return Malformed{"cannot click " + Quoted(name) + ": not a button or check box"};
-  if (!IsBlank(arg)) return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
+  if (!AbsentOrBlank(arg)) return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
   return Action{Verb::Click, *id, {}};
 }
 
@@ -99,12 +101,23 @@ Parsed ParseTextAction(Verb verb, std::string_view word, std::string_view name, 
     return Malformed{"cannot " + std::string(word) + " " + Quoted(name) + ": not a text box or list"};
   }
   if (verb == Verb::Type && (!arg || arg->empty())) return Malformed{"missing characters to type into " + Quoted(name)};
-  if (verb == Verb::Backspace && !IsBlank(arg))
+  if (verb == Verb::Backspace && !AbsentOrBlank(arg))
     return Malformed{"unexpected " + Quoted(*arg) + " after " + Quoted(name)};
   return Action{verb, *id, std::string(arg.value_or(""))};
 }
 
 }  // namespace
+
+std::vector<std::string_view> Characters(std::string_view text) {
+  std::vector<std::string_view> characters;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = start + 1;
+    while (end < text.size() && ContinuesCharacter(text[end])) ++end;
+    characters.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return characters;
+}
 
 Parsed ParseLine(std::string_view line) {
   if (IsBlank(line) || line.front() == '#') return Action{};
@@ -112,7 +125,7 @@ Parsed ParseLine(std::string_view line) {
   std::optional<Verb> verb = VerbNamed(action.head);
   if (!verb) return Malformed{"unknown action " + Quoted(action.head)};
   if (*verb == Verb::Dump || *verb == Verb::Advice) {
-    if (!IsBlank(action.rest))
+    if (!AbsentOrBlank(action.rest))
       return Malformed{"unexpected " + Quoted(*action.rest) + " after " + std::string(action.head)};
     return Action{*verb, Control::MotorSpeedPrompt, {}};
   }
@@ -129,27 +142,15 @@ std::string NotAnItem(std::string_view item, Control list) {
 void PrintFault(std::ostream& out, FaultKind kind) { out << "fault=" << FaultName(kind) << '\n'; }
 
 std::string ActionLine(const Action& action) {
+  if (action.verb == Verb::Skip) return "";
+  std::string line(VerbName(action.verb));
+  if (action.verb == Verb::Dump || action.verb == Verb::Advice) return line;
   const ControlDef& def = Def(action.control);
-  const std::string name(def.name);
-  switch (action.verb) {
-    case Verb::Skip:
-      return "";
-    case Verb::Dump:
-      return "dump";
-    case Verb::Advice:
-      return "advice";
-    case Verb::Type:
-      return "type " + name + " " + action.text;
-    case Verb::Edit:
-      return "edit " + name + (action.text.empty() ? "" : " " + action.text);
-    case Verb::Backspace:
-      return "backspace " + name;
-    case Verb::Pick:
-      return "pick " + name + " " + action.text;
-    case Verb::Click:
-      return "click " + name + (def.index >= 0 ? " " + std::to_string(def.index) : "");
-  }
-  return "";
+  line += " " + std::string(def.name);
+  if (action.verb == Verb::Type || action.verb == Verb::Pick || (action.verb == Verb::Edit && !action.text.empty()))
+    line += " " + action.text;
+  if (action.verb == Verb::Click && def.index >= 0) line += " " + std::to_string(def.index);
+  return line;
 }
 
 std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream& out) {
@@ -188,8 +189,6 @@ std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream
 
 // ---- playing on the model
 
-namespace {}  // namespace
-
 bool ModelPlayer::Ended() const { return panel_.Ended(); }
 
 void ModelPlayer::Report(std::optional<FaultKind> outcome, std::ostream& out) {
@@ -201,13 +200,10 @@ void ModelPlayer::Report(std::optional<FaultKind> outcome, std::ostream& out) {
 // beyond its maximum length.
 void ModelPlayer::Type(Control id, std::string_view chars, std::ostream& out) {
   lastFault_.reset();
-  std::size_t start = 0;
-  while (start < chars.size() && !panel_.Ended()) {
-    std::size_t end = start + 1;
-    while (end < chars.size() && ContinuesCharacter(chars[end])) ++end;
+  for (std::string_view character : Characters(chars)) {
+    if (panel_.Ended()) break;
     std::string typed = panel_.Text(id);
-    typed.append(chars.substr(start, end - start));
-    start = end;
+    typed.append(character);
     if (FirstCharacters(typed, Panel::MaxLength(id)) != typed) continue;
     Report(panel_.UserEdit(id, typed), out);
   }
@@ -315,29 +311,6 @@ int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::o
 
 // ---- parsing alone, for the players outside this program
 
-// Well-formed UTF-8: each character in its shortest form, no surrogate, none
-// beyond U+10FFFF.
-bool IsUtf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const auto byte = static_cast<unsigned char>(s[i]);
-    const std::size_t length = byte < 0x80           ? 1
-                               : (byte >> 5) == 0x6  ? 2
-                               : (byte >> 4) == 0xE  ? 3
-                               : (byte >> 3) == 0x1E ? 4
-                                                     : 0;
-    if (length == 0 || i + length > s.size()) return false;
-    char32_t code = length == 1 ? byte : byte & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      if (!ContinuesCharacter(s[i + k])) return false;
-      code = code << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    }
-    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kShortest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
-    i += length;
-  }
-  return true;
-}
-
 std::string Json(std::string_view s) {
   const bool utf8 = IsUtf8(s);
   std::string json = "\"";
@@ -356,32 +329,6 @@ std::string Json(std::string_view s) {
   }
   return json + '"';
 }
-
-namespace {
-
-const char* VerbName(Verb verb) {
-  switch (verb) {
-    case Verb::Skip:
-      return "skip";
-    case Verb::Dump:
-      return "dump";
-    case Verb::Advice:
-      return "advice";
-    case Verb::Type:
-      return "type";
-    case Verb::Edit:
-      return "edit";
-    case Verb::Backspace:
-      return "backspace";
-    case Verb::Pick:
-      return "pick";
-    case Verb::Click:
-      return "click";
-  }
-  return "";
-}
-
-}  // namespace
 
 int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {
   out << "{\"dumped\": [";

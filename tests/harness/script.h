@@ -41,6 +41,7 @@
 
 #include "model/controls.h"
 #include "numbers/numbers.h"
+#include "numbers/text.h"
 
 namespace kasnak {
 
@@ -63,6 +64,33 @@ int PlayScript(std::istream& in, std::ostream& out, std::ostream& err);
 
 enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click, Advice };
 
+// Each verb with its name, one row each in the order of Verb: the word that
+// starts its line, and its name in a parsed script (ParseScript).  Skip, a
+// blank line or a comment, starts no line.
+struct VerbDef {
+  Verb verb;
+  std::string_view name;
+};
+inline constexpr std::array<VerbDef, 8> kVerbs = {{
+    {Verb::Skip, "skip"},
+    {Verb::Dump, "dump"},
+    {Verb::Type, "type"},
+    {Verb::Edit, "edit"},
+    {Verb::Backspace, "backspace"},
+    {Verb::Pick, "pick"},
+    {Verb::Click, "click"},
+    {Verb::Advice, "advice"},
+}};
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kVerbs.size(); ++i)
+        if (static_cast<std::size_t>(kVerbs[i].verb) != i) return false;
+      return true;
+    }(),
+    "each row in the place of its verb");
+
+constexpr std::string_view VerbName(Verb verb) { return kVerbs[static_cast<std::size_t>(verb)].name; }
+
 // One line of a script.  Skip, Dump and Advice name no control.
 struct Action {
   Verb verb = Verb::Skip;
@@ -73,6 +101,10 @@ struct Action {
 struct Malformed {
   std::string reason;
 };
+
+// The characters (UTF-8 code points) of a text, as they are typed one at a
+// time.
+std::vector<std::string_view> Characters(std::string_view text);
 
 // One line, without its line break, as an action or the reason it is not one.
 std::variant<Action, Malformed> ParseLine(std::string_view line);
@@ -172,9 +204,7 @@ int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, cons
 // it, and ends the output.
 int ParseScript(std::istream& in, std::ostream& out, std::ostream& err);
 
-// Whether a text is well-formed UTF-8, and why a player that types refuses a
-// text that is not.
-bool IsUtf8(std::string_view s);
+// Why a player that types refuses a text that is not UTF-8 (IsUtf8).
 inline constexpr std::string_view kNotUtf8 = "the text is not UTF-8";
 
 // A text as a JSON string; a text that is not UTF-8 keeps its ASCII bytes and

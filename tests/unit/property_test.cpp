@@ -22,7 +22,9 @@
 #include <vector>
 
 #include "model/panel.h"
+#include "numbers/text.h"
 #include "procedures/startup.h"
+#include "tests/harness/drive_inputs.h"
 #include "tests/harness/random_script.h"
 #include "tests/harness/script.h"
 
@@ -204,34 +206,17 @@ const std::vector<Control> kCalculateControls = {
     Control::ScrewPulley, Control::ProfilePJ,  Control::ProfilePK,      Control::ProfilePL, Control::ProfilePM,
     Control::RibCount,    Control::BeltLength, Control::WrapAngle,      Control::RibPower,  Control::BeltPower};
 
-void SetQuietly(Panel& panel, Control id, const std::string& text) {
-  try {
-    panel.SetText(id, text);
-  } catch (const ArithmeticFault&) {
-    // The text stays; only the change procedure it ran was stopped.
-  }
-}
-
-// A fresh window whose Calculate controls hold what `v` shows.  The clicks go
-// first (they calculate), then the texts whose change procedures write other
-// controls, then what those wrote.
+// A fresh window whose Calculate controls hold what `v` shows: its drive,
+// then the results it shows.
 std::unique_ptr<Panel> FreshWindowLike(const View& v) {
-  std::unique_ptr<Panel> panel = StartUp();
   const auto text = [&](Control id) { return v.text[IndexOf(id)]; };
   const auto selected = std::find_if(kOptions.begin(), kOptions.end(), [&](Control id) { return v.on[IndexOf(id)]; });
-  if (selected != kOptions.end()) {
-    panel->UserClick(*selected);
-  } else {
-    for (int k = 0; k < 4; ++k) panel->DeselectProfile(k);
-  }
-  if (panel->Value(Control::HeavyDuty) != v.on[IndexOf(Control::HeavyDuty)]) panel->UserClick(Control::HeavyDuty);
-  SetQuietly(*panel, Control::ScrewSpeed, text(Control::ScrewSpeed));
-  SetQuietly(*panel, Control::BeltLength, text(Control::BeltLength));
-  SetQuietly(*panel, Control::RibCount, text(Control::RibCount));
-  panel->SetCaption(Control::Ratio, text(Control::Ratio));
-  panel->SetText(Control::CenterDistance, text(Control::CenterDistance));
-  panel->SetText(Control::MotorPulley, text(Control::MotorPulley));
-  panel->SetText(Control::ScrewPulley, text(Control::ScrewPulley));
+  std::optional<BeltProfile> profile;
+  if (selected != kOptions.end()) profile = static_cast<BeltProfile>(Def(*selected).index);
+  std::unique_ptr<Panel> panel =
+      StartedWith({text(Control::ScrewSpeed), text(Control::Ratio), text(Control::CenterDistance),
+                   v.on[IndexOf(Control::HeavyDuty)], text(Control::MotorPulley), text(Control::ScrewPulley), profile,
+                   text(Control::RibCount), text(Control::BeltLength)});
   panel->SetCaption(Control::WrapAngle, text(Control::WrapAngle));
   panel->SetText(Control::RibPower, text(Control::RibPower));
   panel->SetText(Control::BeltPower, text(Control::BeltPower));
@@ -294,10 +279,7 @@ void PlaySequence(unsigned seed, Counts& counts) {
         EXPECT_EQ(FirstCharacters(text, Panel::MaxLength(def.id)), text) << Name(def.id) << history;
       }
       const std::string& screwSpeed = panel->Text(Control::ScrewSpeed);
-      EXPECT_LE(std::count_if(screwSpeed.begin(), screwSpeed.end(),
-                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }),
-                5)
-          << "characters" << history;
+      EXPECT_LE(CharacterCount(screwSpeed), 5u) << "characters" << history;
 
       // Only the chain's controls change; profiles are only ever deselected
       // by a chain, and at most one is selected.

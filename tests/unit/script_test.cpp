@@ -94,7 +94,7 @@ TEST_F(ScriptTest, DumpPrintsTheEighteenControlsInOrder) {
 
   panel_.SetCaption(Control::MotorSpeed, "2940");
   panel_.SetCaption(Control::Ratio, "1.47");
-  panel_.DeselectProfile(0);
+  panel_.DeselectProfile(BeltProfile::PJ);
   const std::string script =
       "edit Combo1 22\nclick chkKompakt\nclick chk4kutup\nedit Text2 4000\nedit Combo2 125\nedit Combo3 200\n"
       "edit Text5 4\nedit Text10 412\nedit Text11 1200.5\nedit Text12 a b\nedit Text13 3.9\ndump\n";

@@ -57,7 +57,7 @@ EventTable RecordingEvents() {
   events.change[IndexOf(Control::ScrewSpeed)] = [](Panel& f) { Record("Text2_Change " + f.Text(Control::ScrewSpeed)); };
   events.profileClick = [](Panel& f, int index) {
     Record("Option1_Click " + std::to_string(index));
-    if (index == 3) f.DeselectProfile(3);  // as the profile limits may
+    if (index == 3) f.DeselectProfile(BeltProfile::PM);  // as the profile limits may
   };
   // Writes of every kind a procedure makes.
   events.click[IndexOf(Control::CalculateButton)] = [](Panel& f) {
@@ -282,7 +282,7 @@ TEST_F(EventsTest, ProfileButtons) {
     EXPECT_EQ(Calls(), c.calls);
     for (int k = 0; k < 4; ++k) {
       EXPECT_EQ(window.ProfileGroup()->button(k)->isChecked(), k == c.checked) << k;
-      EXPECT_EQ(window.Model().ProfileSelected(k), k == c.checked) << k;
+      EXPECT_EQ(window.Model().Value(ProfileButton(k)), k == c.checked) << k;
     }
   }
 }

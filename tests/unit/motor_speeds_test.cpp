@@ -2,13 +2,14 @@
 // The motor catalogue as published: a compact motor runs at another speed
 // than the standard one only at 11, 22, 55, 75 and 110 kW 2-pole and at
 // 18.5, 37 and 75 kW 4-pole, and at these speeds.
+#include "drive/motor_speeds.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
 #include "drive/catalogues.h"
-#include "drive/motor_speeds.h"
 #include "numbers/numbers.h"
 
 namespace kasnak {
