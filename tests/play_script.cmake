@@ -2,17 +2,12 @@
 # Plays the scenario scripts SCRIPTS (a list) with RUNNER and compares each
 # output with the expected output beside its script (NAME.out), printing
 # "ok NAME", or "FAIL NAME", the exit status and the difference.  MODE, when
-# given, is passed to the runner before each script (--window).  With MANY the
-# runner plays them all at once (tools/script-web, in one browser session):
-# "RUNNER --out-dir DIR SCRIPT..." writes each output and "status=N" to
-# DIR/NAME.out.  With PLAYED, a folder that a browser session
-# (tests/web/session.mjs) filled so, they were played already: the outputs
-# are read from it and the player's messages and status from PLAYED.log.  TAG
-# names the kept output of a failed script (NAME-TAG.actual).
-set(dir ${CMAKE_CURRENT_BINARY_DIR}/played${MODE}${TAG})
+# given, is passed to the runner before each script (--window).  With PLAYED,
+# a folder that a browser session (tests/web/session.mjs) filled, they were
+# played already: each output and "status=N" are read from PLAYED/NAME.out,
+# and the player's messages and status from PLAYED.log.  TAG names the kept
+# output of a failed script (NAME-TAG.actual).
 if(PLAYED)
-  set(MANY ON)
-  set(dir ${PLAYED})
   set(errors "")
   set(result "none: the session did not play them")
   if(EXISTS ${PLAYED}.log)
@@ -21,9 +16,6 @@ if(PLAYED)
     set(result ${CMAKE_MATCH_1})
     string(REGEX REPLACE "status=[0-9]+\n$" "" errors "${errors}")
   endif()
-elseif(MANY)
-  file(REMOVE_RECURSE ${dir})
-  execute_process(COMMAND ${RUNNER} --out-dir ${dir} ${SCRIPTS} ERROR_VARIABLE errors RESULT_VARIABLE result)
 endif()
 set(failed)
 foreach(script IN LISTS SCRIPTS)
@@ -31,10 +23,10 @@ foreach(script IN LISTS SCRIPTS)
   string(REGEX REPLACE "\\.script$" ".out" expected_file ${script})
   set(actual "")
   set(status "none")
-  if(NOT MANY)
+  if(NOT PLAYED)
     execute_process(COMMAND ${RUNNER} ${MODE} ${script} OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
-  elseif(EXISTS ${dir}/${name}.out)
-    file(READ ${dir}/${name}.out actual)
+  elseif(EXISTS ${PLAYED}/${name}.out)
+    file(READ ${PLAYED}/${name}.out actual)
     if(actual MATCHES "status=([0-9]+)\n$")
       set(status ${CMAKE_MATCH_1})
       string(REGEX REPLACE "status=[0-9]+\n$" "" actual "${actual}")
@@ -48,13 +40,13 @@ foreach(script IN LISTS SCRIPTS)
     set(actual_file ${CMAKE_CURRENT_BINARY_DIR}/${name}${MODE}${TAG}.actual)
     file(WRITE ${actual_file} "${actual}")
     message("FAIL ${name}: exit status ${status}")
-    if(NOT MANY)
+    if(NOT PLAYED)
       message("${errors}")
     endif()
     execute_process(COMMAND diff -u ${expected_file} ${actual_file})
   endif()
 endforeach()
-if(MANY AND (errors OR NOT result EQUAL 0))
+if(PLAYED AND (errors OR NOT result EQUAL 0))
   message("the runner: ${result}\n${errors}")
 endif()
 if(failed)

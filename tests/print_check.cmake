@@ -3,13 +3,10 @@
 # background graphics), and reads the PDF's text.  Faults caught: a printout
 # that loses the selected profile or a tick (drawn only as a background), a
 # result or the advice, or that runs past one page.
-#   cmake -DPLAYER=tools/script-web;--runner;RUNNER;PAGE -DSCRIPT=FILE -DPDF=FILE -P print_check.cmake
-# or, with the PDF that a browser session printed (tests/web/session.mjs) and
+# The PDF is the one a browser session printed (tests/web/session.mjs), beside
 # its log, which ends in "status=0" when the player passed:
 #   cmake -DLOG=SESSION/NAME.log -DPDF=SESSION/NAME.pdf -P print_check.cmake
-if(PLAYER)
-  execute_process(COMMAND ${PLAYER} --pdf ${PDF} ${SCRIPT} OUTPUT_QUIET RESULT_VARIABLE status)
-elseif(EXISTS ${LOG})
+if(EXISTS ${LOG})
   file(READ ${LOG} log)
   string(REGEX MATCH "status=([0-9]+)\n$" status "${log}")
   set(status ${CMAKE_MATCH_1})
