@@ -69,7 +69,7 @@ if(KASNAK_FIREFOX)
   list(APPEND KASNAK_WEB_ENGINES firefox)
 endif()
 # WebKit: WebKitGTK's WebDriver and its MiniBrowser, on a private X display
-# (xvfb-run).
+# (xvfb-run, through tools/private-display).
 find_program(KASNAK_WEBKITDRIVER WebKitWebDriver)
 find_program(KASNAK_XVFB_RUN xvfb-run)
 file(GLOB KASNAK_MINIBROWSER /usr/lib/*/webkit2gtk-4.1/MiniBrowser)

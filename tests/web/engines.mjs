@@ -5,7 +5,7 @@
 //   firefox  : Debian `firefox-esr`  via puppeteer-core (WebDriver BiDi, no geckodriver)
 //   webkit   : Debian WebKitGTK MiniBrowser via selenium-webdriver + WebKitWebDriver,
 //              on the X display in DISPLAY (MiniBrowser has no headless mode): run
-//              the player under `xvfb-run -a` for a private one
+//              the player under `tools/private-display` for a private one
 //
 // serve(folder) serves a built page on a free port of 127.0.0.1.
 // alone(import.meta.url, check) runs a check of the page by itself, in a
@@ -338,7 +338,7 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
   for (const p of [PATHS.webkitDriver, PATHS.miniBrowser]) {
     if (!existsSync(p)) throw new Error(`missing ${p} (apt-get install webkit2gtk-driver)`);
   }
-  if (!process.env.DISPLAY) throw new Error('WebKit needs an X display: run the player under xvfb-run -a');
+  if (!process.env.DISPLAY) throw new Error('WebKit needs an X display: run the player under tools/private-display');
   // A fresh HOME/XDG tree: MiniBrowser and its web processes inherit this env
   // from WebKitWebDriver, so nothing lands in the real home.
   const env = {

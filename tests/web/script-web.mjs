@@ -31,7 +31,7 @@ A4 with its defaults (no background graphics).  With --out-dir each script is
 played in a freshly loaded page of one browser session and OUT/NAME.out
 receives its output followed by "status=N" (as tools/play-scripts keeps it);
 its messages go to standard error after its name.  WebKit needs an X display:
-run the player under xvfb-run -a.
+run the player under tools/private-display.
 
 The native scenario runner RUNNER (by default build/kasnak-script of this
 source tree) parses each script with "kasnak-script --parse": the actions it

@@ -21,7 +21,7 @@
 // tests named as the jobs judge what they left (tests/CMakeLists.txt); the
 // session itself fails only when it is called wrongly.  Each job starts on an
 // open tab at 1024 by 768 CSS pixels.
-// WebKit needs an X display: run the session under xvfb-run -a.
+// WebKit needs an X display: run the session under tools/private-display.
 import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
