@@ -12,7 +12,7 @@
 // browser of its own, when its module is run as a program.
 //
 // const b = await launch('firefox', { width: 1024, height: 768 });
-// await b.goto(url); await b.type('4000'); await b.press('Enter');
+// await b.goto(url); await b.press('4'); await b.press('Enter');
 // const v = await b.evaluate(() => document.title); await b.close();
 
 import { spawn } from 'node:child_process';
@@ -81,7 +81,7 @@ export async function alone(url, check, engine = 'chromium') {
   }
 }
 
-// Named keys accepted by press() and chord(). Values are the W3C WebDriver
+// Named keys accepted by press(). Values are the W3C WebDriver
 // key codepoints (used for WebKit); puppeteer takes the names themselves.
 const WD_KEYS = {
   Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Backspace: '\uE003', Delete: '\uE017',
@@ -90,7 +90,6 @@ const WD_KEYS = {
   Space: ' ', ' ': ' ',
   Shift: '\uE008', Control: '\uE009', Alt: '\uE00A', Meta: '\uE03D',
 };
-const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'Meta']);
 
 function checkKey(key) {
   if (key in WD_KEYS) return key;
@@ -171,7 +170,7 @@ function waitForPort(port, timeoutMs) {
 
 /**
  * launch(engine, {width = 1024, height = 768, fileAccess = false})
- * Returns { engine, info, goto, evaluate, clickAt, press, type, chord,
+ * Returns { engine, info, goto, evaluate, clickAt, press,
  *           setViewport, screenshot, close }.
  * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
@@ -307,13 +306,6 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
       if ([...key].length === 1) return pressChar(key);
       await page.keyboard.press(bidiKey(key));
     },
-    async type(text) { for (const ch of text) await pressChar(ch); },
-    async chord(modifier, key) {
-      if (!MODIFIERS.has(modifier)) throw new Error(`not a modifier: ${modifier}`);
-      checkKey(key);
-      await page.keyboard.down(modifier);
-      try { await page.keyboard.press(bidiKey(key)); } finally { await page.keyboard.up(modifier); }
-    },
     async setViewport(w, h) { await page.setViewport({ width: w, height: h, deviceScaleFactor: 1 }); },
     async screenshot(file) { await page.screenshot({ path: file }); },
     async screenshotElement(selector, file) { await (await page.$(selector)).screenshot({ path: file }); },
@@ -437,13 +429,6 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
         .click().perform();
     },
     async press(k) { await actions().sendKeys(key(k)).perform(); },
-    async type(text) {
-      for (const ch of text) await actions().keyDown(ch).keyUp(ch).perform();
-    },
-    async chord(modifier, k) {
-      if (!MODIFIERS.has(modifier)) throw new Error(`not a modifier: ${modifier}`);
-      await actions().keyDown(WD_KEYS[modifier]).keyDown(key(k)).keyUp(key(k)).keyUp(WD_KEYS[modifier]).perform();
-    },
     setViewport,
     async screenshot(file) {
       await settle();

@@ -78,8 +78,10 @@ function outcome() {
 }
 
 // Writes text over the selection as one change, as a paste does (a deleting
-// command when the new text is empty), then reports the outcome.
-const insertThenOutcome = `(text) => {
+// command when the new text is empty), then reports the outcome.  With
+// selectAll it first selects all of the focused box, as Ctrl+A does.
+const insertThenOutcome = `(text, selectAll) => {
+  if (selectAll && document.activeElement.select) document.activeElement.select();
   document.execCommand(text ? 'insertText' : 'delete', false, text);
   return (${outcome})();
 }`;
@@ -273,9 +275,7 @@ class PagePlayer {
       await this.type(spot, text);
     } else if (verb === 'edit') {
       await this.click(spot);
-      await this.press('End');
-      await this.step((b) => b.chord('Control', 'a'));
-      await this.settle(await this.run(insertThenOutcome, text));
+      await this.settle(await this.run(insertThenOutcome, text, true));
     } else if (verb === 'backspace') {
       await this.click(spot);
       await this.press('End');
