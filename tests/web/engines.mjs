@@ -26,6 +26,9 @@ import { fileURLToPath } from 'node:url';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 
+// The viewport a check starts on, in CSS pixels: a desktop's.
+export const VIEWPORT = { width: 1024, height: 768 };
+
 // Debian multiarch folder of libwebkit2gtk-4.1-0 (which ships MiniBrowser).
 const TRIPLET = { x64: 'x86_64-linux-gnu', arm64: 'aarch64-linux-gnu' }[process.arch] ?? `${process.arch}-linux-gnu`;
 
@@ -174,7 +177,7 @@ function waitForPort(port, timeoutMs) {
  *           setViewport, screenshot, close }.
  * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
-export async function launch(engine, { width = 1024, height = 768, fileAccess = false } = {}) {
+export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT.height, fileAccess = false } = {}) {
   if (!ENGINES.includes(engine)) throw new Error(`unknown engine ${engine}`);
   const t0 = Date.now();
   const tmp = await mkdtemp(path.join(os.tmpdir(), `engines-${engine}-`));

@@ -434,7 +434,7 @@ async function main(argv) {
   const server = single ? null : await serve(page);
   let browser = null;
   try {
-    browser = await launch(engine, { width: 1024, height: 768, fileAccess: single });
+    browser = await launch(engine, { fileAccess: single });
     return await playScripts(browser, pageUrl(page, server), runner, scripts, { outDir, after: async () => {
       if (screenshot) await browser.screenshotElement('#frame', screenshot);
       if (pdf) await browser.page.pdf({ path: pdf, format: 'A4' });

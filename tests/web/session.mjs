@@ -20,12 +20,12 @@
 // kasnak-script's); and it prints its name, "ok" or "FAIL" and its time.  The
 // tests named as the jobs judge what they left (tests/CMakeLists.txt); the
 // session itself fails only when it is called wrongly.  Each job starts on an
-// open tab at 1024 by 768 CSS pixels.
+// open tab at the desktop viewport (engines.mjs's VIEWPORT).
 // WebKit needs an X display: run the session under tools/private-display.
 import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { ENGINES, launch, serve } from './engines.mjs';
+import { ENGINES, VIEWPORT, launch, serve } from './engines.mjs';
 import { RUNNER, pageUrl, playScripts } from './script-web.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -57,7 +57,7 @@ async function lane(engine, jobs, runner, out) {
   const fileAccess = jobs.some(({ kind, args }) => kind !== 'check' && args[0].endsWith('.html'));
   let browser = null, launchFailure = null;
   try {
-    browser = await launch(engine, { width: 1024, height: 768, fileAccess });
+    browser = await launch(engine, { fileAccess });
   } catch (failure) {
     launchFailure = failure;
   }
@@ -71,7 +71,7 @@ async function lane(engine, jobs, runner, out) {
         if (launchFailure) throw launchFailure;
         // A page that closed its window leaves none: goto opens another.
         await browser.goto('about:blank');
-        await browser.setViewport(1024, 768);
+        await browser.setViewport(VIEWPORT.width, VIEWPORT.height);
         status = await run(browser, runner, out, job, print);
       } catch (failure) {
         print(`${job.name}: ${failure.stack ?? failure}`);
