@@ -60,7 +60,7 @@ if(NOT EXISTS ${CMAKE_SOURCE_DIR}/tests/web/node_modules/puppeteer-core
   message(STATUS "tests/web/node_modules not installed (tools/install-deps): the page is not played")
   return()
 endif()
-find_program(KASNAK_CHROMIUM chromium)
+find_program(KASNAK_CHROMIUM chromium-headless-shell)
 if(KASNAK_CHROMIUM)
   list(APPEND KASNAK_WEB_ENGINES chromium)
 endif()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // engines.mjs — one driver interface over three browser engines on Debian 12.
 //
-//   chromium : Debian `chromium`     via puppeteer-core (CDP)
+//   chromium : Debian `chromium-headless-shell` via puppeteer-core (CDP): Chromium's
+//              engine without the browser around it, which takes about 40% less
+//              processor time than `chromium` (which ENGINES_CHROMIUM may name)
 //   firefox  : Debian `firefox-esr`  via puppeteer-core (WebDriver BiDi, no geckodriver)
 //   webkit   : Debian WebKitGTK MiniBrowser via selenium-webdriver + WebKitWebDriver,
 //              on the X display in DISPLAY (MiniBrowser has no headless mode): run
@@ -34,7 +36,7 @@ const TRIPLET = { x64: 'x86_64-linux-gnu', arm64: 'aarch64-linux-gnu' }[process.
 
 // Every path can be overridden by an environment variable.
 export const PATHS = {
-  chromium: process.env.ENGINES_CHROMIUM ?? '/usr/bin/chromium',
+  chromium: process.env.ENGINES_CHROMIUM ?? '/usr/bin/chromium-headless-shell',
   firefox: process.env.ENGINES_FIREFOX ?? '/usr/bin/firefox-esr',
   webkitDriver: process.env.ENGINES_WEBKITDRIVER ?? '/usr/bin/WebKitWebDriver',
   miniBrowser: process.env.ENGINES_MINIBROWSER ?? `/usr/lib/${TRIPLET}/webkit2gtk-4.1/MiniBrowser`,
@@ -218,8 +220,10 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
   };
   let browser;
   if (engine === 'chromium') {
+    const shell = path.basename(PATHS.chromium).includes('headless-shell');
     browser = await puppeteer.launch({
       ...common,
+      headless: shell ? 'shell' : true,
       browser: 'chrome',
       executablePath: PATHS.chromium,
       args: [
@@ -227,6 +231,9 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
         '--disable-background-networking', '--disable-component-update', '--disable-sync',
         '--disable-dev-shm-usage', '--lang=tr-TR', `--window-size=${width},${height}`,
         ...(fileAccess ? ['--allow-file-access-from-files'] : []),
+        // The shell hints glyphs, and its printout then sets letters apart
+        // within a word; unhinted, as the browser prints them.
+        ...(shell ? ['--font-render-hinting=none'] : []),
       ],
     });
   } else {
