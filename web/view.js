@@ -35,8 +35,9 @@
       this.adviceShown = '';
     }
 
-    // Builds the controls apart from the page, a few groups a task (pause()
-    // ends a task), and shows them at once.
+    // Builds the controls a few groups a task (pause() ends a task), each
+    // few styled in their own task, in the window kept hidden until every
+    // control stands: the window's style in one task would hold it long.
     async build(win, pause) {
       await pause();
       this.table = this.core.controls();
@@ -50,7 +51,8 @@
       const root = document.documentElement.style;
       root.setProperty('--window-width', win.width + 'px');
       root.setProperty('--window-height', win.height + 'px');
-      const box = document.createDocumentFragment();
+      const shown = document.getElementById('window');
+      shown.style.visibility = 'hidden';
 
       // One container a group, in the groups' order, which is the tab order:
       // the order of the page is the order of the keyboard.  At the window's
@@ -58,7 +60,10 @@
       // places within it; narrower, page.css puts the groups in one column in
       // the window's reading order.
       for (const [i, group] of this.core.groups().entries()) {
-        if (i > 0 && i % 4 === 0) await pause();
+        if (i > 0 && i % 3 === 0) {
+          getComputedStyle(shown.lastElementChild).color;
+          await pause();
+        }
         const groupEl = document.createElement('div');
         groupEl.className = 'group';
         placeAt(groupEl, group, {left: 0, top: 0});
@@ -71,7 +76,7 @@
           groupEl.setAttribute('aria-label', group.choiceName);
         }
         for (const place of group.members) groupEl.appendChild(this.control(this.table[place], place, group));
-        box.appendChild(groupEl);
+        shown.appendChild(groupEl);
         // The advice on the group's controls, right under it in one column.
         const notes = document.createElement('ul');
         notes.className = 'advice-notes';
@@ -84,10 +89,8 @@
           notes.appendChild(note);
           Object.assign(this.views[place], {note, notes});
         }
-        box.appendChild(notes);
+        shown.appendChild(notes);
       }
-      const shown = document.getElementById('window');
-      shown.appendChild(box);
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -102,9 +105,8 @@
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
       this.sync(false);
-      // Their style here, their layout in the next frame: both in the frame
-      // would hold it long.
       getComputedStyle(shown.lastElementChild).color;
+      shown.style.visibility = '';
     }
 
     // The element of one control, placed within its group.
@@ -475,10 +477,24 @@
   }
   const made = [...pictures].map((url) => Object.assign(new Image(), {src: url}));
   // The frame and its title, which the page has from its build, are drawn
-  // first, in the window's font; then the model loads.  Drawn at once, the
-  // page's largest text does not wait for the model.
+  // first, in the window's font; then, once the browser reports that first
+  // paint (or, where it does not, a moment after the next frame begins), the
+  // model loads.  Drawn at once, the page's largest text does not wait for
+  // the model.
+  const painted = () => new Promise((done) => {
+    const types = self.PerformanceObserver ? PerformanceObserver.supportedEntryTypes || [] : [];
+    if (!types.includes('paint') || performance.getEntriesByName('first-contentful-paint').length) return done();
+    const seen = new PerformanceObserver((list) => {
+      if (!list.getEntriesByName('first-contentful-paint').length) return;
+      seen.disconnect();
+      done();
+    });
+    seen.observe({type: 'paint'});
+    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(done, 250)));
+  });
   const framed = () => Promise.resolve(document.fonts && document.fonts.load('1em "Roboto Condensed"').catch(() => null))
-    .then(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
+    .then(painted)
+    .then(() => new Promise((drawn) => setTimeout(drawn)));
   // The model's WebAssembly is compiled while the page paints, away from the
   // main thread: the page in one file holds its bytes (wasmBinary) and
   // compiles them at once; the served page fetches its file as soon as the
