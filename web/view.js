@@ -497,9 +497,9 @@
     .then(() => new Promise((drawn) => setTimeout(drawn)));
   // The model's WebAssembly is compiled while the page paints, away from the
   // main thread: the page in one file holds its bytes (wasmBinary) and
-  // compiles them at once; the served page fetches its file as soon as the
-  // frame is drawn, so that the download does not hold up the font of the
-  // first paint, and compiles it as it arrives (from a server that does not
+  // compiles them at once; the served page fetches its file once the frame
+  // is painted, so that the download does not hold up the font of the first
+  // paint, and compiles it as it arrives (from a server that does not
   // name it WebAssembly, once read whole).
   const given = self.kasnakModule || {};
   const drawn = framed();
