@@ -25,15 +25,17 @@ struct Profile {
   int highestScrewSpeed;
   // The smallest screw pulley (mm) the profile runs on; 0 for none.
   int smallestScrewPulley;
+  // The belt's mass per rib and metre (kg/m), for its tension.
+  double massPerRib;
 };
 
 // clang-format off
 inline constexpr std::array<Profile, 4> kProfiles = {{
-    // profile          caption tool tip                         e     2f    belt speed screw speed  screw pulley
-    {BeltProfile::PJ,   "PJ",   "En yüksek kayış hızı 60 m/sn",  2.34, 3.6,  60,        0,           0},
-    {BeltProfile::PK,   "PK",   "En yüksek kayış hızı 50 m/sn",  3.56, 5.0,  50,        8000,        0},
-    {BeltProfile::PL,   "PL",   "En yüksek kayış hızı 40 m/sn",  4.7,  6.6,  40,        6000,        0},
-    {BeltProfile::PM,   "PM",   "En yüksek kayış hızı 35 m/sn",  9.4,  12.8, 35,        4000,        180},
+    // profile          caption tool tip                         e     2f    belt speed screw speed  screw pulley  mass/rib
+    {BeltProfile::PJ,   "PJ",   "En yüksek kayış hızı 60 m/sn",  2.34, 3.6,  60,        0,           0,            0.009},
+    {BeltProfile::PK,   "PK",   "En yüksek kayış hızı 50 m/sn",  3.56, 5.0,  50,        8000,        0,            0.021},
+    {BeltProfile::PL,   "PL",   "En yüksek kayış hızı 40 m/sn",  4.7,  6.6,  40,        6000,        0,            0.040},
+    {BeltProfile::PM,   "PM",   "En yüksek kayış hızı 35 m/sn",  9.4,  12.8, 35,        4000,        180,          0.120},
 }};
 // clang-format on
 

@@ -53,6 +53,8 @@ Real Sqrt(Real a) {
 
 Real Atan(Real a) { return Checked(std::atan(a.value())); }
 
+Real Sin(Real a) { return Checked(std::sin(a.value())); }
+
 // ---------------------------------------------------------------- reading
 
 namespace {

@@ -108,6 +108,8 @@ Real operator/(Real a, Real b);
 Real operator-(Real a);
 Real Sqrt(Real a);
 Real Atan(Real a);
+// The sine of an angle in radians.
+Real Sin(Real a);
 
 inline bool operator==(Real a, Real b) { return a.value() == b.value(); }
 inline std::partial_ordering operator<=>(Real a, Real b) { return a.value() <=> b.value(); }

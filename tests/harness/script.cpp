@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "advice/advice.h"
+#include "fitting/sheet.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 
@@ -124,7 +125,7 @@ Parsed ParseLine(std::string_view line) {
   Cut action = CutAtBlank(line);
   std::optional<Verb> verb = VerbNamed(action.head);
   if (!verb) return Malformed{"unknown action " + Quoted(action.head)};
-  if (*verb == Verb::Dump || *verb == Verb::Advice) {
+  if (Reads(*verb)) {
     if (!AbsentOrBlank(action.rest))
       return Malformed{"unexpected " + Quoted(*action.rest) + " after " + std::string(action.head)};
     return Action{*verb, Control::MotorSpeedPrompt, {}};
@@ -144,7 +145,7 @@ void PrintFault(std::ostream& out, FaultKind kind) { out << "fault=" << FaultNam
 std::string ActionLine(const Action& action) {
   if (action.verb == Verb::Skip) return "";
   std::string line(VerbName(action.verb));
-  if (action.verb == Verb::Dump || action.verb == Verb::Advice) return line;
+  if (Reads(action.verb)) return line;
   const ControlDef& def = Def(action.control);
   line += " " + std::string(def.name);
   if (action.verb == Verb::Type || action.verb == Verb::Pick || (action.verb == Verb::Edit && !action.text.empty()))
@@ -167,6 +168,15 @@ std::optional<std::string> ScriptPlayer::Play(const Action& action, std::ostream
       out << "advice=" << seen.codes << '\n';
       if (!seen.codes.empty()) out << "strip=" << seen.strip << '\n';
       for (const auto& [id, text] : seen.marks) out << "mark " << ElementId(id) << '=' << text << '\n';
+      break;
+    }
+    case Verb::Sheet:
+      out << "sheet=" << SheetShown().figures << '\n';
+      break;
+    case Verb::Section: {
+      const SheetSeen seen = SheetShown();
+      if (seen.lines.empty()) out << "section=\n";
+      for (const std::string& line : seen.lines) out << "section=" << line << '\n';
       break;
     }
     case Verb::Type:
@@ -247,6 +257,11 @@ std::string ModelPlayer::Shown(Control id) const {
       break;
   }
   return panel_.Text(id);
+}
+
+SheetSeen ModelPlayer::SheetShown() const {
+  Sheet sheet = SheetFor(panel_);
+  return {std::move(sheet.figures), std::move(sheet.lines)};
 }
 
 std::string StripLine(std::string_view first, std::size_t count) {
@@ -340,7 +355,7 @@ int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {
       [&](const Action& action, std::size_t line) -> std::optional<std::string> {
         if (action.verb == Verb::Skip) return std::nullopt;
         out << "{\"line\": " << line << ", \"verb\": \"" << VerbName(action.verb) << '"';
-        if (action.verb != Verb::Dump && action.verb != Verb::Advice) {
+        if (!Reads(action.verb)) {
           const bool utf8 = IsUtf8(action.text);
           out << ", \"id\": " << Json(ElementId(action.control)) << ", \"text\": " << Json(action.text)
               << ", \"utf8\": " << (utf8 ? "true" : "false");

@@ -17,6 +17,11 @@
 //                          the strip ("strip=FIRST ADVICE  +N") and each mark
 //                          with its advice ("mark ID=TEXT"), by control in the
 //                          table's order
+//   sheet                  print the ordering and fitting section's figures as
+//                          it shows them ("sheet=NAME:VALUE ...", "sheet="
+//                          alone while it shows none)
+//   section                print each line the section shows below its title
+//                          ("section=LINE"; "section=" alone for none)
 //
 // type, edit and backspace take a text box or a list's text field.  The
 // argument of pick, type and edit is everything after the control name and
@@ -62,7 +67,7 @@ int PlayScript(std::istream& in, std::ostream& out, std::ostream& err);
 
 // ---- what the players share
 
-enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click, Advice };
+enum class Verb { Skip, Dump, Type, Edit, Backspace, Pick, Click, Advice, Sheet, Section };
 
 // Each verb with its name, one row each in the order of Verb: the word that
 // starts its line, and its name in a parsed script (ParseScript).  Skip, a
@@ -71,7 +76,7 @@ struct VerbDef {
   Verb verb;
   std::string_view name;
 };
-inline constexpr std::array<VerbDef, 8> kVerbs = {{
+inline constexpr std::array<VerbDef, 10> kVerbs = {{
     {Verb::Skip, "skip"},
     {Verb::Dump, "dump"},
     {Verb::Type, "type"},
@@ -80,6 +85,8 @@ inline constexpr std::array<VerbDef, 8> kVerbs = {{
     {Verb::Pick, "pick"},
     {Verb::Click, "click"},
     {Verb::Advice, "advice"},
+    {Verb::Sheet, "sheet"},
+    {Verb::Section, "section"},
 }};
 static_assert(
     [] {
@@ -91,7 +98,13 @@ static_assert(
 
 constexpr std::string_view VerbName(Verb verb) { return kVerbs[static_cast<std::size_t>(verb)].name; }
 
-// One line of a script.  Skip, Dump and Advice name no control.
+// Dump, Advice, Sheet and Section read what the window shows and name no
+// control.
+constexpr bool Reads(Verb verb) {
+  return verb == Verb::Dump || verb == Verb::Advice || verb == Verb::Sheet || verb == Verb::Section;
+}
+
+// One line of a script.  Skip and the verbs that read name no control.
 struct Action {
   Verb verb = Verb::Skip;
   Control control = Control::MotorSpeedPrompt;
@@ -120,6 +133,14 @@ struct AdviceSeen {
   std::string codes;
   std::string strip;
   std::vector<std::pair<Control, std::string>> marks;
+};
+
+// What a face shows of the ordering and fitting section: its figures as
+// SheetFor (fitting/sheet.h) gives them for what it shows, and each line it
+// shows below its title.
+struct SheetSeen {
+  std::string figures;
+  std::vector<std::string> lines;
 };
 
 // The strip's line for `count` advice, the first reading `first`.
@@ -152,6 +173,8 @@ class ScriptPlayer {
   virtual std::string Shown(Control id) const = 0;
   // The advice the face shows, once its strip and marks agree.
   virtual AdviceSeen AdviceShown() const = 0;
+  // The ordering and fitting section as the face shows it.
+  virtual SheetSeen SheetShown() const = 0;
 };
 
 // Plays on the model.
@@ -170,6 +193,7 @@ class ModelPlayer : public ScriptPlayer {
   void Click(Control id, std::ostream& out) override;
   std::string Shown(Control id) const override;
   AdviceSeen AdviceShown() const override;
+  SheetSeen SheetShown() const override;
 
  private:
   void Report(std::optional<FaultKind> outcome, std::ostream& out);
@@ -196,7 +220,7 @@ int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, cons
 // names and the exit statuses ({"dumped": [...], "played": 0, "malformed":
 // 2, "broken": 3}), then each action with its line number, verb, element id
 // and text ({"line": 4, "verb": "type", "id": "Text2", "text": "4000",
-// "utf8": true}; a dump or advice has only line and verb).  A text that is not UTF-8,
+// "utf8": true}; a verb that reads has only line and verb).  A text that is not UTF-8,
 // which no user can type, also has the reason a player that types gives for
 // refusing it ("refused": "the text is not UTF-8"); a pick has the reason
 // when its item is not one of the list's ("notAnItem": "'7' is not an item

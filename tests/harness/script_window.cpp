@@ -21,6 +21,7 @@
 
 #include "app/text.h"
 #include "app/window.h"
+#include "fitting/sheet.h"
 #include "model/faults.h"
 #include "procedures/startup.h"
 #include "tests/harness/script.h"
@@ -193,6 +194,12 @@ class WindowPlayer : public ScriptPlayer {
           seen.marks.emplace_back(def.id, line.toStdString());
     }
     return seen;
+  }
+
+  // For now the model's section, until the window shows one.
+  SheetSeen SheetShown() const override {
+    Sheet sheet = SheetFor(window_.Model());
+    return {std::move(sheet.figures), std::move(sheet.lines)};
   }
 
   Window& window_;
