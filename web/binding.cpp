@@ -14,6 +14,8 @@
 #include <string_view>
 
 #include "advice/advice.h"
+#include "fitting/report.h"
+#include "fitting/sheet.h"
 #include "model/controls.h"
 #include "model/faults.h"
 #include "model/groups.h"
@@ -29,6 +31,11 @@ using emscripten::val;
 // The name of a list's button after the list's prompt: "Motor Gücü listesini
 // aç".
 constexpr char kOpenListSuffix[] = " listesini aç";
+// The section's button that copies the whole drive as text (DriveReport),
+// and what it says for a moment once it has, or could not.
+constexpr char kCopyCaption[] = "Tümünü kopyala";
+constexpr char kCopiedCaption[] = "Kopyalandı";
+constexpr char kNotCopiedCaption[] = "Kopyalanamadı";
 
 // Through std::string, which embind carries as UTF-8 (a C string would be
 // read as Latin-1).
@@ -193,6 +200,18 @@ val Window() {
   return w;
 }
 
+// The ordering and fitting section below the advice: its title, the most
+// lines it shows, and its copy button's captions.
+val SheetFacts() {
+  val s = val::object();
+  s.set("title", Str(kSheetTitle));
+  s.set("lines", static_cast<int>(kSheetLines));
+  s.set("copyCaption", Str(kCopyCaption));
+  s.set("copiedCaption", Str(kCopiedCaption));
+  s.set("notCopiedCaption", Str(kNotCopiedCaption));
+  return s;
+}
+
 // A fault as {name, message}: the name the scenario runner prints, the
 // message the window shows.
 val FaultObject(FaultKind kind) {
@@ -262,6 +281,21 @@ class Model {
     return result;
   }
 
+  // The ordering and fitting section for the panel as it stands: {lines,
+  // figures}, the lines to show below its title (none while it is blank) and
+  // its figures as the scenario scripts print them.
+  val Sheet() const {
+    const kasnak::Sheet sheet = SheetFor(*panel_);
+    Json result;
+    result.Open('{').Key("lines").Open('[');
+    for (const std::string& line : sheet.lines) result.Text(line);
+    result.Close(']').Key("figures").Text(sheet.figures);
+    return result.Close('}').Parsed();
+  }
+
+  // The whole drive as plain text, for the clipboard.
+  std::string Report() const { return DriveReport(*panel_); }
+
  private:
   static val Fault(Panel::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
 
@@ -280,6 +314,7 @@ EMSCRIPTEN_BINDINGS(kasnak) {
   emscripten::function("groups", &Groups);
   emscripten::function("window", &Window);
   emscripten::function("faults", &Faults);
+  emscripten::function("sheetFacts", &SheetFacts);
   emscripten::class_<Model>("Model")
       .constructor<>()
       .function("edit", &Model::Edit)
@@ -288,5 +323,7 @@ EMSCRIPTEN_BINDINGS(kasnak) {
       .function("states", &Model::States)
       .function("items", &Model::Items)
       .function("ended", &Model::Ended)
-      .function("advice", &Model::Advice);
+      .function("advice", &Model::Advice)
+      .function("sheet", &Model::Sheet)
+      .function("report", &Model::Report);
 }

@@ -16,6 +16,10 @@
 // in one column each advice stands right under the group of its control.
 // Each control an advice is about is marked with a dashed outline and is
 // described by its advice; a change of advice is announced.
+// Below the advice, at every width before "Çıkış", the core's ordering and
+// fitting section: its title, its lines (none while it is blank, when the
+// section is hidden), its figures in data-figures as the scenario scripts
+// print them, and a button that copies the whole drive as text.
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
@@ -33,6 +37,7 @@
       this.views = [];  // by place in the table: {def, el, input, ...}
       this.openList = null;
       this.adviceShown = '';
+      this.sheetShown = null;
     }
 
     // Builds the controls a few groups a task (pause() ends a task), each
@@ -91,6 +96,12 @@
         }
         shown.appendChild(notes);
       }
+      const sheet = this.core.sheetFacts();
+      this.sheetFacts = sheet;
+      document.getElementById('sheet-title').textContent = sheet.title;
+      const copy = document.getElementById('sheet-copy');
+      copy.textContent = sheet.copyCaption;
+      copy.addEventListener('click', () => this.copyReport());
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -367,6 +378,7 @@
         }
       });
       changed.push(...this.showAdvice());
+      this.showSheet();
       if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
       // The widths, once the frame is laid out with every write of the change.
       if (!this.measuring) {
@@ -437,11 +449,68 @@
       return texts.filter((t) => !before.has(t));
     }
 
+    // Shows the core's ordering and fitting section, where it changed: the
+    // lines that differ, the figures, and the section hidden without lines.
+    // Not announced: its lines follow the results, which are.
+    showSheet() {
+      const sheet = this.model.sheet();
+      const shown = sheet.figures + '\n' + sheet.lines.join('\n');
+      if (shown === this.sheetShown) return;
+      this.sheetShown = shown;
+      const section = document.getElementById('sheet');
+      const list = document.getElementById('sheet-lines');
+      sheet.lines.forEach((line, i) => {
+        const item = list.children[i] ?? list.appendChild(document.createElement('li'));
+        if (item.textContent !== line) item.textContent = line;
+      });
+      while (list.children.length > sheet.lines.length) list.lastElementChild.remove();
+      section.dataset.figures = sheet.figures;
+      section.hidden = sheet.lines.length === 0;
+    }
+
+    // The whole drive as text (the core's report) to the clipboard: through
+    // the clipboard's interface where the page may use it, otherwise (a
+    // page from disk in some browsers) as a selected text copied with the
+    // copy command.  The button says for a moment whether it copied, and so
+    // does the live region.
+    async copyReport() {
+      const text = this.model.report();
+      const button = document.getElementById('sheet-copy');
+      let copied;
+      try {
+        await navigator.clipboard.writeText(text);
+        copied = true;
+      } catch {
+        const area = document.createElement('textarea');
+        area.className = 'unseen';
+        area.readOnly = true;
+        area.value = text;
+        document.body.appendChild(area);
+        area.focus({preventScroll: true});
+        area.select();
+        try {
+          copied = document.execCommand('copy');
+        } catch {
+          copied = false;
+        }
+        area.remove();
+        button.focus({preventScroll: true});
+      }
+      const {copyCaption, copiedCaption, notCopiedCaption} = this.sheetFacts;
+      const said = copied ? copiedCaption : notCopiedCaption;
+      button.textContent = said;
+      document.getElementById('announce').textContent = said;
+      clearTimeout(this.copySaid);
+      this.copySaid = setTimeout(() => {
+        button.textContent = copyCaption;
+      }, 2000);
+    }
+
     // "Çıkış": the program has ended.
     end() {
       window.close();
       document.body.classList.add('ended');
-      for (const el of document.querySelectorAll('#window input, #window button')) el.disabled = true;
+      for (const el of document.querySelectorAll('#window input, #window button, #sheet button')) el.disabled = true;
       document.getElementById('ended').hidden = false;
       document.querySelector('title').textContent += ' (sona erdi)';
     }

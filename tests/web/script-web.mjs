@@ -41,7 +41,8 @@ focused box at its end; edit selects all and inserts the new text as one
 change; backspace presses End and Backspace; pick opens the list with its
 button and chooses the item with the keyboard; click is a mouse click.  dump
 reads the page's elements, a fault is read from its dialog, which is then
-closed with "Tamam", advice reads the advice as the page shows it, and
+closed with "Tamam", advice reads the advice as the page shows it, section
+the ordering and fitting section's visible lines and sheet its figures, and
 "exit" is printed when the page shows that the program has ended.
 `;
 
@@ -166,6 +167,22 @@ function adviceShown() {
   return [codes, count ? `${first}${count > 1 ? '  ' + more.textContent : ''}` : '', marks];
 }
 
+// The ordering and fitting section as a person sees it: its figures (the
+// section's data-figures, from the core) and its visible lines, none while it
+// is hidden.  Every figure written in digits stands in a visible line, and the
+// lines can be selected and copied.
+function sectionShown() {
+  const section = document.getElementById('sheet');
+  const figures = section.dataset.figures;
+  const seen = section.getClientRects().length > 0;
+  const lines = seen ? [...section.querySelectorAll('li')].filter((li) => li.getClientRects().length).map((li) => li.textContent) : [];
+  const text = lines.join('\n');
+  const missing = figures.split(/[ :]/).filter((value) => /[0-9]/.test(value) && !text.includes(value));
+  if (missing.length || (figures && !lines.length)) throw new Error(`the section shows no ${missing[0] ?? 'line'} of its figures "${figures}"`);
+  if (seen && getComputedStyle(section.querySelector('ul')).userSelect === 'none') throw new Error('the section cannot be selected');
+  return [figures, lines];
+}
+
 function items(id) {
   return [...document.querySelectorAll('#' + id + ' [role=option]')].map((o) => o.textContent);
 }
@@ -267,6 +284,12 @@ class PagePlayer {
       this.out.write(`advice=${codes}\n`);
       if (codes) this.out.write(`strip=${strip}\n`);
       for (const mark of marks) this.out.write(`${mark}\n`);
+      return;
+    }
+    if (verb === 'sheet' || verb === 'section') {
+      const [figures, lines] = await this.run(sectionShown);
+      if (verb === 'sheet') this.out.write(`sheet=${figures}\n`);
+      else for (const line of lines.length ? lines : ['']) this.out.write(`section=${line}\n`);
       return;
     }
     if ('refused' in action) throw new Malformed(action.refused);
