@@ -157,10 +157,7 @@ class Reading {
   // The results shown are what "Hesapla" gives now.
   bool Current() const {
     const Panel* calculated = Calculated();
-    if (!ResultsShown() || !calculated) return false;
-    constexpr Control kResults[] = {Control::WrapAngle, Control::RibPower, Control::BeltPower};
-    return std::all_of(std::begin(kResults), std::end(kResults),
-                       [&](Control id) { return panel.Text(id) == calculated->Text(id); });
+    return ResultsShown() && calculated && ResultsCurrent(panel, *calculated);
   }
 
   // A number given that reads as it looks and is above 0: a box that no
@@ -576,6 +573,12 @@ std::vector<Advice> AdviceFor(const Panel& panel) {
     }
   }
   return advice;
+}
+
+bool ResultsCurrent(const Panel& panel, const Panel& calculated) {
+  constexpr Control kResults[] = {Control::WrapAngle, Control::RibPower, Control::BeltPower};
+  return std::all_of(std::begin(kResults), std::end(kResults),
+                     [&](Control id) { return panel.Text(id) == calculated.Text(id); });
 }
 
 std::string AdviceCodes(const std::vector<Advice>& advice) {

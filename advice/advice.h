@@ -43,6 +43,10 @@ struct Advice {
 // control alone.
 std::vector<Advice> AdviceFor(const Panel& panel);
 
+// The results shown (the wrap angle, the power of one rib and of the belt)
+// are those that `calculated`, the panel as "Hesapla" leaves it now, shows.
+bool ResultsCurrent(const Panel& panel, const Panel& calculated);
+
 // "CODE[:FIGURE]" for each advice, separated by blanks, as the scenario
 // scripts print them.
 std::string AdviceCodes(const std::vector<Advice>& advice);

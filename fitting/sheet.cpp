@@ -5,6 +5,7 @@
 #include <optional>
 #include <tuple>
 
+#include "advice/advice.h"
 #include "drive/geometry.h"
 #include "drive/motor_speeds.h"
 #include "drive/stock_lengths.h"
@@ -48,13 +49,6 @@ std::string PercentEnding(std::string_view digits) {
 
 // ---- the panel as the section reads it
 
-// Every text and caption of the panel as "Hesapla" would leave it.
-bool SameAsCalculated(const Panel& panel, const Panel& calculated) {
-  for (const ControlDef& def : kControls)
-    if (panel.Text(def.id) != calculated.Text(def.id)) return false;
-  return true;
-}
-
 // The motor's power (kW), where it is the motor whose speed is shown.
 std::optional<Real> AppliedMotorPower(const Panel& panel) {
   const std::string& text = panel.Text(Control::MotorPower);
@@ -91,12 +85,19 @@ std::optional<std::string> FittingCentre(const DriveState& d, int length) {
 
 class SheetWriter {
  public:
-  SheetWriter(const Panel& calculated, BeltProfile profile, Real ribs)
-      : panel_(calculated), d_(calculated.drive), profile_(ProfileOf(profile)), ribs_(ribs) {}
+  // The panel as it stands, with the working values of "Hesapla" now.
+  SheetWriter(const Panel& panel, const DriveState& calculated, BeltProfile profile, Real ribs)
+      : panel_(panel), d_(calculated), profile_(ProfileOf(profile)), ribs_(ribs) {}
 
   void StockBelts() {
-    const Real belt = ReadNumber(panel_.Text(Control::BeltLength));
-    const StockNeighbours near = NearestStock(profile_.id, belt);
+    StockNeighbours near;
+    try {
+      const Real belt = ReadNumber(panel_.Text(Control::BeltLength));
+      if (!(belt > Real(0))) throw ArithmeticFault(FaultKind::InvalidArgument);
+      near = NearestStock(profile_.id, belt);
+    } catch (const ArithmeticFault&) {
+      return line("Stok kayış bulunamaz: kayış boyu okunamıyor.");
+    }
     if (near.exact) {
       if (const std::optional<std::string> centre = FittingCentre(d_, *near.exact)) {
         Offer(*near.exact, *centre, "exact", "Stok kayış: ");
@@ -121,17 +122,16 @@ class SheetWriter {
 
   // The tension to fit, the shaft load, the span and the meter's frequency.
   void Fitting(std::optional<Real> motor) {
-    // The belt speed, the wrap angle and the centre distance as the window
-    // shows them, as a designer checking by hand reads them.
-    const Real speed = ReadNumber(panel_.Caption(Control::BeltSpeed));
-    const Real wrap = ReadNumber(panel_.Caption(Control::WrapAngle));
-    const Real centre = ReadNumber(panel_.Text(Control::CenterDistance));
-    const std::string why = "Gerginlik, mil yükü ve frekans hesaplanamaz: ";
-    if (!motor) return line(why + "motor gücünü listeden seçin.");
-    if (!(speed > Real(0))) return line(why + "kayış hızı 0.");
-    if (!(centre > (d_.diaA + d_.diaB) / Real(2)))
-      return line(why + "kasnaklar değiyor (eksen mesafesi yarıçaplar toplamından büyük olmalı).");
+    const std::string why = "Montaj değerleri hesaplanamaz: ";
+    if (!motor) return line("Montaj değerleri ve güç payı için motor gücünü listeden seçin.");
     try {
+      // The belt speed, the wrap angle and the centre distance as the window
+      // shows them, as a designer checking by hand reads them.
+      const Real speed = ReadNumber(panel_.Caption(Control::BeltSpeed));
+      const Real wrap = ReadNumber(panel_.Caption(Control::WrapAngle));
+      const Real centre = ReadNumber(panel_.Text(Control::CenterDistance));
+      if (!(speed > Real(0))) return line(why + "kayış hızı 0.");
+      if (!(centre > (d_.diaA + d_.diaB) / Real(2))) return line(why + "kasnaklar değiyor; eksen mesafesini büyütün.");
       const Real mass = profile_.massPerRib;
       const Real runIn = RunInTension(*motor, d_.serviceFactor, d_.arcFactor, speed, mass, ribs_);
       const Real fitted = runIn * Real(kNewBeltTension);
@@ -153,7 +153,7 @@ class SheetWriter {
       line("Mil yükü: alışmış " + shown[2] + " N, yeni " + shown[3] + " N");
       line("Serbest kol " + shown[4] + " mm; ölçer frekansı: alışmış " + shown[5] + " Hz, yeni " + shown[6] + " Hz");
     } catch (const ArithmeticFault&) {
-      line(why + "değerler çok büyük.");
+      line(why + "değerler okunamıyor ya da çok büyük.");
     }
   }
 
@@ -166,7 +166,7 @@ class SheetWriter {
       const std::string ending = PercentEnding(percent);
       line(ending.empty() ? "Kayış gücü / motor gücü: %" + percent : "Kayış gücü, motor gücünün %" + percent + ending);
     } catch (const ArithmeticFault&) {
-      line("Kayış gücünün motor gücüne oranı hesaplanamaz: değerler çok büyük.");
+      line("Güç payı hesaplanamaz: kayış gücü okunamıyor ya da çok büyük.");
     }
   }
 
@@ -206,14 +206,14 @@ Sheet SheetFor(const Panel& panel) {
     calculated.reset();
   }
   const std::string calculate(Def(Control::CalculateButton).caption);
-  if (!calculated || !SameAsCalculated(panel, *calculated))
+  if (!calculated || !ResultsCurrent(panel, *calculated))
     return Say("Sonuçlar güncel değil: " + calculate + "’ya basınca gösterilir.");
 
   const std::optional<BeltProfile> profile = panel.SelectedProfile();
-  if (!profile) return Say("Stok kayış ve gerginlik için bir kayış tipi seçin.");
+  if (!profile) return Say("Stok kayış ve montaj için bir kayış tipi seçin.");
   const DriveState& d = calculated->drive;
   if (!(d.diaA > Real(0) && d.diaB > Real(0)))
-    return Say("Stok kayış ve gerginlik için motor ve vida kasnağının çapı 0’dan büyük olmalı.");
+    return Say("Stok kayış ve montaj için kasnak çapları 0’dan büyük olmalı.");
   std::optional<Real> ribs;
   try {
     const std::string& text = panel.Text(Control::RibCount);
@@ -221,14 +221,14 @@ Sheet SheetFor(const Panel& panel) {
     if (!IsBlank(text) && count >= Real(1) && IntPart(count) == count) ribs = count;
   } catch (const ArithmeticFault&) {
   }
-  if (!ribs) return Say("Stok kayış ve gerginlik için kanal sayısı 1 veya daha büyük bir tam sayı olmalı.");
+  if (!ribs) return Say("Stok kayış ve montaj için kanal sayısı 1 ya da daha büyük tam sayı olmalı.");
 
   std::optional<Real> motor;
   try {
     motor = AppliedMotorPower(panel);
   } catch (const ArithmeticFault&) {
   }
-  SheetWriter writer(*calculated, *profile, *ribs);
+  SheetWriter writer(panel, calculated->drive, *profile, *ribs);
   writer.StockBelts();
   writer.Fitting(motor);
   if (motor) writer.Margin(*motor);

@@ -2,25 +2,53 @@
 // Fuzz target for the scenario runner and every procedure behind it: the
 // input is played as a script against a freshly started window.  It must
 // play (0) or stop at a malformed line (2); a procedure failing other than by
-// an arithmetic fault (3) is a bug.  Afterwards no text box may hold more
+// an arithmetic fault (3) is a bug.  After every action the ordering and
+// fitting section has at most its lines, and no figure that is not a number
+// ("nan", "inf") or below 0.  Afterwards no text box may hold more
 // characters than the user may type into it.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
+#include "fitting/sheet.h"
 #include "model/controls.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 #include "tests/harness/script.h"
 
+namespace {
+
+// The section's figures are numbers above 0, and its lines at most its room.
+void CheckSheet(const kasnak::Panel& panel) {
+  const kasnak::Sheet sheet = kasnak::SheetFor(panel);
+  std::string all = sheet.figures;
+  for (const std::string& line : sheet.lines) all += "\n" + line;
+  for (const char* wrong : {"nan", "inf", "NaN", "Inf", ":-", " -"})
+    if (all.find(wrong) != std::string::npos || sheet.lines.size() > kasnak::kSheetLines) {
+      std::fprintf(stderr, "broken: the section reads\n%s\n", all.c_str());
+      std::abort();
+    }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out, err;
   std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
-  const int status = kasnak::PlayScript(*panel, in, out, err);
+  kasnak::ModelPlayer player(*panel);
+  const int status = kasnak::ReadScript(
+      in, err,
+      [&](const kasnak::Action& action, std::size_t) {
+        std::optional<std::string> refused = player.Play(action, out);
+        CheckSheet(*panel);
+        return refused;
+      },
+      [&] { return player.Ended(); });
   if (status != kasnak::kScriptPlayed && status != kasnak::kScriptMalformed) {
     std::fprintf(stderr, "broken: status %d\n%s", status, err.str().c_str());
     std::abort();
