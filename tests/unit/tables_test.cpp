@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drive's tables and geometry as plain functions of numbers: the angle of
 // a cosine, the centre distance and the belt length, the arc and length
-// factors, and the rating table with its diameter correction.
+// factors, the rating table with its diameter correction, the stock belts
+// and the fitting figures.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -12,6 +13,8 @@
 #include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
+#include "drive/stock_lengths.h"
+#include "drive/tension.h"
 #include "numbers/numbers.h"
 
 namespace kasnak {
@@ -129,6 +132,69 @@ TEST(RatingTable, GivesTheCellOfTheFirstBandThatHoldsTheSpeed) {
     const Single rated = RatedPowerPerRib(c.profile, d, Single::FromFloat(c.screwSpeed), Single::FromFloat(c.ratio));
     EXPECT_EQ(CorrectForDiameter(c.profile, d, rated).value(), c.rating)
         << static_cast<int>(c.profile) << " d " << c.screwPulley << " s " << c.screwSpeed << " i " << c.ratio;
+  }
+}
+
+// The fitting method's own worked example: a drive of 8 belts, P·c2 171.6
+// kW, c1 1.0, v 21.76 m/s, 0.19 kg/m a belt: about 593 N a belt run in, 771
+// N new.  A ribbed belt is the sum of its ribs, so eight ribs of that mass
+// give the same.  Then the typical use with 9 PK ribs, by hand from the
+// figures the window shows (22 kW, c2 1.2, c1 0.9586, 41.89 m/s, 163.44°,
+// 272/200 mm at 250 mm): 680.6 N, a shaft load of 1347 N, a span of 247.4
+// mm sounding at 121.3 Hz.
+TEST(Fitting, FollowsTheWorkedExamples) {
+  const Real perBelt = RunInTension(171.6, 1.0, 1.0, 21.76, 0.19, 8) / Real(8);
+  EXPECT_EQ(NumberText(RoundTo(perBelt, 0)), "593");
+  EXPECT_EQ(NumberText(RoundTo(perBelt * Real(kNewBeltTension), 0)), "771");
+
+  const Real tension = RunInTension(22, 1.2, 0.9586, 41.89, 0.021, 9);
+  EXPECT_EQ(NumberText(RoundTo(tension, 1)), "680.6");
+  EXPECT_EQ(NumberText(RoundTo(ShaftLoad(tension, 163.44), 0)), "1347");
+  EXPECT_EQ(NumberText(RoundTo(ShaftLoad(tension, 180), 1)), NumberText(RoundTo(Real(2) * tension, 1)));
+  const Real span = FreeSpan(250, 272, 200);
+  EXPECT_EQ(NumberText(RoundTo(span, 1)), "247.4");
+  EXPECT_EQ(NumberText(RoundTo(FreeSpan(250, 200, 272), 1)), "247.4");
+  EXPECT_EQ(NumberText(RoundTo(SpanFrequency(tension, 0.021, 9, span), 1)), "121.3");
+}
+
+// With no power to carry, a rib's tension is its mass times v²: at 10 m/s
+// the published masses of PJ, PK, PL and PM, 0.009, 0.021, 0.040 and 0.120
+// kg/m, give 0.9, 2.1, 4 and 12 N.
+TEST(Fitting, EachProfileWeighsAsPublished) {
+  const std::pair<BeltProfile, const char*> cases[] = {{PJ, "0.9"}, {PK, "2.1"}, {PL, "4"}, {PM, "12"}};
+  for (const auto& [profile, newtons] : cases)
+    EXPECT_EQ(NumberText(RoundTo(RunInTension(0, 1, 1, 10, ProfileOf(profile).massPerRib, 1), 2)), newtons)
+        << ProfileOf(profile).name;
+}
+
+// The stock lengths next to a belt at each end of each profile's published
+// list: the shortest and the longest are stock belts themselves; a belt a
+// millimetre shorter than the shortest has only a longer one, a millimetre
+// longer than the longest only a shorter one.
+TEST(StockLengths, EndAtThePublishedShortestAndLongest) {
+  struct Case {
+    BeltProfile profile;
+    int shortest, second, longest, beforeLongest;
+  };
+  const Case cases[] = {{PJ, 356, 381, 2489, 2337},
+                        {PK, 635, 648, 2551, 2471},
+                        {PL, 991, 1041, 7055, 6096},
+                        {PM, 2286, 2388, 16764, 15266}};
+  for (const Case& c : cases) {
+    const StockNeighbours first = NearestStock(c.profile, c.shortest);
+    EXPECT_EQ(first.exact, c.shortest);
+    EXPECT_EQ(first.shorter, std::nullopt);
+    EXPECT_EQ(first.longer, c.second);
+    const StockNeighbours below = NearestStock(c.profile, c.shortest - 1);
+    EXPECT_EQ(below.exact, std::nullopt);
+    EXPECT_EQ(below.shorter, std::nullopt);
+    EXPECT_EQ(below.longer, c.shortest);
+    const StockNeighbours between = NearestStock(c.profile, Real(c.longest) - Real(0.1));
+    EXPECT_EQ(between.shorter, c.beforeLongest);
+    EXPECT_EQ(between.longer, c.longest);
+    const StockNeighbours above = NearestStock(c.profile, c.longest + 1);
+    EXPECT_EQ(above.shorter, c.longest);
+    EXPECT_EQ(above.longer, std::nullopt);
   }
 }
 
