@@ -2,8 +2,10 @@
 // node tests/web/layout.mjs PAGE_DIR [SHOT_DIR]: the page on any screen, in Debian's Chromium.
 // Faults caught: at 390 and 320 px, something off the screen (sideways scroll, a box or open list
 // past an edge), a target under 24x24 px (box, button, list button, open list's item, check or option
-// box with its caption), with WCAG text spacing boxes that overlap; at 1024 px, a control away from
-// today's place; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
+// box with its caption, the section's copy button), with WCAG text spacing boxes that overlap (the
+// ordering and fitting section among them), the section after Çıkış or missing after the typical use;
+// at 1024 px, a control away from today's place, the section off the window's width or over the
+// advice, its copy button not copying the core's report; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
 // a list open, with the fault dialog open, after the typical use.  SHOT_DIR gets layout-WIDTH.png.
 // Run by session.mjs in Chromium's session, or by itself (engines.mjs's alone).
 import {readFile} from 'node:fs/promises';
@@ -26,11 +28,13 @@ export async function check(browser, [folder, shots], print) {
     for (const el of document.querySelectorAll('body *:not(.unseen)')) {
       const r = box(el), name = el.id || el.parentElement.id;
       if (r.width && r.height && (r.left < -0.5 || r.right > width + 0.5)) found.push(`${name} off the screen`);
-      if (el.matches('#window :is(input[type=text], button, [role=option], .check, .option)') && r.width && (r.width < 24 || r.height < 24)) found.push(`${name} is ${r.width}x${r.height}`);
+      if (el.matches('#window :is(input[type=text], button, [role=option], .check, .option), #sheet button') && r.width && (r.width < 24 || r.height < 24)) found.push(`${name} is ${r.width}x${r.height}`);
     }
     const style = document.head.appendChild(document.createElement('style'));
     if (spaced) style.textContent = '* {line-height: 1.5 !important; letter-spacing: .12em !important; word-spacing: .16em !important}';
-    const boxes = [...document.querySelectorAll('#window .control')].map((el) => [el.id, box(el)]);
+    const boxes = [...document.querySelectorAll('#window .control, #sheet:not([hidden])')].map((el) => [el.id, box(el)]);
+    const sheet = document.getElementById('sheet');
+    if (!sheet.hidden && box(sheet).bottom > box(document.querySelector('.group.ends')).top + 0.5) found.push('the section stands after Çıkış');
     for (const [i, [a, r]] of boxes.entries()) for (const [b, s] of boxes.slice(i + 1))
       if (r.left < s.right - 0.5 && s.left < r.right - 0.5 && r.top < s.bottom - 0.5 && s.top < r.bottom - 0.5) found.push(`${a} overlaps ${b}`);
     style.remove();
@@ -84,6 +88,16 @@ export async function check(browser, [folder, shots], print) {
     await click('#Command1');
     const power = await page.$eval('#Text13', (box) => box.value);
     if (power !== '16.31') faults.push(`${width} px: the typical use gives ${power} kW, not 16.31`);
+    if (await page.$eval('#sheet', (s) => s.hidden)) faults.push(`${width} px: no section after the typical use`);
+    if (width === 1024) {
+      const [sheet, win, advice] = await page.evaluate(() => ['sheet', 'window', 'advice'].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
+      if (Math.abs(sheet.left - win.left) > 0.5 || Math.abs(sheet.right - win.right) > 0.5 || sheet.top < advice.bottom - 0.5) faults.push(`1024 px: the section at ${JSON.stringify(sheet)}`);
+      await page.browserContext().overridePermissions(new URL(server.url()).origin, ['clipboard-read', 'clipboard-sanitized-write']);
+      await click('#sheet-copy');
+      await page.waitForFunction(() => document.getElementById('sheet-copy').textContent !== window.kasnakPage.sheetFacts.copyCaption);
+      if (!(await page.evaluate(async () => document.getElementById('sheet-copy').textContent === window.kasnakPage.sheetFacts.copiedCaption &&
+          await navigator.clipboard.readText() === window.kasnakPage.model.report()))) faults.push('1024 px: the copy button does not copy the report');
+    }
     await inspect(width, 'after the typical use');
     if (shots) await page.screenshot({path: path.join(shots, `layout-${width}.png`), fullPage: true});
   }
