@@ -117,7 +117,7 @@ struct Facts {
 
 class Reading {
  public:
-  explicit Reading(const Panel& panel) : panel(panel) {}
+  Reading(const Panel& panel, const CalculatedCopy& calculated) : panel(panel), calculated_(calculated) {}
 
   const Panel& panel;
 
@@ -141,18 +141,7 @@ class Reading {
 
   // The panel as "Hesapla" would leave it now, on a copy; none when it
   // faults.
-  const Panel* Calculated() const {
-    if (!calculated_) {
-      calculated_.emplace();
-      try {
-        Panel copy = panel;
-        Calculate(copy);
-        calculated_->emplace(std::move(copy));
-      } catch (const ArithmeticFault&) {
-      }
-    }
-    return *calculated_ ? &**calculated_ : nullptr;
-  }
+  const Panel* Calculated() const { return calculated_.Get(); }
 
   // The results shown are what "Hesapla" gives now.
   bool Current() const {
@@ -210,7 +199,7 @@ class Reading {
   }
 
   mutable std::array<std::optional<Facts>, kControlCount> boxes_;
-  mutable std::optional<std::optional<Panel>> calculated_;
+  const CalculatedCopy& calculated_;
   mutable std::optional<std::optional<Real>> ribsNeeded_;
 };
 
@@ -557,8 +546,10 @@ const Rule kRules[] = {
 
 }  // namespace
 
-std::vector<Advice> AdviceFor(const Panel& panel) {
-  const Reading reading(panel);
+std::vector<Advice> AdviceFor(const Panel& panel) { return AdviceFor(panel, CalculatedCopy(panel)); }
+
+std::vector<Advice> AdviceFor(const Panel& panel, const CalculatedCopy& calculated) {
+  const Reading reading(panel, calculated);
   std::vector<Advice> advice;
   for (const Rule& rule : kRules) {
     if (rule.needsResults && !reading.ResultsShown()) continue;

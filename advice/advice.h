@@ -17,6 +17,7 @@
 
 #include "model/controls.h"
 #include "model/panel.h"
+#include "procedures/calculate.h"
 
 namespace kasnak {
 
@@ -42,6 +43,9 @@ struct Advice {
 // controls in the table's order.  A fault in reading one control skips that
 // control alone.
 std::vector<Advice> AdviceFor(const Panel& panel);
+// The same, with the panel as "Hesapla" would leave it shared with another
+// reader.
+std::vector<Advice> AdviceFor(const Panel& panel, const CalculatedCopy& calculated);
 
 // The results shown (the wrap angle, the power of one rib and of the belt)
 // are those that `calculated`, the panel as "Hesapla" leaves it now, shows.

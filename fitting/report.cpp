@@ -50,12 +50,13 @@ std::string DriveReport(const Panel& panel) {
         break;
     }
   }
-  const std::vector<Advice> advice = AdviceFor(panel);
+  const CalculatedCopy calculated(panel);
+  const std::vector<Advice> advice = AdviceFor(panel, calculated);
   if (!advice.empty()) {
     report += "\nTavsiyeler\n";
     for (const Advice& a : advice) report += "- " + a.text + "\n";
   }
-  const Sheet sheet = SheetFor(panel);
+  const Sheet sheet = SheetFor(panel, calculated);
   if (!sheet.lines.empty()) {
     report += "\n" + std::string(kSheetTitle) + "\n";
     for (const std::string& line : sheet.lines) report += line + "\n";

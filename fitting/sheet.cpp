@@ -196,15 +196,11 @@ Sheet Say(std::string line) { return Sheet{{std::move(line)}, {}}; }
 
 }  // namespace
 
-Sheet SheetFor(const Panel& panel) {
+Sheet SheetFor(const Panel& panel) { return SheetFor(panel, CalculatedCopy(panel)); }
+
+Sheet SheetFor(const Panel& panel, const CalculatedCopy& copy) {
   if (IsBlank(panel.Caption(Control::WrapAngle))) return {};
-  std::optional<Panel> calculated;
-  try {
-    calculated.emplace(panel);
-    Calculate(*calculated);
-  } catch (const ArithmeticFault&) {
-    calculated.reset();
-  }
+  const Panel* calculated = copy.Get();
   const std::string calculate(Def(Control::CalculateButton).caption);
   if (!calculated || !ResultsCurrent(panel, *calculated))
     return Say("Sonuçlar güncel değil: " + calculate + "’ya basınca gösterilir.");

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/panel.h"
+#include "procedures/calculate.h"
 
 namespace kasnak {
 
@@ -35,5 +36,8 @@ struct Sheet {
 };
 
 Sheet SheetFor(const Panel& panel);
+// The same, with the panel as "Hesapla" would leave it shared with another
+// reader.
+Sheet SheetFor(const Panel& panel, const CalculatedCopy& calculated);
 
 }  // namespace kasnak

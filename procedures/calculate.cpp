@@ -91,6 +91,19 @@ void Calculate(Panel& panel) {
 
 void HeavyDutyClicked(Panel& panel) { Calculate(panel); }
 
+const Panel* CalculatedCopy::Get() const {
+  if (!copy_) {
+    copy_.emplace();
+    try {
+      Panel copy = panel_;
+      Calculate(copy);
+      copy_->emplace(std::move(copy));
+    } catch (const ArithmeticFault&) {
+    }
+  }
+  return *copy_ ? &**copy_ : nullptr;
+}
+
 Real BeltPower(const DriveState& d, Real ribCount) {
   return d.arcFactor * d.ribRating * d.lengthFactor / d.serviceFactor * ribCount;
 }

@@ -3,6 +3,8 @@
 // rating.
 #pragma once
 
+#include <optional>
+
 #include "model/panel.h"
 
 namespace kasnak {
@@ -12,6 +14,19 @@ namespace kasnak {
 void Calculate(Panel& panel);
 // Heavy duty ticked or cleared: calculates again.
 void HeavyDutyClicked(Panel& panel);
+
+// The panel as "Hesapla" would leave it now, calculated on a copy the first
+// time it is asked for and kept: none where "Hesapla" faults.  The readers
+// of the panel (the advice, the ordering and fitting section) share one.
+class CalculatedCopy {
+ public:
+  explicit CalculatedCopy(const Panel& panel) : panel_(panel) {}
+  const Panel* Get() const;
+
+ private:
+  const Panel& panel_;
+  mutable std::optional<std::optional<Panel>> copy_;
+};
 
 // The rating gate: the table is read only for a screw speed (rpm) above
 // kLowestRatedSpeed and a ratio of at least kLowestRatedRatio; otherwise the
