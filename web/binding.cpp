@@ -21,6 +21,7 @@
 #include "model/groups.h"
 #include "model/panel.h"
 #include "numbers/numbers.h"
+#include "procedures/calculate.h"
 #include "procedures/startup.h"
 
 namespace kasnak {
@@ -261,11 +262,26 @@ class Model {
 
   bool Ended() const { return panel_->Ended(); }
 
-  // The advice for the panel as it stands, most important first: each as
-  // {code, figure, place, text}, the place of the control it is about, and
-  // all their codes as the scenario scripts print them.
-  val Advice() const {
-    const std::vector<kasnak::Advice> advice = AdviceFor(*panel_);
+  // What follows the panel as it stands, read after every action: {advice,
+  // sheet}, the advice and the ordering and fitting section, which share one
+  // copy of the panel as "Hesapla" would leave it.
+  val Shown() const {
+    const CalculatedCopy calculated(*panel_);
+    val shown = val::object();
+    shown.set("advice", Advice(calculated));
+    shown.set("sheet", Sheet(calculated));
+    return shown;
+  }
+
+  // The whole drive as plain text, for the clipboard.
+  std::string Report() const { return DriveReport(*panel_); }
+
+ private:
+  // The advice, most important first: each as {code, figure, place, text},
+  // the place of the control it is about, and all their codes as the
+  // scenario scripts print them.
+  val Advice(const CalculatedCopy& calculated) const {
+    const std::vector<kasnak::Advice> advice = AdviceFor(*panel_, calculated);
     val list = val::array();
     for (const kasnak::Advice& a : advice) {
       val item = val::object();
@@ -281,11 +297,11 @@ class Model {
     return result;
   }
 
-  // The ordering and fitting section for the panel as it stands: {lines,
-  // figures}, the lines to show below its title (none while it is blank) and
-  // its figures as the scenario scripts print them.
-  val Sheet() const {
-    const kasnak::Sheet sheet = SheetFor(*panel_);
+  // The ordering and fitting section: {lines, figures}, the lines to show
+  // below its title (none while it is blank) and its figures as the scenario
+  // scripts print them.
+  val Sheet(const CalculatedCopy& calculated) const {
+    const kasnak::Sheet sheet = SheetFor(*panel_, calculated);
     Json result;
     result.Open('{').Key("lines").Open('[');
     for (const std::string& line : sheet.lines) result.Text(line);
@@ -293,10 +309,6 @@ class Model {
     return result.Close('}').Parsed();
   }
 
-  // The whole drive as plain text, for the clipboard.
-  std::string Report() const { return DriveReport(*panel_); }
-
- private:
   static val Fault(Panel::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
 
   std::unique_ptr<Panel> panel_;
@@ -323,7 +335,6 @@ EMSCRIPTEN_BINDINGS(kasnak) {
       .function("states", &Model::States)
       .function("items", &Model::Items)
       .function("ended", &Model::Ended)
-      .function("advice", &Model::Advice)
-      .function("sheet", &Model::Sheet)
+      .function("shown", &Model::Shown)
       .function("report", &Model::Report);
 }

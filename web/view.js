@@ -377,8 +377,9 @@
             break;
         }
       });
-      changed.push(...this.showAdvice());
-      this.showSheet();
+      const {advice, sheet} = this.model.shown();
+      changed.push(...this.showAdvice(advice));
+      this.showSheet(sheet);
       if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
       // The widths, once the frame is laid out with every write of the change.
       if (!this.measuring) {
@@ -417,8 +418,7 @@
     }
 
     // Shows the core's advice; the advice that is new, to be announced.
-    showAdvice() {
-      const advice = this.model.advice();
+    showAdvice(advice) {
       const texts = advice.items.map((a) => a.text);
       const all = texts.join('\n');
       const strip = document.getElementById('advice');
@@ -452,8 +452,7 @@
     // Shows the core's ordering and fitting section, where it changed: the
     // lines that differ, the figures, and the section hidden without lines.
     // Not announced: its lines follow the results, which are.
-    showSheet() {
-      const sheet = this.model.sheet();
+    showSheet(sheet) {
       const shown = sheet.figures + '\n' + sheet.lines.join('\n');
       if (shown === this.sheetShown) return;
       this.sheetShown = shown;
