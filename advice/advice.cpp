@@ -142,6 +142,7 @@ class Reading {
   // The panel as "Hesapla" would leave it now, on a copy; none when it
   // faults.
   const Panel* Calculated() const { return calculated_.Get(); }
+  std::optional<FaultKind> CalculateFault() const { return calculated_.Fault(); }
 
   // The results shown are what "Hesapla" gives now.
   bool Current() const {
@@ -205,6 +206,18 @@ class Reading {
 
 // ---- the rules: each says one thing of one control, or nothing
 
+// A box's figure as the box shows it where its whole text is the number it
+// reads as, and that number looks as it reads: its text without the blanks
+// around it.  Otherwise, an empty box among them, the number it reads as.
+std::string AsShown(const Reading& r, Control box) {
+  const std::string& shown = r.panel.Text(box);
+  if (r.Otherwise(box) || !ReadsWhole(shown)) return Figure(r.Number(box));
+  std::string_view text = shown;
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return std::string(text);
+}
+
 struct Said {
   std::string figure;
   std::string text;
@@ -213,13 +226,51 @@ using Saying = std::optional<Said>;
 
 Said Say(std::string figure, std::string text) { return {std::move(figure), std::move(text)}; }
 
-// Results shown that "Hesapla" would not show now.
-Saying OutOfDate(const Reading& r, Control) {
-  if (!r.Calculated())
-    return Say("", "Sonuçlar güncel değil: " + std::string(Def(Control::CalculateButton).caption) +
-                       " bu değerlerle hata verir; girdileri düzeltin.");
-  if (r.Current()) return std::nullopt;
-  return Say("", "Sonuçlar güncel değil: " + std::string(Def(Control::CalculateButton).caption) + "’ya yeniden basın.");
+// Where the out-of-date advice may stand: the button, then the boxes
+// "Hesapla" reads, in reading order.
+constexpr Control kOutOfDateAbout[] = {Control::CalculateButton, Control::ScrewSpeed, Control::MotorPulley,
+                                       Control::ScrewPulley,     Control::RibCount,   Control::CenterDistance};
+constexpr std::span<const Control> kCalculateReads = std::span(kOutOfDateAbout).subspan(1);
+
+// Where "Hesapla" faults: the first box it reads whose text cannot be read,
+// or else, for a division by zero or an invalid argument, the first pulley
+// that is not above 0; and why, in the fault's words.
+struct Faulting {
+  Control box;
+  std::string why;
+};
+std::optional<Faulting> FaultingBox(const Reading& r) {
+  const std::optional<FaultKind> fault = r.CalculateFault();
+  if (!fault) return std::nullopt;
+  for (Control box : kCalculateReads) {
+    try {
+      r.Number(box);
+    } catch (const ArithmeticFault&) {
+      return Faulting{box, "çok büyük bir sayı"};
+    }
+  }
+  if (*fault == FaultKind::Overflow) return std::nullopt;
+  for (Control box : {Control::MotorPulley, Control::ScrewPulley})
+    if (!(r.Number(box) > Real(0)))
+      return Faulting{
+          box, *fault == FaultKind::DivisionByZero ? "sıfıra bölmeye yol açıyor" : "geçersiz bir işleme yol açıyor"};
+  return std::nullopt;
+}
+
+// Results shown that "Hesapla" would not show now; where it faults, on the
+// box that makes it fault.
+Saying OutOfDate(const Reading& r, Control about) {
+  const std::string calculate(Def(Control::CalculateButton).caption);
+  if (!r.Calculated()) {
+    const std::optional<Faulting> faulting = FaultingBox(r);
+    if ((faulting ? faulting->box : Control::CalculateButton) != about) return std::nullopt;
+    if (!faulting)
+      return Say("", "Sonuçlar güncel değil: " + calculate + " bu değerlerle hata verir; girdileri düzeltin.");
+    return Say("", "Sonuçlar güncel değil: " + calculate + " hata verir; " + Named(about) + ": “" +
+                       r.panel.Text(about) + "” " + faulting->why + ".");
+  }
+  if (about != Control::CalculateButton || r.Current()) return std::nullopt;
+  return Say("", "Sonuçlar güncel değil: " + calculate + "’ya yeniden basın.");
 }
 
 // A number written with a separator the program does not read as written.
@@ -243,7 +294,7 @@ Saying NotPositive(const Reading& r, Control box) {
   const Real value = r.Number(box);
   const bool ribs = box == Control::RibCount;
   if (ribs ? !(value < Real(1)) : !(value <= Real(0))) return std::nullopt;
-  const std::string read = Figure(value);
+  const std::string read = AsShown(r, box);
   return Say(read, Named(box) + (ribs ? " en az 1 olmalı; " : " 0’dan büyük olmalı; ") + read + " okundu.");
 }
 
@@ -252,7 +303,8 @@ Saying NotWhole(const Reading& r, Control box) {
   if (!r.Entered(box) || r.Otherwise(box)) return std::nullopt;
   const Real value = r.Number(box);
   if (!(value >= Real(1)) || std::floor(value.value()) == value.value()) return std::nullopt;
-  return Say(Figure(value), Named(box) + " tam sayı olmalı; " + Figure(value) + " okundu.");
+  const std::string read = AsShown(r, box);
+  return Say(read, Named(box) + " tam sayı olmalı; " + read + " okundu.");
 }
 
 // The motor power typed: the rated speed of no motor, or of another motor
@@ -266,13 +318,13 @@ std::optional<std::string_view> TypedMotorSpeed(const Reading& r) {
 Saying MotorNotListed(const Reading& r, Control box) {
   const std::optional<std::string_view> rated = TypedMotorSpeed(r);
   if (!rated || !rated->empty()) return std::nullopt;
-  const std::string power = Figure(r.Number(box));
+  const std::string power = AsShown(r, box);
   return Say(power, "Motor Gücü listesinde " + power + " kW yok, motor devri bilinmiyor: listeden bir güç seçin.");
 }
 Saying MotorNotApplied(const Reading& r, Control box) {
   const std::optional<std::string_view> rated = TypedMotorSpeed(r);
   if (!rated || rated->empty() || *rated == r.panel.Caption(Control::MotorSpeed)) return std::nullopt;
-  const std::string power = Figure(r.Number(box));
+  const std::string power = AsShown(r, box);
   return Say(power, "Yazılan " + power + " kW henüz okunmadı: gücü listeden seçin.");
 }
 
@@ -296,6 +348,23 @@ Saying Missing(const Reading& r, Control box) {
     default:
       return std::nullopt;
   }
+}
+
+// A value the user gave that the program replaced with 0 or an empty text,
+// and what to do; the motor pulley, which the program derives from the
+// screw pulley, until one is chosen and then until the user picks it again.
+Saying Replaced(const Reading& r, Control box) {
+  const std::string& given = r.panel.Replaced(box);
+  if (given.empty() || !r.panel.ByProgram(box) || (!r.Blank(box) && r.Number(box) != Real(0))) return std::nullopt;
+  const std::string now = r.Blank(box) ? "boş bıraktı" : "0 yazdı";
+  if (box == Control::MotorPulley && (r.Blank(Control::ScrewPulley) || !(r.Number(Control::ScrewPulley) > Real(0))))
+    return Say("", "Motor kasnağı vida kasnağından hesaplanır: önce " + Named(Control::ScrewPulley) + "’nı seçin.");
+  if (box == Control::MotorPulley)
+    return Say("", "Seçtiğiniz " + given + " mm yerine program " + now + ": " + Named(box) + "’nı yeniden seçin.");
+  if (box == Control::ScrewSpeed && IsBlank(r.panel.Caption(Control::MotorSpeed)))
+    return Say("", "Vida devri kasnaklardan ve motor devrinden hesaplanır; motor seçilmediği için " + given +
+                       " yerine 0 oldu: önce " + Named(Control::MotorPower) + "’nü seçin.");
+  return Say("", Named(box) + ": girdiğiniz “" + given + "” yerine program " + now + ".");
 }
 
 // No rib count given: the fewest that carry the motor, where known.
@@ -336,8 +405,8 @@ Saying PulleysDisagree(const Reading& r, Control) {
   const Real off = given - screwSpeed;
   if (!(off > slack || -off > slack)) return std::nullopt;
   const std::string turns = NumberText(RoundTo(given, 0));
-  return Say(turns, "Motor/vida kasnağı " + Figure(motorPulley) + "/" + Figure(screwPulley) + " mm ile vida " + turns +
-                        " d/dk döner, " + Figure(screwSpeed) + " değil.");
+  return Say(turns, "Motor/vida kasnağı " + AsShown(r, Control::MotorPulley) + "/" + AsShown(r, Control::ScrewPulley) +
+                        " mm ile vida " + turns + " d/dk döner, " + AsShown(r, Control::ScrewSpeed) + " değil.");
 }
 
 // The belt speed shown above the selected profile's highest, or with no
@@ -371,7 +440,8 @@ Saying PulleysTouch(const Reading& r, Control box) {
   const std::optional<Single> radii = Radii(r);
   if (r.Blank(box) || !radii || r.Otherwise(box)) return std::nullopt;
   const Single centerDist = r.Number(box);
-  if (centerDist > *radii || (centerDist < kMinimumCenterDist && *radii < kMinimumCenterDist)) return std::nullopt;
+  if (!(centerDist > 0) || centerDist > *radii || (centerDist < kMinimumCenterDist && *radii < kMinimumCenterDist))
+    return std::nullopt;
   // A whole millimetre above the radii, or the next one where the belt
   // length's rounding brings "Hesapla" back onto them.
   Real clear = IntPart(Real(*radii)) + Real(1);
@@ -381,7 +451,7 @@ Saying PulleysTouch(const Reading& r, Control box) {
     Calculate(copy);
     if (ReadNumber(copy.Text(box)) > *radii) break;
   }
-  return Say(NumberText(clear), "Eksen mesafesi " + Figure(centerDist) + " mm, yarıçaplar toplamı " + Figure(*radii) +
+  return Say(NumberText(clear), "Eksen mesafesi " + AsShown(r, box) + " mm, yarıçaplar toplamı " + Figure(*radii) +
                                     " mm: kasnaklar değiyor; en az " + NumberText(clear) + " mm yazın.");
 }
 
@@ -393,14 +463,15 @@ Saying UnderFloor(const Reading& r, Control box) {
   // "Hesapla" raises it to the pulleys' mean diameter, then to the floor.
   const Single centerDist = r.Number(box);
   const Single mean = (r.Number(Control::MotorPulley) + r.Number(Control::ScrewPulley)) / Real(2);
-  if (!(centerDist < kMinimumCenterDist && mean < kMinimumCenterDist)) return std::nullopt;
-  const Panel* calculated = r.Calculated();
-  if (!calculated) return std::nullopt;
+  if (!(centerDist > 0 && centerDist < kMinimumCenterDist && mean < kMinimumCenterDist)) return std::nullopt;
   const std::string floor = NumberText(kMinimumCenterDist);
+  const std::string takes = "Eksen mesafesi " + AsShown(r, box) + " mm, alt sınır " + floor +
+                            " mm: " + std::string(Def(Control::CalculateButton).caption) + " " + floor + " mm alır";
+  // The belt it will give, where it calculates.
+  const Panel* calculated = r.Calculated();
+  if (!calculated) return Say(floor, takes + ".");
   const std::string& belt = calculated->Text(Control::BeltLength);
-  return Say(belt, "Eksen mesafesi " + Figure(centerDist) + " mm, alt sınır " + floor +
-                       " mm: " + std::string(Def(Control::CalculateButton).caption) + " " + floor +
-                       " mm alır, kayış boyu " + belt + " mm olur.");
+  return Say(belt, takes + ", kayış boyu " + belt + " mm olur.");
 }
 
 // Why the powers are 0, each reason as the calculation has it, where every
@@ -408,7 +479,7 @@ Saying UnderFloor(const Reading& r, Control box) {
 const DriveState* ZeroRated(const Reading& r) {
   if (r.Blank(Control::RibPower) || r.Number(Control::RibPower) != Real(0)) return nullptr;
   const Panel* calculated = r.Calculated();
-  if (!calculated || ReadNumber(calculated->Text(Control::RibPower)) != Real(0) || !r.RatingInputsGiven())
+  if (!calculated || ReadNumber(calculated->Text(Control::RibPower)) != Real(0) || !r.panel.SelectedProfile())
     return nullptr;
   return &calculated->drive;
 }
@@ -417,46 +488,55 @@ bool FastEnough(const DriveState& d) { return d.screwSpeed > kLowestRatedSpeed; 
 bool RatioEnough(const DriveState& d) { return d.ratio >= kLowestRatedRatio; }
 std::string ProfileName(const Reading& r) { return std::string(ProfileOf(*r.panel.SelectedProfile()).name); }
 
-Saying ScrewTooSlow(const Reading& r, Control) {
+Saying ScrewTooSlow(const Reading& r, Control box) {
+  // With no screw speed, the missing one's advice says why.
   const DriveState* d = ZeroRated(r);
-  if (!d || FastEnough(*d)) return std::nullopt;
-  return Say("", kZeroPowers + "vida devri " + Figure(d->screwSpeed) + " d/dk; tablo " + Figure(kLowestRatedSpeed) +
-                     " d/dk ve altında güç vermez.");
+  if (!d || FastEnough(*d) || r.Blank(box)) return std::nullopt;
+  return Say("", kZeroPowers + "güç tablosu yalnızca " + Figure(kLowestRatedSpeed) +
+                     " d/dk üstündeki vida devirlerini kapsar; vida devri " + AsShown(r, box) + " d/dk.");
 }
 
 Saying RatioTooSmall(const Reading& r, Control) {
+  // With no motor power or no screw speed, the missing one's advice says
+  // why; a motor power given whose speed is not known gives no ratio.
   const DriveState* d = ZeroRated(r);
-  if (!d || RatioEnough(*d)) return std::nullopt;
-  return Say("", kZeroPowers + "devir oranı " + Figure(d->ratio) + " (vida kasnağı motor kasnağından büyük); en az " +
-                     Figure(kLowestRatedRatio) + " olmalı.");
+  if (!d || RatioEnough(*d) || r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed)) return std::nullopt;
+  if (IsBlank(r.panel.Caption(Control::MotorSpeed)))
+    return Say("", kZeroPowers + "motor devri bilinmediği için devir oranı yok; " + Named(Control::MotorPower) +
+                       " listesinden bir güç seçin.");
+  return Say("", kZeroPowers + "güç tablosu yalnızca devir oranı en az " + Figure(kLowestRatedRatio) +
+                     " olan, vidayı motordan yavaş döndürmeyen tahrikleri kapsar; devir oranı " + Figure(d->ratio) +
+                     ".");
 }
 
-Saying BelowTable(const Reading& r, Control) {
+Saying BelowTable(const Reading& r, Control box) {
   const DriveState* d = ZeroRated(r);
   if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
   const Single lowest = LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB);
   if (d->screwSpeed > lowest) return std::nullopt;
-  return Say("", kZeroPowers + "vida devri " + Figure(d->screwSpeed) + " d/dk; " + ProfileName(r) +
-                     " tablosu yalnızca " + Figure(lowest) + " d/dk üstünü kapsar.");
+  return Say("", kZeroPowers + ProfileName(r) + " tablosu yalnızca " + Figure(lowest) +
+                     " d/dk üstündeki vida devirlerini kapsar; vida devri " + AsShown(r, box) + " d/dk.");
 }
 
 Saying NoRating(const Reading& r, Control) {
   const DriveState* d = ZeroRated(r);
   if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
   if (!(d->screwSpeed > LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB))) return std::nullopt;
-  return Say("", kZeroPowers + ProfileName(r) + " tablosunda " + Figure(d->diaB) + " mm vida kasnağı ve " +
-                     Figure(d->screwSpeed) + " d/dk için güç yok.");
+  return Say("", kZeroPowers + ProfileName(r) + " tablosunda " + AsShown(r, Control::ScrewPulley) +
+                     " mm vida kasnağı ve " + AsShown(r, Control::ScrewSpeed) + " d/dk için güç yok.");
 }
 
 Saying BeltTooShort(const Reading& r, Control box) {
   const DriveState* d = ZeroRated(r);
   if (!d || d->lengthFactor != Real(0)) return std::nullopt;
-  const std::string shortest = Figure(ShortestRatedLength(*r.panel.SelectedProfile()));
-  const std::string profile = ProfileName(r);
-  const std::string more = " mm: eksen mesafesini büyütün.";
-  if (!r.Current()) return Say("", kZeroPowers + "kayış " + profile + " için çok kısa; en kısa " + shortest + more);
-  return Say("",
-             kZeroPowers + "kayış boyu " + r.panel.Text(box) + " mm; " + profile + " için en kısa " + shortest + more);
+  const std::string covers = kZeroPowers + ProfileName(r) + " tablosu yalnızca " +
+                             Figure(ShortestRatedLength(*r.panel.SelectedProfile())) +
+                             " mm ve daha uzun kayışları kapsar";
+  const std::string more = ": eksen mesafesini büyütün.";
+  if (!r.Current()) return Say("", covers + more);
+  // The belt shown, or the one "Hesapla" gives where the box is emptied.
+  const std::string belt = r.Blank(box) ? r.Calculated()->Text(box) : AsShown(r, box);
+  return Say("", covers + "; kayış boyu " + belt + " mm" + more);
 }
 
 // The belt carries less than the motor: the fewest ribs that carry it.
@@ -488,10 +568,14 @@ Saying OtherProfile(const Reading& r, Control button) {
   Calculate(copy);
   const std::optional<Real> ribs = FewestRibs(copy.drive, *r.Motor());
   if (!ribs) return std::nullopt;
+  // Only a profile that needs a narrower pulley than the selected one, each
+  // width as the window shows it.
+  const Real width = RoundTo(PulleyWidth(*ribs, p), 2);
+  const Profile& selected = ProfileOf(*r.panel.SelectedProfile());
+  if (!(width < RoundTo(PulleyWidth(*r.RibsNeeded(), selected), 2))) return std::nullopt;
   const std::string count = Figure(*ribs);
-  return Say(std::string(p.name) + ":" + count, std::string(p.name) + " ile " + count +
-                                                    " kanal yeter; kasnak genişliği " +
-                                                    NumberText(RoundTo(PulleyWidth(*ribs, p), 2)) + " mm.");
+  return Say(std::string(p.name) + ":" + count,
+             std::string(p.name) + " ile " + count + " kanal yeter; kasnak genişliği " + NumberText(width) + " mm.");
 }
 
 // ---- the table
@@ -516,18 +600,17 @@ struct Rule {
 // then the figures, then the powers.
 // clang-format off
 const Rule kRules[] = {
-    {"out-of-date",            true,  kAbout<Control::CalculateButton>, OutOfDate},
+    {"out-of-date",            true,  kOutOfDateAbout,                  OutOfDate},
     {"thousands-dot",          false, kNumberBoxes,                     ThousandsDot},
     {"thousands-comma",        false, kNumberBoxes,                     ThousandsComma},
     {"decimal-comma",          false, kNumberBoxes,                     DecimalComma},
-    {"not-positive",           false, kAbout<Control::MotorPower, Control::ScrewSpeed, Control::MotorPulley,
-                                             Control::ScrewPulley, Control::RibCount, Control::BeltLength>,
-                                                                        NotPositive},
+    {"not-positive",           false, kNumberBoxes,                     NotPositive},
     {"not-whole",              false, kAbout<Control::RibCount>,        NotWhole},
     {"motor-not-listed",       false, kAbout<Control::MotorPower>,      MotorNotListed},
     {"motor-not-applied",      false, kAbout<Control::MotorPower>,      MotorNotApplied},
     {"missing",                true,  kAbout<Control::MotorPower, Control::ScrewSpeed, Control::MotorPulley,
                                              Control::ScrewPulley>,     Missing},
+    {"replaced",               false, kNumberBoxes,                     Replaced},
     {"no-ribs",                true,  kAbout<Control::RibCount>,        NoRibs},
     {"profile-taken",          false, kProfileButtons,                  ProfileTaken},
     {"pulleys-disagree",       false, kAbout<Control::MotorPulley>,     PulleysDisagree},

@@ -17,6 +17,10 @@ void Panel::SetText(Control id, std::string text) { Write(id, std::move(text), t
 
 void Panel::Write(Control id, std::string text, bool byProgram) {
   ControlState& s = state(id);
+  if (!byProgram)
+    s.replaced.clear();
+  else if (!s.byProgram && !IsBlank(s.text))
+    s.replaced = s.text;
   s.text = std::move(text);
   s.byProgram = byProgram;
   if (Procedure change = events_.change[IndexOf(id)]) change(*this);
@@ -75,6 +79,7 @@ Panel::Outcome Panel::UserEdit(Control id, std::string_view text) {
   if (Def(id).kind == Kind::ComboBox) {
     state(id).text = std::string(text);
     state(id).byProgram = false;
+    state(id).replaced.clear();
     return std::nullopt;
   }
   std::string kept = FirstCharacters(text, MaxLength(id));
@@ -85,6 +90,7 @@ Panel::Outcome Panel::UserEdit(Control id, std::string_view text) {
 Panel::Outcome Panel::UserPick(Control list, std::size_t item) {
   state(list).text = Items(list).at(item);
   state(list).byProgram = false;
+  state(list).replaced.clear();
   return Run([&] {
     if (Procedure click = events_.click[IndexOf(list)]) click(*this);
   });

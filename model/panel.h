@@ -41,6 +41,9 @@ struct ControlState {
   // procedure's, not the user's: a text the program wrote, a profile it took
   // away.  At start-up no control has been changed.
   bool byProgram = false;
+  // The user's own text that a procedure wrote over, until the user gives
+  // the control a text again; empty for none.
+  std::string replaced;
 };
 
 // The procedures bound to the window's events.  An empty slot runs nothing.
@@ -74,6 +77,9 @@ class Panel {
   // Whether the last change of a control's text or selection was a
   // procedure's rather than the user's (ControlState::byProgram).
   bool ByProgram(Control id) const { return state(id).byProgram; }
+  // The user's text that a procedure wrote over since the user last changed
+  // the control (ControlState::replaced); empty for none.
+  const std::string& Replaced(Control id) const { return state(id).replaced; }
   // Selects a profile's button and no other, raising nothing: what a click on
   // it does before its procedure runs, for a calculation on a copy of the
   // panel.

@@ -121,14 +121,22 @@ Real ReadPrefixed(const std::string& s) {
 
 }  // namespace
 
-Real ReadNumber(std::string_view text) {
-  const std::string s = WithoutBlanks(text);
-  if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o'))
-    return ReadPrefixed(s);
+namespace {
 
-  // The longest start of s that is: sign, digits with at most one point, and
-  // an exponent (E or D, sign, digits) only when it has digits.
+bool Prefixed(const std::string& s) {
+  return s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o');
+}
+
+// The longest start of s that is: sign, digits with at most one point, and
+// an exponent (E or D, sign, digits) only when it has digits; the number as
+// fast_float reads it, empty where it has no digit, and where it ends in s.
+struct Scanned {
   std::string number;
+  std::size_t end = 0;
+};
+Scanned ScanDecimal(const std::string& s) {
+  Scanned scanned;
+  std::string& number = scanned.number;
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
     if (s[i] == '-') number.push_back('-');
@@ -147,16 +155,40 @@ Real ReadNumber(std::string_view text) {
       break;
     }
   }
-  if (!anyDigit) return Real(0.0);
+  if (!anyDigit) return {};
   if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
     std::size_t j = i + 1;
     std::string exponent = "e";
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
     const std::size_t firstDigit = j;
     while (j < s.size() && IsDigit(s[j])) exponent.push_back(s[j++]);
-    if (j > firstDigit) number += exponent;
+    if (j > firstDigit) {
+      number += exponent;
+      i = j;
+    }
   }
-  return ParseDecimal(number);
+  scanned.end = i;
+  return scanned;
+}
+
+}  // namespace
+
+Real ReadNumber(std::string_view text) {
+  const std::string s = WithoutBlanks(text);
+  if (Prefixed(s)) return ReadPrefixed(s);
+  const Scanned scanned = ScanDecimal(s);
+  if (scanned.number.empty()) return Real(0.0);
+  return ParseDecimal(scanned.number);
+}
+
+bool ReadsWhole(std::string_view text) {
+  const std::string s = WithoutBlanks(text);
+  if (!Prefixed(s)) return !s.empty() && ScanDecimal(s).end == s.size();
+  const bool hex = s[1] == 'H' || s[1] == 'h';
+  auto digit = [hex](char c) {
+    return (IsDigit(c) && (hex || c <= '7')) || (hex && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')));
+  };
+  return s.size() > 2 && std::all_of(s.begin() + 2, s.end(), digit);
 }
 
 // --------------------------------------------------------------- rounding

@@ -117,6 +117,9 @@ inline std::partial_ordering operator<=>(Real a, Real b) { return a.value() <=> 
 // The number at the start of a text (0 when there is none).  A number beyond
 // the double range is an overflow fault.
 Real ReadNumber(std::string_view text);
+// The whole text, blanks aside, is the number that ReadNumber reads in it:
+// "279.51178", "1E400", "&H1F", not "12abc", "4.000.000" or an empty text.
+bool ReadsWhole(std::string_view text);
 
 // x rounded to n decimals (n = 0, 1 or 2), a tie going to the even
 // neighbour, decided on the exact binary value.  Keeps the precision of x.

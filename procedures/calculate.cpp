@@ -98,7 +98,8 @@ const Panel* CalculatedCopy::Get() const {
       Panel copy = panel_;
       Calculate(copy);
       copy_->emplace(std::move(copy));
-    } catch (const ArithmeticFault&) {
+    } catch (const ArithmeticFault& fault) {
+      fault_ = fault.kind();
     }
   }
   return *copy_ ? &**copy_ : nullptr;

@@ -22,10 +22,16 @@ class CalculatedCopy {
  public:
   explicit CalculatedCopy(const Panel& panel) : panel_(panel) {}
   const Panel* Get() const;
+  // The fault that stops "Hesapla" now, if it faults.
+  std::optional<FaultKind> Fault() const {
+    Get();
+    return fault_;
+  }
 
  private:
   const Panel& panel_;
   mutable std::optional<std::optional<Panel>> copy_;
+  mutable std::optional<FaultKind> fault_;
 };
 
 // The rating gate: the table is read only for a screw speed (rpm) above

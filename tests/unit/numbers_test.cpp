@@ -137,6 +137,19 @@ TEST(ReadNumber, ANumberBeyondTheDoubleRangeIsAnOverflow) {
   for (const std::string& text : cases) ExpectFault([&] { ReadNumber(text); }, FaultKind::Overflow, text.substr(0, 24));
 }
 
+// Whether a text is all one number, as the advice quotes a figure as typed:
+// a reader that stopped early, or read past the end of the digits, would
+// quote "12abc" or drop "1E400".
+TEST(ReadsWhole, TellsATextThatIsOneNumberFromOneWithMore) {
+  const std::pair<const char*, bool> cases[] = {
+      {"279.51178", true}, {" 250 ", true},  {"-3", true},         {"+.5", true},   {"1E400", true},
+      {"2d-3", true},      {"&H1F", true},   {"&o17", true},       {"4 000", true}, {"", false},
+      {" ", false},        {"12abc", false}, {"4.000.000", false}, {"1E", false},   {"1E+", false},
+      {"&H", false},       {"&O78", false},  {".", false},         {"-", false},    {"şğı", false},
+  };
+  for (const auto& [text, whole] : cases) EXPECT_EQ(ReadsWhole(text), whole) << '"' << text << '"';
+}
+
 TEST(RoundTo, RoundsDoublesToTheNearestAndATieToTheEvenNeighbour) {
   const struct {
     double x;
