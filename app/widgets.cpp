@@ -2,10 +2,16 @@
 #include "app/widgets.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -215,6 +221,86 @@ void AdviceMark::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(QColor(0xb3, 0x26, 0x1e), kWidth, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+}
+
+namespace {
+
+// As the strip: a pixel of frame and a pixel of room above and below.
+constexpr int kSheetRoom = 2;
+
+QFont Heading(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+// The height of `count` lines of text in `font` as a label lays them out.
+int LinesHeight(const QFont& font, int count) {
+  const QStringList lines(count, QStringLiteral("X"));
+  return QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, lines.join(QLatin1Char('\n'))).height();
+}
+
+}  // namespace
+
+SheetSection::SheetSection(const QString& title, QWidget* window, const QRect& place, int indent, QAction* copyAll)
+    : QWidget(window), title_(new QLabel(title, this)), lines_(new QLabel(this)), copyAll_(copyAll) {
+  setObjectName(QStringLiteral("sheet"));
+  setGeometry(place);
+  const int titleHeight = LinesHeight(Heading(font()), 1);
+  title_->setObjectName(QStringLiteral("sheetTitle"));
+  title_->setFont(Heading(font()));
+  title_->setTextFormat(Qt::PlainText);
+  title_->setContentsMargins(indent, 0, indent, 0);
+  title_->setGeometry(0, kSheetRoom, place.width(), titleHeight);
+  lines_->setObjectName(QStringLiteral("sheetLines"));
+  lines_->setTextFormat(Qt::PlainText);
+  lines_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lines_->setWordWrap(true);
+  lines_->setContentsMargins(indent, 0, indent, 0);
+  lines_->setGeometry(0, kSheetRoom + titleHeight, place.width(), place.height() - 2 * kSheetRoom - titleHeight);
+  // Selected with the mouse, or with the keyboard once clicked: a click
+  // gives it the focus, Tab does not.
+  lines_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  lines_->setFocusPolicy(Qt::ClickFocus);
+  lines_->setAccessibleDescription(title);
+  // The title's menu is the section's.
+  for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(lines_)}) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(w, &QWidget::customContextMenuRequested, this,
+                     [this, w](const QPoint& at) { ShowMenu(w->mapToGlobal(at)); });
+  }
+}
+
+int SheetSection::HeightFor(const QFont& font, int lines) {
+  return LinesHeight(Heading(font), 1) + LinesHeight(font, lines) + 2 * kSheetRoom;
+}
+
+bool SheetSection::Show(const QStringList& lines) {
+  const QString text = lines.join(QLatin1Char('\n'));
+  if (lines_->text() == text) return false;
+  lines_->setText(text);
+  lines_->setAccessibleName(text);
+  return true;
+}
+
+void SheetSection::ShowMenu(const QPoint& at) {
+  QMenu menu(this);
+  QAction* copy = menu.addAction(QStringLiteral("Kopyala"), [this] {
+    // A selection across lines holds paragraph separators.
+    QString selected = lines_->selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    QGuiApplication::clipboard()->setText(selected);
+  });
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutVisibleInContextMenu(true);
+  copy->setEnabled(lines_->hasSelectedText());
+  QAction* all = menu.addAction(QStringLiteral("Tümünü Seç"), [this] {
+    lines_->setSelection(0, static_cast<int>(lines_->text().size()));
+    lines_->setFocus(Qt::OtherFocusReason);
+  });
+  all->setEnabled(!lines_->text().isEmpty());
+  menu.addSeparator();
+  menu.addAction(copyAll_);
+  menu.exec(at);
 }
 
 QWidget* MakeWidget(const ControlDef& def, const WidgetSetting& setting) {

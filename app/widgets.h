@@ -6,18 +6,21 @@
 // characters as the model counts them.  A text wider than its box shows its
 // start and an ellipsis, and whole in the tool tip; a result's text can be
 // selected with the mouse and copied.  A check box or profile button answers
-// a press anywhere in its box.
+// a press anywhere in its box.  The ordering and fitting section shows its
+// title and lines, which can be selected and copied.
 #pragma once
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 #include "model/controls.h"
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 
@@ -68,6 +71,35 @@ class AdviceMark : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+};
+
+// The ordering and fitting section: its title, and below it its lines as
+// one text, wrapped at its width, that can be selected with the mouse or,
+// once clicked, with the keyboard, and copied (Ctrl+C or its context menu);
+// it is no stop for Tab.  A screen reader hears the title, then the lines as
+// one label's name, described by the title; a change of the lines is
+// announced as a change of that name.  The context menu also offers
+// `copyAll`.
+class SheetSection : public QWidget {
+ public:
+  // The section at `place` in `window`, its text `indent` pixels in from
+  // either side.
+  SheetSection(const QString& title, QWidget* window, const QRect& place, int indent, QAction* copyAll);
+  // The height of a section of `lines` lines in `font`, as its labels lay
+  // out their text: a line may stand higher than the font's line spacing.
+  static int HeightFor(const QFont& font, int lines);
+
+  QLabel* Title() const { return title_; }
+  QLabel* Lines() const { return lines_; }
+  // Shows `lines`; false, with nothing redrawn, when it shows them already.
+  bool Show(const QStringList& lines);
+
+ private:
+  void ShowMenu(const QPoint& at);
+
+  QLabel* title_;
+  QLabel* lines_;
+  QAction* copyAll_;
 };
 
 // What a control's widget is made with: the panel whose limits a text box

@@ -2,13 +2,17 @@
 #include "app/window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,6 +28,8 @@
 #include "app/icons/kasnak_32.h"
 #include "app/text.h"
 #include "app/widgets.h"
+#include "fitting/report.h"
+#include "fitting/sheet.h"
 #include "model/faults.h"
 
 namespace kasnak {
@@ -47,6 +53,9 @@ void ShowFault(FaultKind fault, QWidget* parent) {
                   0, 1, grid->columnCount());
   box.exec();
 }
+
+// The menu item that copies the whole drive as text, as Ctrl+Shift+C does.
+constexpr std::string_view kCopyDriveCaption = "Hesabın tamamını kopyala";
 
 // The advice strip below the form, indented as the form's first column.
 QLabel* MakeAdviceStrip(QWidget* window) {
@@ -92,6 +101,8 @@ Window::Window(std::unique_ptr<Panel> panel, QWidget* parent)
 
 Window::~Window() = default;
 
+int Window::SheetHeight(const QFont& font) { return SheetSection::HeightFor(font, static_cast<int>(kSheetLines)); }
+
 void Window::Build() {
   profiles_ = new QButtonGroup(this);
   profiles_->setExclusive(true);
@@ -100,7 +111,22 @@ void Window::Build() {
     widgets_[IndexOf(def.id)] = MakeWidget(def, setting);
     Connect(def.id);
   }
+  copyDrive_ = new QAction(ToQString(kCopyDriveCaption), this);
+  copyDrive_->setObjectName(QStringLiteral("copyDrive"));
+  copyDrive_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyDrive_->setShortcutContext(Qt::WindowShortcut);
+  copyDrive_->setShortcutVisibleInContextMenu(true);
+  addAction(copyDrive_);
+  connect(copyDrive_, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(ToQString(DriveReport(*panel_))); });
+
   strip_ = MakeAdviceStrip(this);
+  strip_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  strip_->addAction(copyDrive_);
+  // The section below the strip, its text in line with the strip's.
+  const QRect place(0, strip_->geometry().bottom() + 1, strip_->width(), SheetHeight(font()));
+  sheet_ = new SheetSection(ToQString(kSheetTitle), this, place, strip_->frameWidth() + strip_->indent(), copyDrive_);
+  sheet_->setProperty("sheetFigures", QString());
   // A click on the button that is already selected runs its procedure again,
   // as a click on any other button does.
   connect(profiles_, &QButtonGroup::idClicked, this,
@@ -193,6 +219,7 @@ void Window::Sync() {
   }
   profiles_->setExclusive(true);
   ShowAdvice();
+  ShowSheet();
 }
 
 void Window::ShowAdvice() {
@@ -239,6 +266,15 @@ void Window::ShowAdvice() {
       if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->setAccessibleDescription(description);
     }
   }
+}
+
+void Window::ShowSheet() {
+  const Sheet sheet = SheetFor(*panel_);
+  const QString figures = ToQString(sheet.figures);
+  if (sheet_->property("sheetFigures").toString() != figures) sheet_->setProperty("sheetFigures", figures);
+  QStringList lines;
+  for (const std::string& line : sheet.lines) lines << ToQString(line);
+  sheet_->Show(lines);
 }
 
 }  // namespace kasnak

@@ -21,6 +21,11 @@
 // tool tip holds them all.  Each control an advice is about is framed by a
 // dashed mark and carries the advice as its accessible description.  Advice
 // never takes the focus, opens no box and makes no sound.
+//
+// Below the strip, the ordering and fitting section (fitting/sheet.h): its
+// title and its lines, which can be selected and copied.  Ctrl+Shift+C, or
+// the context menu of the section or the strip, copies the whole drive as
+// text (fitting/report.h).
 #pragma once
 
 #include <QFont>
@@ -32,10 +37,13 @@
 
 #include "model/panel.h"
 
+class QAction;
 class QButtonGroup;
 class QLabel;
 
 namespace kasnak {
+
+class SheetSection;
 
 class Window : public QWidget {
   Q_OBJECT
@@ -48,10 +56,15 @@ class Window : public QWidget {
   // The advice strip's height in the window's font: one line, with a pixel
   // of frame and a pixel of room above and below it.
   static int StripHeight(const QFont& font) { return QFontMetrics(font).height() + 4; }
-  // The window's size in its font at a logical dpi: the form, and the advice
-  // strip below it.
+  // The ordering and fitting section's height in the window's font: its
+  // title and its most lines, whatever it shows, with the strip's room above
+  // and below.
+  static int SheetHeight(const QFont& font);
+  // The window's size in its font at a logical dpi: the form, the advice
+  // strip below it and the section below the strip.
   static QSize SizeAt(const QFont& font, int dpiX, int dpiY) {
-    return {TwipsToPixels(kClientWidthTwips, dpiX), TwipsToPixels(kClientHeightTwips, dpiY) + StripHeight(font)};
+    return {TwipsToPixels(kClientWidthTwips, dpiX),
+            TwipsToPixels(kClientHeightTwips, dpiY) + StripHeight(font) + SheetHeight(font)};
   }
 
   Panel& Model() { return *panel_; }
@@ -63,6 +76,11 @@ class Window : public QWidget {
   // The mark beside a control, shown while an advice is about it; none for
   // a control that has never been advised.
   QWidget* Mark(Control id) const { return marks_[IndexOf(id)]; }
+  // The ordering and fitting section; its property "sheetFigures" holds the
+  // figures of what it shows, as SheetFor gives them.
+  SheetSection* Section() const { return sheet_; }
+  // Copies the whole drive as text to the clipboard (Ctrl+Shift+C).
+  QAction* CopyDriveAction() const { return copyDrive_; }
 
  private:
   void Build();
@@ -74,12 +92,16 @@ class Window : public QWidget {
   void Sync();
   // Shows the core's advice for the panel as it stands.
   void ShowAdvice();
+  // Shows the ordering and fitting section for the panel as it stands.
+  void ShowSheet();
 
   std::unique_ptr<Panel> panel_;
   std::array<QWidget*, kControlCount> widgets_{};
   QButtonGroup* profiles_ = nullptr;
   QLabel* strip_ = nullptr;
   std::array<QWidget*, kControlCount> marks_{};
+  SheetSection* sheet_ = nullptr;
+  QAction* copyDrive_ = nullptr;
 };
 
 }  // namespace kasnak

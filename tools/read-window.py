@@ -13,8 +13,10 @@ accessibility bus (AT-SPI) inside its own D-Bus session (tools/private-display
     alone: Tab to each control it names (a profile button: Tab to the group,
     then Right or Left to it), then type at the end, Alt+Down and Down to an
     item of a list, Space on a check box or "Hesapla";
-  - prints every input and result as read, the advice strip, and the
-    results whose change was announced (accessible-name change events);
+  - prints every input and result as read, the advice strip, the ordering
+    and fitting section (its title, and its lines as a label described by
+    the title), and the results whose change was announced (accessible-name
+    change events);
   - makes a fault (6E308 ribs), reads its box in full, and takes it back;
   - clicks every check box and profile button two pixels inside the right
     edge of its box, and reads its state before and after.
@@ -132,7 +134,7 @@ def read(dpi, title, controls, actions):
 
     def on_name(event):
         if event.source.getRoleName() == "label":
-            announced.append(event.source.name)
+            announced.append(event.source.name.replace("\n", " | "))
 
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
 
@@ -233,9 +235,14 @@ def read(dpi, title, controls, actions):
     print("heard after the typical use:")
     results = 0
     advice = 0
+    sections = []
+    labels = []
     for node in walk(frame):
         role = node.getRoleName()
-        if role == "combo box" or (role == "text" and node.parent.getRoleName() != "combo box"):
+        if role == "label" and node.description and node.description in labels:
+            # The section: a label described by the title heard before it.
+            sections.append(node)
+        elif role == "combo box" or (role == "text" and node.parent.getRoleName() != "combo box"):
             # A list's text is its text field's.
             field = node[0] if role == "combo box" else node
             print(f"  {node.name} = {field.queryText().getText(0, -1)}")
@@ -246,8 +253,16 @@ def read(dpi, title, controls, actions):
         elif role == "label" and ": " in node.name:
             results += 1
             print(f"  {node.name}")
+        if role == "label":
+            labels.append(node.name)
     if results != 5 or advice != 1:
         fault(f"{results} results and {advice} advice strips heard, expected 5 and 1")
+    for node in sections:
+        print(f"  section: {node.description}")
+        for line in node.name.split("\n"):
+            print(f"    {line}")
+    if len(sections) != 1 or not sections[0].name:
+        fault(f"{len(sections)} sections heard, expected 1 with its lines")
     print("announced as they changed: " + "; ".join(dict.fromkeys(announced)))
 
     # A fault: six ribs to the power 308.

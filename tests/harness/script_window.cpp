@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <exception>
@@ -20,6 +21,7 @@
 #include <string>
 
 #include "app/text.h"
+#include "app/widgets.h"
 #include "app/window.h"
 #include "fitting/sheet.h"
 #include "model/faults.h"
@@ -196,10 +198,46 @@ class WindowPlayer : public ScriptPlayer {
     return seen;
   }
 
-  // For now the model's section, until the window shows one.
+  // The section as a person sees it: its title, and below it its lines,
+  // wrapped within its width and all within its height, inside the window,
+  // heard as the label's name described by the title.  Its figures are the
+  // section's "sheetFigures"; each number of them stands in the lines, and
+  // there are none exactly while it shows one line or none.
   SheetSeen SheetShown() const override {
-    Sheet sheet = SheetFor(window_.Model());
-    return {std::move(sheet.figures), std::move(sheet.lines)};
+    const SheetSection* section = window_.Section();
+    const QLabel* title = section->Title();
+    const QLabel* label = section->Lines();
+    const QString text = label->text();
+    const QString figures = section->property("sheetFigures").toString();
+    auto fail = [&](const std::string& what) {
+      throw std::runtime_error("the section " + what + " for '" + figures.toStdString() + "'");
+    };
+    if (!title->isVisible() || title->text() != ToQString(kSheetTitle))
+      fail("has the title " + title->text().toStdString());
+    if (!label->isVisible() || !window_.rect().contains(QRect(label->mapTo(&window_, QPoint()), label->size())))
+      fail("is not inside the window");
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    int height = 0;
+    SheetSeen seen{figures.toStdString(), {}};
+    if (!text.isEmpty())
+      for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QRect needs = metrics.boundingRect(QRect(QPoint(), room.size()), Qt::TextWordWrap, line);
+        if (needs.width() > room.width()) fail("is wider than itself: " + line.toStdString());
+        height += needs.height();
+        seen.lines.push_back(line.toStdString());
+      }
+    if (height > room.height() || label->heightForWidth(label->width()) > label->height())
+      fail("is cut at its foot: " + text.toStdString());
+    if (label->accessibleName() != text || label->accessibleDescription() != title->text())
+      fail("is heard as " + label->accessibleName().toStdString());
+    if (!(label->textInteractionFlags() & Qt::TextSelectableByMouse)) fail("cannot be selected");
+    if (figures.isEmpty() != (seen.lines.size() <= 1)) fail("shows " + std::to_string(seen.lines.size()) + " lines");
+    for (const QString& figure : figures.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      for (const QString& value : figure.split(QLatin1Char(':')).mid(1))
+        if (value.contains(QRegularExpression(QStringLiteral("[0-9]"))) && !text.contains(value))
+          fail("does not show " + value.toStdString());
+    return seen;
   }
 
   Window& window_;

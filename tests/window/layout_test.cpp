@@ -20,6 +20,7 @@
 
 #include "app/application.h"
 #include "app/text.h"
+#include "app/widgets.h"
 #include "app/window.h"
 #include "procedures/startup.h"
 #include "tests/harness/window_input.h"
@@ -100,8 +101,9 @@ TEST_F(LayoutTest, TellingControlsSitOnTheirPixels) {
   if (dpi != 96 && dpi != 144) GTEST_SKIP() << "places are known at 96 and 144 dpi";
   for (const auto& c : cases)
     EXPECT_EQ(window.Widget(c.id)->geometry(), dpi == 96 ? c.at96 : c.at144) << ElementId(c.id);
-  // The form, and below it the advice strip, one line of the font high.
-  EXPECT_EQ(window.size(), dpi == 96 ? QSize(459, 288 + 17) : QSize(689, 432 + 24));
+  // The form; below it the advice strip, one line of the font high; below
+  // that the section, its title and six lines.
+  EXPECT_EQ(window.size(), dpi == 96 ? QSize(459, 288 + 17 + 102) : QSize(689, 432 + 24 + 144));
 }
 
 TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
@@ -136,11 +138,16 @@ TEST_F(LayoutTest, WindowIsFixedWithCloseBoxOnly) {
   EXPECT_EQ(window.windowTitle(), ToQString(kWindowTitle));
   const QSize form(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
                    TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));
-  // The window grows by the advice strip alone, which stands below the form.
+  // The window grows by the advice strip, which stands below the form, and
+  // the section below the strip, a title and six lines high.
   const QRect strip = window.AdviceStrip()->geometry();
   EXPECT_EQ(strip, QRect(0, form.height(), form.width(), strip.height()));
   EXPECT_LT(strip.height(), 2 * QFontMetrics(window.font()).lineSpacing());
-  const QSize client = form + QSize(0, strip.height());
+  const QRect section = window.Section()->geometry();
+  EXPECT_EQ(section, QRect(0, strip.bottom() + 1, form.width(), section.height()));
+  EXPECT_GE(section.height(), 7 * QFontMetrics(window.font()).lineSpacing());
+  EXPECT_LT(section.height(), 8 * QFontMetrics(window.font()).lineSpacing());
+  const QSize client = form + QSize(0, strip.height() + section.height());
   EXPECT_EQ(window.size(), client);
   EXPECT_EQ(window.minimumSize(), client);
   EXPECT_EQ(window.maximumSize(), client);

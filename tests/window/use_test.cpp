@@ -7,7 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -16,7 +21,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/text.h"
+#include "app/widgets.h"
 #include "app/window.h"
+#include "fitting/report.h"
+#include "fitting/sheet.h"
 #include "model/faults.h"
 #include "tests/harness/window_input.h"
 #include "tests/window/support.h"
@@ -119,6 +128,47 @@ TEST_F(UseTest, WholeBoxAnswersAPress) {
     EXPECT_NE(Shown(id), before) << ElementId(id);
     EXPECT_EQ(Differences(window), std::vector<std::string>{});
   }
+}
+
+// After the typical use with nine ribs a click at the section's first line,
+// Shift+End and Ctrl+C copy the line; the section's menu, and Ctrl+Shift+C
+// in a text box, copy the whole drive.
+TEST_F(UseTest, SectionIsCopiedAndSoIsTheDrive) {
+  Pick(Control::MotorPower, "22");
+  Type(Control::ScrewSpeed, "4000");
+  Pick(Control::ScrewPulley, "200");
+  Click(Control::ProfilePK);
+  Type(Control::RibCount, "9");
+  Click(Control::CalculateButton);
+  QLabel* lines = window.Section()->Lines();
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QPoint start = lines->contentsRect().topLeft() + QPoint(0, lines->fontMetrics().height() / 2);
+  QTest::mouseClick(lines, Qt::LeftButton, Qt::NoModifier, start);
+  QTest::keyClick(lines, Qt::Key_End, Qt::ShiftModifier);
+  QTest::keyClick(lines, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard->text(), ToQString(SheetFor(window.Model()).lines.at(0)));
+
+  const QString report = ToQString(DriveReport(window.Model()));
+  QStringList items;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+      if (action->isEnabled() && !action->isSeparator()) items << action->text();
+    menu->actions().constLast()->trigger();
+    menu->close();
+  });
+  QContextMenuEvent press(QContextMenuEvent::Mouse, start, lines->mapToGlobal(start));
+  QApplication::sendEvent(lines, &press);
+  EXPECT_EQ(items, (QStringList{"Kopyala", "Tümünü Seç", "Hesabın tamamını kopyala"}));
+  EXPECT_EQ(clipboard->text(), report);
+
+  clipboard->clear();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.Widget(Control::ScrewSpeed)->setFocus();
+  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(clipboard->text(), report);
 }
 
 }  // namespace
