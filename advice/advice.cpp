@@ -356,15 +356,16 @@ Saying Missing(const Reading& r, Control box) {
 Saying Replaced(const Reading& r, Control box) {
   const std::string& given = r.panel.Replaced(box);
   if (given.empty() || !r.panel.ByProgram(box) || (!r.Blank(box) && r.Number(box) != Real(0))) return std::nullopt;
-  const std::string now = r.Blank(box) ? "boş bıraktı" : "0 yazdı";
+
   if (box == Control::MotorPulley && (r.Blank(Control::ScrewPulley) || !(r.Number(Control::ScrewPulley) > Real(0))))
     return Say("", "Motor kasnağı vida kasnağından hesaplanır: önce " + Named(Control::ScrewPulley) + "’nı seçin.");
   if (box == Control::MotorPulley)
-    return Say("", "Seçtiğiniz " + given + " mm yerine program " + now + ": " + Named(box) + "’nı yeniden seçin.");
+    return Say("", "Verdiğiniz “" + given + "” yerine program 0 yazdı: " + Named(box) + "’nı yeniden seçin.");
   if (box == Control::ScrewSpeed && IsBlank(r.panel.Caption(Control::MotorSpeed)))
-    return Say("", "Vida devri kasnaklardan ve motor devrinden hesaplanır; motor seçilmediği için " + given +
-                       " yerine 0 oldu: önce " + Named(Control::MotorPower) + "’nü seçin.");
-  return Say("", Named(box) + ": girdiğiniz “" + given + "” yerine program " + now + ".");
+    return Say("", "Vida devri kasnaklardan ve motor devrinden hesaplanır; motor seçilmediği için “" + given +
+                       "” yerine 0 oldu: önce " + Named(Control::MotorPower) + "’nü seçin.");
+  if (r.Blank(box)) return Say("", Named(box) + ": girdiğiniz “" + given + "” program tarafından silindi.");
+  return Say("", Named(box) + ": girdiğiniz “" + given + "” yerine program 0 yazdı.");
 }
 
 // No rib count given: the fewest that carry the motor, where known.

@@ -203,7 +203,7 @@ Sheet SheetFor(const Panel& panel, const CalculatedCopy& copy) {
   const Panel* calculated = copy.Get();
   const std::string calculate(Def(Control::CalculateButton).caption);
   if (!calculated || !ResultsCurrent(panel, *calculated))
-    return Say("Sonuçlar güncel değil: " + calculate + "’ya basınca gösterilir.");
+    return Say("Sonuçlar güncel değil: bu bölüm " + calculate + "’ya basınca gösterilir.");
 
   const std::optional<BeltProfile> profile = panel.SelectedProfile();
   if (!profile) return Say("Stok kayış ve montaj için bir kayış tipi seçin.");
