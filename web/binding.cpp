@@ -254,10 +254,12 @@ class Model {
     return states.Close(']').Parsed();
   }
 
+  // A list's items, in one JSON text: one crossing, however many they are.
   val Items(int place) const {
-    val items = val::array();
-    for (const std::string& item : panel_->Items(At(place))) items.call<void>("push", Str(item));
-    return items;
+    Json items;
+    items.Open('[');
+    for (const std::string& item : panel_->Items(At(place))) items.Text(item);
+    return items.Close(']').Parsed();
   }
 
   bool Ended() const { return panel_->Ended(); }
@@ -282,19 +284,18 @@ class Model {
   // scenario scripts print them.
   val Advice(const CalculatedCopy& calculated) const {
     const std::vector<kasnak::Advice> advice = AdviceFor(*panel_, calculated);
-    val list = val::array();
+    Json result;
+    result.Open('{').Key("items").Open('[');
     for (const kasnak::Advice& a : advice) {
-      val item = val::object();
-      item.set("code", Str(a.code));
-      item.set("figure", Str(a.figure));
-      item.set("place", static_cast<int>(IndexOf(a.control)));
-      item.set("text", Str(a.text));
-      list.call<void>("push", item);
+      result.Open('{');
+      result.Key("code").Text(a.code);
+      result.Key("figure").Text(a.figure);
+      result.Key("place").Number(static_cast<int>(IndexOf(a.control)));
+      result.Key("text").Text(a.text);
+      result.Close('}');
     }
-    val result = val::object();
-    result.set("items", list);
-    result.set("codes", Str(AdviceCodes(advice)));
-    return result;
+    result.Close(']').Key("codes").Text(AdviceCodes(advice));
+    return result.Close('}').Parsed();
   }
 
   // The ordering and fitting section: {lines, figures}, the lines to show

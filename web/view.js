@@ -38,6 +38,9 @@
       this.openList = null;
       this.adviceShown = '';
       this.sheetShown = null;
+      this.said = [];  // what the next follow() announces
+      this.announcing = false;
+      this.following = false;  // the advice and the section wait for follow()
     }
 
     // Builds the controls a few groups a task (pause() ends a task), each
@@ -115,7 +118,7 @@
       document.addEventListener('pointerdown', (e) => {
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
-      this.sync(false);
+      this.sync(false, true);
       getComputedStyle(shown.lastElementChild).color;
       shown.style.visibility = '';
     }
@@ -235,7 +238,8 @@
 
       button.addEventListener('pointerdown', (e) => {
         e.preventDefault();
-        input.focus();
+        // Focusing lays the page out: only when the focus is elsewhere.
+        if (document.activeElement !== input) input.focus();
         if (listbox.hidden) this.openListOf(view); else this.closeList(view);
       });
       listbox.addEventListener('pointerdown', (e) => e.preventDefault());
@@ -275,14 +279,20 @@
     openListOf(view) {
       if (this.openList && this.openList !== view) this.closeList(this.openList);
       const items = this.model.items(view.place);
-      view.listbox.replaceChildren(...items.map((item, i) => {
-        const li = document.createElement('li');
-        li.id = `${view.def.id}-item-${i}`;
-        li.setAttribute('role', 'option');
-        li.dataset.item = i;
-        li.textContent = item;
-        return li;
-      }));
+      // The items' elements stay while the items do: most lists never change.
+      const listed = items.join('\n');
+      if (view.listed !== listed) {
+        view.listed = listed;
+        view.active = -1;
+        view.listbox.replaceChildren(...items.map((item, i) => {
+          const li = document.createElement('li');
+          li.id = `${view.def.id}-item-${i}`;
+          li.setAttribute('role', 'option');
+          li.dataset.item = i;
+          li.textContent = item;
+          return li;
+        }));
+      }
       view.listbox.hidden = false;
       view.input.setAttribute('aria-expanded', 'true');
       this.openList = view;
@@ -305,6 +315,7 @@
 
     closeList(view) {
       if (view.listbox.hidden) return;
+      if (view.active >= 0) view.listbox.children[view.active]?.removeAttribute('aria-selected');
       view.listbox.hidden = true;
       view.input.setAttribute('aria-expanded', 'false');
       view.input.removeAttribute('aria-activedescendant');
@@ -346,17 +357,24 @@
     }
 
     // Brings every element in line with the model; the results and the
-    // boxes that the program wrote are announced.
-    sync(announce) {
+    // boxes that the program wrote are announced.  The controls are written
+    // at once, and the advice, the section and the announcement once the
+    // change is painted (follow), unless `now`.
+    sync(announce, now = false) {
       const states = this.model.states();
       const changed = [];
+      // The focused box is written last: writing it lays the page out.
+      let focusedWrite = null;
       this.views.forEach((view, place) => {
         const {def, el, input} = view;
         const state = states[place];
         switch (def.kind) {
-          case 'label':
+          case 'label': {
             if (el.textContent === state.text) break;
-            el.textContent = state.text;
+            // The text itself changes: a new text node would be laid out anew.
+            const shown = el.firstChild;
+            if (shown && !shown.nextSibling && shown.nodeType === Node.TEXT_NODE) shown.data = state.text;
+            else el.textContent = state.text;
             if (def.output) {
               // Its name tells the whole result.
               const name = this.core.resultName(place, state.text);
@@ -364,11 +382,13 @@
               if (state.text !== '') changed.push(name);
             }
             break;
+          }
           case 'text':
           case 'list':
             if (input.value === state.text) break;
             // A program write: the user's own change shows already.
-            input.value = state.text;
+            if (input === document.activeElement) focusedWrite = [input, state.text];
+            else input.value = state.text;
             if (state.text !== '') changed.push(`${view.name}: ${state.text}`);
             break;
           case 'check':
@@ -377,10 +397,11 @@
             break;
         }
       });
-      const {advice, sheet} = this.model.shown();
-      changed.push(...this.showAdvice(advice));
-      this.showSheet(sheet);
-      if (announce && changed.length) document.getElementById('announce').textContent = changed.join('; ');
+      if (focusedWrite) focusedWrite[0].value = focusedWrite[1];
+      this.said.push(...changed);
+      this.announcing = this.announcing || announce;
+      this.following = true;
+      if (now) this.follow();
       // The widths, once the frame is laid out with every write of the change.
       if (!this.measuring) {
         this.measuring = true;
@@ -389,6 +410,38 @@
           this.showWhole(false);
         });
       }
+      // The rest after the frame is painted, so that the change shows first.
+      if (!this.followLater) {
+        this.followLater = true;
+        requestAnimationFrame(() => setTimeout(() => {
+          this.followLater = false;
+          this.follow();
+        }));
+      }
+    }
+
+    // What follows the controls: the advice and the section, which the core
+    // computes from a copy of the whole panel, and the announcement of the
+    // results, the boxes that the program wrote and the new advice.
+    follow() {
+      if (!this.following) return;
+      this.following = false;
+      const {advice, sheet} = this.model.shown();
+      const changed = [...this.said, ...this.showAdvice(advice)];
+      this.said = [];
+      this.showSheet(sheet);
+      if (this.announcing && changed.length) document.getElementById('announce').textContent = changed.join('; ');
+      this.announcing = false;
+    }
+
+    // Once the page shows all of the last change: its controls, their
+    // widths, the advice, the section and the announcement.  The players
+    // wait for it before they read the page.
+    settled() {
+      return new Promise((done) => {
+        const check = () => (this.measuring || this.following ? requestAnimationFrame(() => setTimeout(check)) : done());
+        check();
+      });
     }
 
     // A result or a box whose text is wider than itself shows the text whole

@@ -52,8 +52,10 @@ export async function check(browser, [folder, shots], print) {
     await page.goto(server.url());
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
   };
-  const click = async (selector) => (await page.$(selector)).click();
-  const type = async (box, text) => { await click(`#${box}`); await page.keyboard.type(text); };
+  // Each action, and what the page writes once it is painted.
+  const settled = () => page.evaluate(() => window.kasnakPage.settled());
+  const click = async (selector) => { await (await page.$(selector)).click(); await settled(); };
+  const type = async (box, text) => { await click(`#${box}`); await page.keyboard.type(text); await settled(); };
   const pick = async (list, item) => {
     await click(`#${list} .open`);
     await click(`#${list}-item-${await page.$eval(`#${list}-list`, (l, t) => [...l.children].findIndex((o) => o.textContent === t), item)}`);

@@ -92,7 +92,7 @@ const insertThenOutcome = `(text, selectAll) => {
 // it: the page measures the figures in the frame after a change) and every
 // result can be selected.
 async function shown(names) {
-  if (window.kasnakPage.measuring) await new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn)));
+  await window.kasnakPage.settled();
   for (const el of document.querySelectorAll('#window .control')) {
     const box = el.matches('input') ? el : (el.querySelector('input[type=text]') || (el.matches('.output') && el));
     if (!box) continue;
@@ -141,8 +141,10 @@ function targets() {
 // codes of what the page shows; the strip, its first advice and how many
 // more follow ("+N", within the strip's box), as kasnak-script prints it;
 // and each marked control's advice, one a line, as its description gives
-// it, in the order of the model's control table.
-function adviceShown() {
+// it, in the order of the model's control table.  The page writes the advice
+// once the change is painted: read once it has.
+async function adviceShown() {
+  await window.kasnakPage.settled();
   const strip = document.getElementById('advice');
   const codes = strip.dataset.codes;
   const count = codes ? codes.split(' ').length : 0;
@@ -170,8 +172,9 @@ function adviceShown() {
 // The ordering and fitting section as a person sees it: its figures (the
 // section's data-figures, from the core) and its visible lines, none while it
 // is hidden.  Every figure written in digits stands in a visible line, and the
-// lines can be selected and copied.
-function sectionShown() {
+// lines can be selected and copied.  Read once the page has written it.
+async function sectionShown() {
+  await window.kasnakPage.settled();
   const section = document.getElementById('sheet');
   const figures = section.dataset.figures;
   const seen = section.getClientRects().length > 0;
