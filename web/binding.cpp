@@ -37,6 +37,8 @@ constexpr char kOpenListSuffix[] = " listesini aç";
 constexpr char kCopyCaption[] = "Tümünü kopyala";
 constexpr char kCopiedCaption[] = "Kopyalandı";
 constexpr char kNotCopiedCaption[] = "Kopyalanamadı";
+// The name of the list that the advice strip unfolds, every advice in order.
+constexpr char kAdviceListName[] = "Öneriler";
 
 // Through std::string, which embind carries as UTF-8 (a C string would be
 // read as Latin-1).
@@ -202,7 +204,8 @@ val Window() {
 }
 
 // The ordering and fitting section below the advice: its title, the most
-// lines it shows, and its copy button's captions.
+// lines it shows, and its copy button's captions; and the name of the list
+// of every advice that the strip above it unfolds.
 val SheetFacts() {
   val s = val::object();
   s.set("title", Str(kSheetTitle));
@@ -210,6 +213,7 @@ val SheetFacts() {
   s.set("copyCaption", Str(kCopyCaption));
   s.set("copiedCaption", Str(kCopiedCaption));
   s.set("notCopiedCaption", Str(kNotCopiedCaption));
+  s.set("adviceListName", Str(kAdviceListName));
   return s;
 }
 

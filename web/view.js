@@ -12,7 +12,9 @@
 // every user action goes to the model (edit, pick, click), and afterwards
 // every element is brought in line with the model.
 // The core's advice stands under the form at the window's width: a strip with
-// the first advice and how many more follow, all of them in its tool tip;
+// the first advice and how many more follow, all of them in its tool tip; a
+// click, or Enter or Space, unfolds it into a list of every advice in order
+// over what lies below it, and Escape or a second click folds it again;
 // in one column each advice stands right under the group of its control.
 // Each control an advice is about is marked with a dashed outline and is
 // described by its advice; a change of advice is announced.
@@ -23,6 +25,8 @@
 // A fault that stopped the chain opens a modal dialog with its message; when
 // the model has ended the program the page closes its window where the
 // browser allows it and shows that the program has ended.
+// At the window's width or more the panel is scaled up, the same layout, to
+// fit the browser's window (page.css's --fit, written on every resize).
 // After a change only what changed is written, and no layout is read between
 // writes: the widths of the figures that changed are read once, in the next
 // frame, after every write of the change.
@@ -105,6 +109,7 @@
       const copy = document.getElementById('sheet-copy');
       copy.textContent = sheet.copyCaption;
       copy.addEventListener('click', () => this.copyReport());
+      this.stripEvents(sheet.adviceListName);
       document.getElementById('fault-ok').addEventListener('click', () => this.closeFault());
       document.getElementById('fault').addEventListener('cancel', (e) => {
         e.preventDefault();
@@ -470,6 +475,46 @@
       document.getElementById('printed').textContent = `Yazdırılma zamanı: ${now}`;
     }
 
+    // The advice strip unfolds and folds with a click, Enter or Space; Escape
+    // folds it.  A click elsewhere folds it too, as it does an open list.
+    stripEvents(listName) {
+      const strip = document.getElementById('advice');
+      const list = document.getElementById('advice-list');
+      list.setAttribute('aria-label', listName);
+      strip.addEventListener('click', () => this.unfoldAdvice(list.hidden));
+      strip.addEventListener('keydown', (e) => {
+        if (e.key === 'Enter' || e.key === ' ') this.unfoldAdvice(list.hidden);
+        else if (e.key === 'Escape' && !list.hidden) this.unfoldAdvice(false);
+        else return;
+        e.preventDefault();
+      });
+      document.addEventListener('pointerdown', (e) => {
+        if (!list.hidden && !document.getElementById('advice-box').contains(e.target)) this.unfoldAdvice(false);
+      });
+    }
+
+    // Unfolds the strip into every advice, or folds it; with no advice there
+    // is nothing to unfold.
+    unfoldAdvice(open) {
+      const strip = document.getElementById('advice');
+      const list = document.getElementById('advice-list');
+      open = open && this.adviceShown !== '';
+      if (open) this.fillAdviceList();
+      list.hidden = !open;
+      if (strip.hasAttribute('aria-expanded')) strip.setAttribute('aria-expanded', String(open));
+    }
+
+    // The unfolded list, one item an advice, written only while it shows.
+    fillAdviceList() {
+      const list = document.getElementById('advice-list');
+      const texts = this.adviceShown.split('\n');
+      texts.forEach((text, i) => {
+        const item = list.children[i] ?? list.appendChild(document.createElement('li'));
+        if (item.textContent !== text) item.textContent = text;
+      });
+      while (list.children.length > texts.length) list.lastElementChild.remove();
+    }
+
     // Shows the core's advice; the advice that is new, to be announced.
     showAdvice(advice) {
       const texts = advice.items.map((a) => a.text);
@@ -482,6 +527,16 @@
       strip.title = all;
       strip.querySelector('.first').textContent = texts[0] ?? '';
       strip.querySelector('.more').textContent = texts.length > 1 ? `+${texts.length - 1}` : '';
+      // The strip is a button that unfolds while it has advice.
+      if (!texts.length) {
+        this.unfoldAdvice(false);
+        for (const name of ['role', 'tabindex', 'aria-expanded']) strip.removeAttribute(name);
+      } else if (!strip.hasAttribute('role')) {
+        strip.setAttribute('role', 'button');
+        strip.tabIndex = 0;
+        strip.setAttribute('aria-expanded', 'false');
+      }
+      if (!document.getElementById('advice-list').hidden) this.fillAdviceList();
       const about = new Map();
       for (const a of advice.items) about.set(a.place, [...(about.get(a.place) ?? []), a.text]);
       this.views.forEach((view, place) => {
@@ -576,6 +631,23 @@
     el.style.setProperty('--width', rect.width + 'px');
     el.style.setProperty('--height', rect.height + 'px');
   };
+
+  // At the window's width or more (page.css), how much the panel grows and
+  // still fits the browser's window with its margins: by the smaller of the
+  // two sides, never less than its own size.  Read from the panel's own size,
+  // which page.css keeps from the start (the window's, the strip's and the
+  // section's room) and the scale leaves as it is; set before the first paint
+  // and again on every resize.
+  const fit = () => {
+    const frame = document.getElementById('frame');
+    const page = document.documentElement;
+    const margin = 2 * parseFloat(getComputedStyle(frame).marginTop);
+    const scale = Math.min((page.clientWidth - margin) / frame.offsetWidth, (page.clientHeight - margin) / frame.offsetHeight);
+    const fitted = String(Math.max(1, Math.floor(scale * 1000) / 1000));
+    if (page.style.getPropertyValue('--fit') !== fitted) page.style.setProperty('--fit', fitted);
+  };
+  fit();
+  window.addEventListener('resize', fit);
 
   // The window's one font, at the model's size (page.css reads it), loaded
   // before any caption is measured.
