@@ -41,9 +41,10 @@ focused box at its end; edit selects all and inserts the new text as one
 change; backspace presses End and Backspace; pick opens the list with its
 button and chooses the item with the keyboard; click is a mouse click.  dump
 reads the page's elements, a fault is read from its dialog, which is then
-closed with "Tamam", advice reads the advice as the page shows it, section
-the ordering and fitting section's visible lines and sheet its figures, and
-"exit" is printed when the page shows that the program has ended.
+closed with "Tamam", advice reads the advice as the page shows it (and reads
+the strip's list of every advice, unfolded with a click and folded again with
+Escape), section the ordering and fitting section's visible lines and sheet its
+figures, and "exit" is printed when the page shows that the program has ended.
 `;
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -157,6 +158,11 @@ async function adviceShown() {
       (count > 1 && strip.offsetParent && !inside(more.getBoundingClientRect(), strip.getBoundingClientRect()))) {
     throw new Error(`the advice strip shows "${first} ${more.textContent}" for "${codes}"`);
   }
+  // A button that unfolds while it has advice, folded until it is clicked.
+  const button = strip.getAttribute('role') === 'button' && strip.tabIndex === 0;
+  if (button !== (count > 0) || (count && strip.getAttribute('aria-expanded') !== 'false')) {
+    throw new Error(`the advice strip is ${button ? '' : 'not '}a folded button with ${count} advice`);
+  }
   const marks = [];
   for (const el of window.kasnakPage.table.map((def) => document.getElementById(def.id))) {
     const target = el.matches('input') ? el : (el.querySelector('input') || el);
@@ -166,7 +172,26 @@ async function adviceShown() {
     }
     if (note && note.textContent) for (const line of note.textContent.split('\n')) marks.push(`mark ${el.id}=${line}`);
   }
-  return [codes, count ? `${first}${count > 1 ? '  ' + more.textContent : ''}` : '', marks];
+  const r = strip.getBoundingClientRect();
+  const spot = count && strip.offsetParent ? [r.left + r.width / 2, r.top + r.height / 2] : null;
+  return [codes, count ? `${first}${count > 1 ? '  ' + more.textContent : ''}` : '', marks, spot];
+}
+
+// The strip unfolded (open) or folded again: unfolded, its list shows every
+// advice of the tool tip in order, whole, below the strip and the form's
+// controls; folded, the list is gone.  What differs, or null.
+function unfolded(open) {
+  const strip = document.getElementById('advice');
+  const list = document.getElementById(strip.getAttribute('aria-controls'));
+  const shown = list.getClientRects().length > 0;
+  if (strip.getAttribute('aria-expanded') !== String(open) || shown !== open) return `the strip is not ${open ? 'un' : ''}folded`;
+  if (!open) return null;
+  const texts = [...list.children].map((item) => item.textContent);
+  if (texts.join('\n') !== strip.title) return `the unfolded strip lists "${texts.join(' | ')}"`;
+  const [top, form] = [list, document.getElementById('window')].map((el) => el.getBoundingClientRect());
+  if (top.top < strip.getBoundingClientRect().bottom - 0.5 || top.top < form.bottom - 0.5) return 'the unfolded strip covers the form';
+  const cut = [...list.children].find((item) => item.scrollWidth > item.clientWidth);
+  return cut ? `the unfolded strip cuts "${cut.textContent}"` : null;
 }
 
 // The ordering and fitting section as a person sees it: its figures (the
@@ -177,7 +202,7 @@ async function sectionShown() {
   await window.kasnakPage.settled();
   const section = document.getElementById('sheet');
   const figures = section.dataset.figures;
-  const seen = section.getClientRects().length > 0;
+  const seen = !section.hidden && section.getClientRects().length > 0;
   const lines = seen ? [...section.querySelectorAll('li')].filter((li) => li.getClientRects().length).map((li) => li.textContent) : [];
   const text = lines.join('\n');
   const missing = figures.split(/[ :]/).filter((value) => /[0-9]/.test(value) && !text.includes(value));
@@ -283,10 +308,19 @@ class PagePlayer {
       return;
     }
     if (verb === 'advice') {
-      const [codes, strip, marks] = await this.run(adviceShown);
+      const [codes, strip, marks, spot] = await this.run(adviceShown);
       this.out.write(`advice=${codes}\n`);
       if (codes) this.out.write(`strip=${strip}\n`);
       for (const mark of marks) this.out.write(`${mark}\n`);
+      // Every advice, as the strip lists it unfolded by a click, folded
+      // again with Escape.
+      if (spot) {
+        await this.step((b) => b.clickAt(...spot));
+        const open = await this.run(unfolded, true);
+        await this.press('Escape');
+        const fault = open ?? (await this.run(unfolded, false));
+        if (fault) throw new Error(fault);
+      }
       return;
     }
     if (verb === 'sheet' || verb === 'section') {
