@@ -4,13 +4,11 @@
 // past an edge), a target under 24x24 px (box, button, list button, open list's item, check or option
 // box with its caption, the section's copy button), with WCAG text spacing boxes that overlap (the
 // ordering and fitting section among them), the section after Çıkış or missing after the typical use;
-// at 1024x768, 1280x800 and 1920x1080 (resized, growing and shrinking), a scroll bar, the panel not
-// scaled to fill the smaller side, a control away from today's place scaled, a box's or result's text
-// under 13 px; at 1024 px, the section off the window's width or over the advice, its copy button not
-// copying the core's report, the advice strip not unfolding with Enter and Space or not folding with
-// Space and Escape; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
-// a list open, with the fault dialog open, after the typical use (at 1024 px also with the strip
-// unfolded).  SHOT_DIR gets layout-WIDTH.png.
+// at 1024x768, 1280x800 and 1920x1080 (resized both ways), a scroll bar, the panel not filling the smaller
+// side, a control away from today's place scaled, text under 13 px; at 1024 px, the section off the window's
+// width or over the advice, its copy button not copying the core's report, the advice strip not unfolding with
+// Enter or folding with Escape; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
+// a list open, with the fault dialog open, after the typical use, at 1024 px unfolded.  SHOT_DIR gets layout-WIDTH.png.
 // Run by session.mjs in Chromium's session, or by itself (engines.mjs's alone).
 import {readFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
@@ -44,24 +42,18 @@ export async function check(browser, [folder, shots], print) {
     style.remove();
     return found;
   };
-  // The desktop layout: the panel scaled to fill the smaller side of the window with no scroll bar,
-  // every control at its place, scaled, and text at 13 px or more.
+  // The desktop layout: no scroll bar, the panel scaled to fill the smaller side, every control at its place scaled.
   const desktopFaults = (places) => {
-    const found = [], s = document.scrollingElement, win = document.getElementById('window');
-    if (s.scrollWidth > innerWidth || s.scrollHeight > innerHeight) found.push(`a scroll bar (${s.scrollWidth}x${s.scrollHeight})`);
-    const w = win.getBoundingClientRect(), scale = w.width / win.offsetWidth;
-    const frame = document.getElementById('frame').getBoundingClientRect();
+    const s = document.scrollingElement, win = document.getElementById('window'), w = win.getBoundingClientRect();
+    const scale = w.width / win.offsetWidth, frame = document.getElementById('frame').getBoundingClientRect();
+    const found = s.scrollWidth > innerWidth || s.scrollHeight > innerHeight ? ['a scroll bar'] : [];
     if (frame.bottom < innerHeight - 25 && frame.width < innerWidth - 49) found.push(`the panel at ${scale} fills no side`);
     for (const [id, want] of Object.entries(places)) {
-      const r = document.getElementById(id).getBoundingClientRect();
-      const got = [r.left - w.left, r.top - w.top, r.width, r.height].map((v) => v / scale);
-      if (got.some((v, k) => Math.abs(v - want[k]) > 0.5)) found.push(`${id} at ${got}`);
+      const r = document.getElementById(id).getBoundingClientRect(), got = [r.left - w.left, r.top - w.top, r.width, r.height];
+      if (got.some((v, k) => Math.abs(v / scale - want[k]) > 0.5)) found.push(`${id} at ${got} by ${scale}`);
     }
-    for (const el of document.querySelectorAll('#window :is(.output, input[type=text])')) {
-      const px = parseFloat(getComputedStyle(el).fontSize) * scale;
-      if (px < 13) found.push(`${el.closest('.control').id} text at ${px} px`);
-    }
-    return found;
+    const small = [...document.querySelectorAll('#window :is(.output, input)')].filter((el) => parseFloat(getComputedStyle(el).fontSize) * scale < 13);
+    return small.length ? [...found, `text under 13 px in ${small.map((el) => el.closest('.control').id)}`] : found;
   };
   const desktop = async (size, state) => faults.push(...(await page.evaluate(desktopFaults, places)).map((f) => `${size}, ${state}: ${f}`));
   const axeFaults = async () => (await axe.run({runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']}))
@@ -72,7 +64,7 @@ export async function check(browser, [folder, shots], print) {
     faults.push(...found.map((f) => `${width} px, ${state}: ${f}`));
   };
   const load = async (width) => {
-    await page.setViewport({width, height: width < 1024 ? 800 : 768});
+    await page.setViewport({width, height: 800});
     await page.goto(server.url());
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
   };
@@ -87,7 +79,6 @@ export async function check(browser, [folder, shots], print) {
 
   for (const width of [1024, 390, 320]) {
     await load(width);
-    if (width === 1024) await desktop('1024x768', 'at start');
     await inspect(width, 'at start', {spaced: true});
     for (const list of ['Combo1', 'Combo2', 'Combo3']) {
       await click(`#${list} .open`);
@@ -118,17 +109,13 @@ export async function check(browser, [folder, shots], print) {
       await page.waitForFunction(() => document.getElementById('sheet-copy').textContent !== window.kasnakPage.sheetFacts.copyCaption);
       if (!(await page.evaluate(async () => document.getElementById('sheet-copy').textContent === window.kasnakPage.sheetFacts.copiedCaption &&
           await navigator.clipboard.readText() === window.kasnakPage.model.report()))) faults.push('1024 px: the copy button does not copy the report');
-      // The strip unfolds and folds with the keyboard; axe-core reads it unfolded.
+      const unfolded = () => page.$eval('#advice-list', (list) => list.previousElementSibling.ariaExpanded + !list.hidden);
       await page.focus('#advice');
-      const folds = [];
-      for (const key of ['Enter', 'Space', 'Space', 'Escape']) {
-        await page.keyboard.press(key);
-        folds.push(await page.$eval('#advice', (s) => s.getAttribute('aria-expanded') + (document.getElementById('advice-list').hidden ? '' : ' shown')));
-        if (key === 'Enter') await inspect(width, 'the advice strip unfolded', {geometry: false});
-      }
-      if (folds.join() !== 'true shown,false,true shown,false') faults.push(`1024 px: the strip after Enter, Space, Space, Escape: ${folds}`);
-      // The browser's window grows and shrinks again.
-      for (const [w, h] of [[1280, 800], [1920, 1080], [1024, 768]]) {
+      await page.keyboard.press('Enter');
+      await inspect(width, 'the advice strip unfolded', {geometry: false});
+      const folds = [await unfolded(), await page.keyboard.press('Escape'), await unfolded()].join();
+      if (folds !== 'truetrue,,falsefalse') faults.push(`1024 px: the strip after Enter, Escape: ${folds}`);
+      for (const [w, h] of [[1280, 800], [1920, 1080], [1024, 768]]) { // the browser's window grows and shrinks
         await page.setViewport({width: w, height: h});
         await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => drawn())));
         await desktop(`${w}x${h}`, 'after the typical use, resized');
