@@ -10,13 +10,14 @@ import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { launch, serve } from './engines.mjs';
 
-const USAGE = `usage: tools/page-latency [--rate RATE] [--limit MS] [--runs N] [--trace FILE] PAGE
+const USAGE = `usage: tools/page-latency [--rate RATE] [--limit MS] [--runs N] [--trace FILE] [--quiet] PAGE
 
 PAGE is a folder built by tools/build-web, served on 127.0.0.1.  The typical
 use is played RUNS times (1 by default), each in a freshly loaded page, with
 the processor slowed RATE times (4 by default) from the moment the page is
 ready.  Each event of each run is printed as "run type target duration", then
-each run's worst; with several runs, the median of the runs' worst.  The exit
+each run's worst (--quiet: the worst alone); with several runs, each event
+of 40 ms or more as the median of its runs, and the median of the runs' worst.  The exit
 status is 1 when that worst is longer than MS milliseconds (no limit by
 default).  --trace FILE keeps a Chromium performance trace of the last run.
 `;
@@ -124,8 +125,13 @@ const median = (values) => {
 };
 
 async function main(argv) {
-  const opts = { rate: 4, limit: Infinity, runs: 1, trace: null };
+  const opts = { rate: 4, limit: Infinity, runs: 1, trace: null, quiet: false };
   while (argv.length >= 2 && argv[0].startsWith('--')) {
+    if (argv[0] === '--quiet') {
+      opts.quiet = true;
+      argv.shift();
+      continue;
+    }
     const [name, value] = argv.splice(0, 2);
     if (name === '--rate' || name === '--limit' || name === '--runs') opts[name.slice(2)] = Number(value);
     else if (name === '--trace') opts.trace = value;
@@ -138,6 +144,7 @@ async function main(argv) {
   const server = await serve(argv[0]);
   const b = await launch('chromium');
   const worsts = [];
+  const played = [];
   try {
     const cdp = await b.page.createCDPSession();
     for (let run = 1; run <= opts.runs; run++) {
@@ -156,8 +163,9 @@ async function main(argv) {
           'blink', 'cc', 'input'] });
       }
       const events = await play(b);
+      played.push(events);
       if (tracing) await b.page.tracing.stop();
-      for (const e of events) console.log(`${run} ${e.type} ${e.target || '-'} ${Math.round(e.duration)}`);
+      if (!opts.quiet) for (const e of events) console.log(`${run} ${e.type} ${e.target || '-'} ${Math.round(e.duration)}`);
       const worst = events.reduce((w, e) => (e.duration > w.duration ? e : w), { type: '-', target: '', duration: 0 });
       console.log(`${run} worst ${worst.type} ${worst.target || '-'} ${Math.round(worst.duration)}`);
       worsts.push(worst.duration);
@@ -167,7 +175,23 @@ async function main(argv) {
     server.stop();
   }
   const worst = median(worsts);
-  if (opts.runs > 1) console.log(`median of the worst: ${Math.round(worst)} ms (${worsts.map(Math.round).join(', ')}), rate ${opts.rate}`);
+  if (opts.runs > 1) {
+    // Each event of the typical use (its type, target and how many such
+    // came before it in the run), the median of its runs, from the longest.
+    const runsOf = new Map();
+    for (const events of played) {
+      const seen = new Map();
+      for (const e of events) {
+        const name = `${e.type} ${e.target || '-'}`;
+        seen.set(name, (seen.get(name) ?? 0) + 1);
+        const key = `${name} #${seen.get(name)}`;
+        runsOf.set(key, [...(runsOf.get(key) ?? []), e.duration]);
+      }
+    }
+    const medians = [...runsOf].map(([key, d]) => [key, median([...d, ...Array(opts.runs - d.length).fill(0)])]);
+    for (const [key, m] of medians.sort((a, b) => b[1] - a[1]).filter(([, m]) => m >= 40)) console.log(`median ${key} ${Math.round(m)}`);
+    console.log(`median of the worst: ${Math.round(worst)} ms (${worsts.map(Math.round).join(', ')}), rate ${opts.rate}`);
+  }
   return worst > opts.limit ? 1 : 0;
 }
 
