@@ -243,8 +243,9 @@
 
       button.addEventListener('pointerdown', (e) => {
         e.preventDefault();
-        // Focusing lays the page out: only when the focus is elsewhere.
-        if (document.activeElement !== input) input.focus();
+        // Focusing lays the page out: only when the focus is elsewhere, and
+        // without scrolling to a box that is under the pointer already.
+        if (document.activeElement !== input) input.focus({preventScroll: true});
         if (listbox.hidden) this.openListOf(view); else this.closeList(view);
       });
       listbox.addEventListener('pointerdown', (e) => e.preventDefault());
@@ -283,6 +284,18 @@
 
     openListOf(view) {
       if (this.openList && this.openList !== view) this.closeList(this.openList);
+      const items = this.listItems(view);
+      view.listbox.hidden = false;
+      view.input.setAttribute('aria-expanded', 'true');
+      this.openList = view;
+      // The list opens on the item its text shows, as the desktop list does.
+      this.activate(view, items.indexOf(view.input.value));
+    }
+
+    // The list's items as the model has them, their elements made again only
+    // when they changed: once the page is ready every list has them made
+    // (listsMade), so that opening a list only shows them.
+    listItems(view) {
       const items = this.model.items(view.place);
       // The items' elements stay while the items do: most lists never change.
       const listed = items.join('\n');
@@ -298,11 +311,12 @@
           return li;
         }));
       }
-      view.listbox.hidden = false;
-      view.input.setAttribute('aria-expanded', 'true');
-      this.openList = view;
-      // The list opens on the item its text shows, as the desktop list does.
-      this.activate(view, items.indexOf(view.input.value));
+      return items;
+    }
+
+    // Every list's items made while the page waits for its user.
+    listsMade() {
+      for (const view of this.views) if (view.listbox && view.listbox.hidden) this.listItems(view);
     }
 
     activate(view, item) {
@@ -719,6 +733,7 @@
     const first = page.views[win.firstFocus];
     (first.input || first.el).focus();
     made.length = 0;
+    (self.requestIdleCallback || setTimeout)(() => page.listsMade());
     performance.mark('kasnak-ready');
     document.documentElement.dataset.ready = 'true';
   });
