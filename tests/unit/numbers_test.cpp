@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "numbers/text.h"
+
 namespace kasnak {
 namespace {
 
@@ -135,6 +137,29 @@ TEST(ReadNumber, ANumberBeyondTheDoubleRangeIsAnOverflow) {
       "&O" + std::string(342, '7'),
   };
   for (const std::string& text : cases) ExpectFault([&] { ReadNumber(text); }, FaultKind::Overflow, text.substr(0, 24));
+}
+
+// Well-formed UTF-8 at each edge of each length: the shortest form only (an
+// overlong form of any length is refused), no surrogates, nothing past
+// U+10FFFF, no cut or stray continuation byte.
+TEST(IsUtf8, TakesOnlyWellFormedText) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"", true},
+      {"a\x7F", true},
+      {"\xC2\x80\xDF\xBF", true},                  // U+0080, U+07FF
+      {"\xE0\xA0\x80\xEF\xBF\xBF", true},          // U+0800, U+FFFF
+      {"\xED\x9F\xBF\xEE\x80\x80", true},          // U+D7FF, U+E000
+      {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", true},  // U+10000, U+10FFFF
+      {"\xC1\xBF", false},                         // U+007F in two bytes
+      {"\xE0\x9F\xBF", false},                     // U+07FF in three
+      {"\xF0\x8F\xBF\xBF", false},                 // U+FFFF in four
+      {"\xED\xA0\x80", false},                     // a surrogate
+      {"\xF4\x90\x80\x80", false},                 // past U+10FFFF
+      {"\xE2\x82", false},                         // cut
+      {"\x80", false},                             // a stray continuation byte
+      {"\xF8\x88\x80\x80\x80", false},             // five bytes
+  };
+  for (const auto& [text, good] : cases) EXPECT_EQ(IsUtf8(text), good) << testing::PrintToString(std::string(text));
 }
 
 // Whether a text is all one number, as the advice quotes a figure as typed:
