@@ -29,7 +29,11 @@
 // fit the browser's window (page.css's --fit, written on every resize).
 // After a change only what changed is written, and no layout is read between
 // writes: the widths of the figures that changed are read once, in the next
-// frame, after every write of the change.
+// frame, after every write of the change.  The controls are written at once;
+// the advice, the section and the announcement, which the core computes from
+// a copy of the whole panel, once the change is painted (settled() tells the
+// players when all of it shows).  A list's items are made once and kept laid
+// out while it is closed.
 'use strict';
 
 (() => {
