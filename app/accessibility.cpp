@@ -5,7 +5,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QListWidget>
 
+#include "app/widgets.h"
 #include "app/window.h"
 
 namespace kasnak {
@@ -55,9 +57,48 @@ class WindowFace : public QAccessibleWidget {
   }
 };
 
+// The accessible face of the advice strip: a button, named by what it shows
+// and described by every advice, that unfolds them as a list.  Qt reads a
+// label as static text, which takes no focus and cannot be pressed.
+class StripFace : public QAccessibleWidget {
+ public:
+  explicit StripFace(FoldingStrip* strip) : QAccessibleWidget(strip, QAccessible::Button) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.expandable = true;
+    state.hasPopup = true;
+    state.expanded = Strip()->Unfolded();
+    state.collapsed = !state.expanded;
+    return state;
+  }
+  // The list it unfolds into, a popup, is its one child, as a list's popup
+  // is the list's: Qt leaves popups out of the application's windows.
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(Strip()->List()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && child->object() == Strip()->List() ? 0 : -1;
+  }
+  QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
+  void doAction(const QString& action) override {
+    if (action != pressAction() && action != showMenuAction()) return;
+    if (Strip()->Unfolded())
+      Strip()->Fold();
+    else
+      Strip()->Unfold();
+  }
+
+ private:
+  FoldingStrip* Strip() const { return static_cast<FoldingStrip*>(widget()); }
+};
+
 QAccessibleInterface* Face(const QString& className, QObject* object) {
   if (className == QLatin1String(Window::staticMetaObject.className()))
     return new WindowFace(static_cast<Window*>(object));
+  if (className == QLatin1String(FoldingStrip::staticMetaObject.className()))
+    return new StripFace(static_cast<FoldingStrip*>(object));
   auto* combo = qobject_cast<QComboBox*>(object);
   if (className != QLatin1String("QComboBox") || !combo || combo->accessibleName().isEmpty()) return nullptr;
   return new ListFace(combo);

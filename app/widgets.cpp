@@ -2,6 +2,7 @@
 #include "app/widgets.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,15 +11,24 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
+#include <QStyleOptionViewItem>
+#include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -221,6 +231,189 @@ void AdviceMark::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(QColor(0xb3, 0x26, 0x1e), kWidth, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+}
+
+namespace {
+
+// The unfolded strip's list, as a screen reader names it.
+constexpr std::string_view kAdviceListName = "Öneriler";
+
+// A list whose items are as high as their text needs, wrapped at a width.
+class AdviceList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+  // Makes each item as high as its text wrapped at `width`, with a little
+  // room above and below; returns their height together.
+  int FitItems(int width) {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = QRect(0, 0, width, QWIDGETSIZE_MAX);
+    const int room = fontMetrics().lineSpacing() / 4;
+    int total = 0;
+    for (int row = 0; row < count(); ++row) {
+      QListWidgetItem* item = this->item(row);
+      item->setSizeHint(QSize());
+      const int height = itemDelegate()->sizeHint(option, indexFromItem(item)).height() + 2 * room;
+      item->setSizeHint(QSize(width, height));
+      total += height;
+    }
+    return total;
+  }
+};
+
+bool FoldsTheStrip(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+         key->key() == Qt::Key_Space;
+}
+
+}  // namespace
+
+FoldingStrip::FoldingStrip(QWidget* window)
+    : QLabel(window), popup_(new QFrame(this, Qt::Popup)), list_(new AdviceList(popup_)) {
+  setFocusPolicy(Qt::NoFocus);
+  // A window takes no font from its parent.
+  popup_->setFont(window->font());
+  popup_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  popup_->setLineWidth(1);
+  auto* layout = new QVBoxLayout(popup_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(list_);
+  list_->setObjectName(QStringLiteral("adviceList"));
+  list_->setAccessibleName(ToQString(kAdviceListName));
+  list_->setFrameShape(QFrame::NoFrame);
+  list_->setWordWrap(true);
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setSelectionMode(QAbstractItemView::NoSelection);
+  list_->setAlternatingRowColors(true);
+  list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  popup_->installEventFilter(this);
+  list_->installEventFilter(this);
+}
+
+void FoldingStrip::Show(const QStringList& advice, const QString& shown, const QString& heard) {
+  Fold();
+  advice_ = advice;
+  setText(shown);
+  const QString all = advice.join(QLatin1Char('\n'));
+  setToolTip(all);
+  // A screen reader hears each change as the strip's new name; its
+  // description holds every advice.
+  setAccessibleName(heard);
+  setAccessibleDescription(all);
+  setFocusPolicy(advice.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+  if (advice.isEmpty())
+    unsetCursor();
+  else
+    setCursor(Qt::PointingHandCursor);
+}
+
+bool FoldingStrip::Unfolded() const { return popup_->isVisible(); }
+
+void FoldingStrip::Unfold() {
+  if (advice_.isEmpty() || Unfolded()) return;
+  // The items are kept and their texts changed: a screen reader's view of
+  // an item stays that item.
+  while (list_->count() > advice_.size()) delete list_->takeItem(list_->count() - 1);
+  for (int row = 0; row < advice_.size(); ++row)
+    if (row < list_->count())
+      list_->item(row)->setText(advice_[row]);
+    else
+      list_->addItem(advice_[row]);
+  Place(popup_);
+  list_->setCurrentItem(nullptr);
+  // The popup gives the focus to its focus widget as it opens.
+  list_->setFocus(Qt::PopupFocusReason);
+  popup_->show();
+  // The first advice is current, not selected: a screen reader reads it as
+  // the focus, and the arrows walk on from it.
+  list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+void FoldingStrip::Fold() {
+  if (Unfolded()) popup_->hide();
+}
+
+void FoldingStrip::Place(QWidget* popup) {
+  const QRect screen = this->screen()->availableGeometry();
+  const QRect strip(mapToGlobal(QPoint()), size());
+  const int frame = 2 * popup_->frameWidth();
+  int height = static_cast<AdviceList*>(list_)->FitItems(width() - frame) + frame;
+  const int below = screen.bottom() - strip.bottom();
+  const int above = strip.top() - screen.top();
+  if (height > std::max(below, above)) {
+    // Scrolled: the scroll bar takes its width.
+    const int bar = list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_);
+    height = std::min(static_cast<AdviceList*>(list_)->FitItems(width() - frame - bar) + frame, std::max(below, above));
+  }
+  const int top = height <= below || below >= above ? strip.bottom() + 1 : strip.top() - height;
+  const int left = std::clamp(strip.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - width()));
+  popup->setGeometry(left, top, width(), height);
+}
+
+void FoldingStrip::Announce() {
+  QAccessible::State changed;
+  changed.expanded = true;
+  changed.collapsed = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+  update();
+}
+
+void FoldingStrip::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+  if (Unfolded())
+    Fold();
+  else
+    Unfold();
+}
+
+void FoldingStrip::keyPressEvent(QKeyEvent* event) {
+  const bool unfolds = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+  if (!unfolds || (event->modifiers() & ~Qt::KeypadModifier)) return QLabel::keyPressEvent(event);
+  // Unfolded, the list takes the keys; one that reaches the strip has come
+  // again from a screen reader.
+  Unfold();
+}
+
+void FoldingStrip::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = contentsRect();
+  option.backgroundColor = palette().color(backgroundRole());
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+bool FoldingStrip::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == popup_) {
+    // A press on the strip folds it and must not unfold it again.
+    if (event->type() == QEvent::MouseButtonPress) {
+      const QPoint at = mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+      popup_->setAttribute(Qt::WA_NoMouseReplay, rect().contains(at));
+    }
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) Announce();
+    // Qt gives the focus back to the active window's focus widget; with no
+    // active window, the folded list would keep it.
+    if (event->type() == QEvent::Hide && list_->hasFocus()) list_->clearFocus();
+    return false;
+  }
+  if (watched == list_ && event->type() == QEvent::KeyPress) {
+    // A key that reaches the list once folded has come again from a screen
+    // reader.
+    if (!popup_->isVisible()) return true;
+    if (!FoldsTheStrip(static_cast<QKeyEvent*>(event))) return false;
+    Fold();
+    return true;
+  }
+  // The window lost the focus.
+  if (watched == list_ && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+    Fold();
+  return false;
 }
 
 namespace {

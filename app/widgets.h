@@ -6,8 +6,9 @@
 // characters as the model counts them.  A text wider than its box shows its
 // start and an ellipsis, and whole in the tool tip; a result's text can be
 // selected with the mouse and copied.  A check box or profile button answers
-// a press anywhere in its box.  The ordering and fitting section shows its
-// title and lines, which can be selected and copied.
+// a press anywhere in its box.  The advice strip unfolds into every advice.
+// The ordering and fitting section shows its title and lines, which can be
+// selected and copied.
 #pragma once
 
 #include <QLabel>
@@ -23,6 +24,8 @@
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QFrame;
+class QListWidget;
 
 namespace kasnak {
 
@@ -71,6 +74,48 @@ class AdviceMark : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+};
+
+// The advice strip below the form: the first advice, cut to fit, and how
+// many more follow.  While it shows advice it takes the focus by Tab (not by
+// a click, which leaves the focus where the user types); a click, or Enter or
+// Space with the focus, unfolds it into a list of every advice in order, each
+// whole, wrapped at the strip's width, below the strip or, where the screen
+// has no room below, above it.  The list takes the keys: the arrows walk it;
+// Escape, Enter or Space folds it, as a second click or a click elsewhere
+// does.  A screen reader hears a button, collapsed or expanded, named by what
+// the strip shows and described by every advice (app/accessibility.h), and
+// the list item by item.
+class FoldingStrip : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit FoldingStrip(QWidget* window);
+
+  // Shows `advice`, the first as `shown` and heard as `heard`; folds.
+  void Show(const QStringList& advice, const QString& shown, const QString& heard);
+  bool Unfolded() const;
+  void Unfold();
+  void Fold();
+  // The list it unfolds into.
+  QListWidget* List() const { return list_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  // The list's keys, and the popup's presses and hiding.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Tells a screen reader that the strip folded or unfolded.
+  void Announce();
+  // Places the list below the strip, or above it, on the screen.
+  void Place(QWidget* popup);
+
+  QStringList advice_;
+  QFrame* popup_;
+  QListWidget* list_;
 };
 
 // The ordering and fitting section: its title, and below it its lines as

@@ -58,8 +58,8 @@ void ShowFault(FaultKind fault, QWidget* parent) {
 constexpr std::string_view kCopyDriveCaption = "Hesabın tamamını kopyala";
 
 // The advice strip below the form, indented as the form's first column.
-QLabel* MakeAdviceStrip(QWidget* window) {
-  auto* strip = new QLabel(window);
+FoldingStrip* MakeAdviceStrip(QWidget* window) {
+  auto* strip = new FoldingStrip(window);
   strip->setObjectName(QStringLiteral("advice"));
   strip->setTextFormat(Qt::PlainText);
   strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -96,6 +96,8 @@ Window::Window(std::unique_ptr<Panel> panel, QWidget* parent)
 
   const auto order = TabOrder();
   for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(Widget(order[i]), Widget(order[i + 1]));
+  // The strip, no control of the form, comes last.
+  setTabOrder(Widget(order.back()), strip_);
   Widget(kFirstFocus)->setFocus();
 }
 
@@ -246,12 +248,7 @@ void Window::ShowAdvice() {
     shown = metrics.elidedText(texts.front(), Qt::ElideRight, room) + more;
     heard = texts.front() + more;
   }
-  strip_->setText(shown);
-  strip_->setToolTip(all);
-  // A screen reader hears each change as the strip's new name; its
-  // description holds every advice.
-  strip_->setAccessibleName(heard);
-  strip_->setAccessibleDescription(all);
+  strip_->Show(texts, shown, heard);
 
   for (const ControlDef& def : kControls) {
     const QString description = about[IndexOf(def.id)].join(QLatin1Char('\n'));

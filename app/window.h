@@ -18,9 +18,11 @@
 //
 // Below the form, as a status bar, a strip one line high shows the first
 // advice of the core (advice/advice.h) and how many more follow ("+2"); its
-// tool tip holds them all.  Each control an advice is about is framed by a
-// dashed mark and carries the advice as its accessible description.  Advice
-// never takes the focus, opens no box and makes no sound.
+// tool tip holds them all, and a click, or Enter or Space once Tab has
+// reached it (its last stop), unfolds it into a list of them all
+// (FoldingStrip, app/widgets.h).  Each control an advice is about is framed
+// by a dashed mark and carries the advice as its accessible description.
+// Advice never takes the focus by itself, opens no box and makes no sound.
 //
 // Below the strip, the ordering and fitting section (fitting/sheet.h): its
 // title and its lines, which can be selected and copied.  Ctrl+Shift+C, or
@@ -35,11 +37,11 @@
 #include <array>
 #include <memory>
 
+#include "app/widgets.h"
 #include "model/panel.h"
 
 class QAction;
 class QButtonGroup;
-class QLabel;
 
 namespace kasnak {
 
@@ -72,7 +74,7 @@ class Window : public QWidget {
   QButtonGroup* ProfileGroup() const { return profiles_; }
   // The advice strip; its property "adviceCodes" holds the codes of the
   // advice it shows, as AdviceCodes writes them.
-  QLabel* AdviceStrip() const { return strip_; }
+  FoldingStrip* AdviceStrip() const { return strip_; }
   // The mark beside a control, shown while an advice is about it; none for
   // a control that has never been advised.
   QWidget* Mark(Control id) const { return marks_[IndexOf(id)]; }
@@ -98,7 +100,7 @@ class Window : public QWidget {
   std::unique_ptr<Panel> panel_;
   std::array<QWidget*, kControlCount> widgets_{};
   QButtonGroup* profiles_ = nullptr;
-  QLabel* strip_ = nullptr;
+  FoldingStrip* strip_ = nullptr;
   std::array<QWidget*, kControlCount> marks_{};
   SheetSection* sheet_ = nullptr;
   QAction* copyDrive_ = nullptr;

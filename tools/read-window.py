@@ -17,6 +17,8 @@ accessibility bus (AT-SPI) inside its own D-Bus session (tools/private-display
     and fitting section (its title, and its lines as a label described by
     the title), and the results whose change was announced (accessible-name
     change events);
+  - Tabs to the advice strip, unfolds it with Return, reads its list, and
+    folds it with Escape;
   - makes a fault (6E308 ribs), reads its box in full, and takes it back;
   - clicks every check box and profile button two pixels inside the right
     edge of its box, and reads its state before and after.
@@ -75,6 +77,45 @@ def runner_lines(program, *args):
     runner = os.environ.get("KASNAK_SCRIPT") or os.path.join(os.path.dirname(program), "kasnak-script")
     out = subprocess.run([runner, *args], capture_output=True, text=True, check=True).stdout
     return [json.loads(line) for line in out.splitlines()]
+
+
+def unfold(strip, press, focused):
+    """Tabs to the advice strip, unfolds it with Return, reads the list,
+    and folds it with Escape."""
+    import pyatspi
+
+    def state():
+        states = strip.getState()
+        return "expanded" if states.contains(pyatspi.STATE_EXPANDED) else "collapsed"
+
+    node = focused()
+    for _ in range(40):
+        if node is not None and node.getRoleName() == "push button" and node.name == strip.name:
+            break
+        node = press("Tab")
+    else:
+        fault("Tab never reached the advice strip")
+        return
+    print(f'advice strip reached by Tab: {node.getRoleName()} "{node.name}", {state()}')
+    press("Return")
+    pump()
+    heard = focused()
+    # A list's focused item, as its state tells.
+    item = next((n for n in walk(heard) if n.getRoleName() == "list item"
+                 and n.getState().contains(pyatspi.STATE_FOCUSED)), None) if heard else None
+    print(f'unfolded with Return: focus on {heard.getRoleName()} "{heard.name}"'
+          + (f', its item "{item.name}"' if item else ""))
+    lists = [n for n in walk(strip) if n.getRoleName() == "list" and n.name == "Öneriler"]
+    items = [n.name for n in walk(lists[0]) if n.getRoleName() == "list item"] if lists else []
+    print(f'strip {state()}, its list "Öneriler" of {len(items)}:')
+    for item in items:
+        print(f"    {item}")
+    if items != strip.description.split("\n") or state() != "expanded":
+        fault("the unfolded strip does not list every advice")
+    press("Escape")
+    print(f"folded with Escape: {state()}, focus on {focused().getRoleName()}")
+    if state() != "collapsed":
+        fault("the strip did not fold")
 
 
 def main():
@@ -246,9 +287,10 @@ def read(dpi, title, controls, actions):
             # A list's text is its text field's.
             field = node[0] if role == "combo box" else node
             print(f"  {node.name} = {field.queryText().getText(0, -1)}")
-        elif role == "label" and node.name and node.description.startswith(node.name.split("  +")[0]):
+        elif role == "push button" and node.name and node.description.startswith(node.name.split("  +")[0]):
             # The advice strip: its name the first advice, its description all.
             advice += 1
+            strip = node
             print(f"  advice: {node.name}")
         elif role == "label" and ": " in node.name:
             results += 1
@@ -264,6 +306,8 @@ def read(dpi, title, controls, actions):
     if len(sections) != 1 or not sections[0].name:
         fault(f"{len(sections)} sections heard, expected 1 with its lines")
     print("announced as they changed: " + "; ".join(dict.fromkeys(announced)))
+    if advice == 1:
+        unfold(strip, press, focused)
 
     # A fault: six ribs to the power 308.
     reach(next(c for c in controls.values() if c["name"] == "Kanal Sayısı"))

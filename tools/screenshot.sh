@@ -10,7 +10,9 @@
 # PROGRAM defaults to build/kasnak, FOLDER to docs; the pictures are
 # FOLDER/window.png and FOLDER/typical-use.png.  With SCRIPT, another
 # scenario script is played in place of the typical use, and the second
-# picture is FOLDER/NAME.png for SCRIPT's NAME.script.  The script's actions, the
+# picture is FOLDER/NAME.png for SCRIPT's NAME.script; its `advice` clicks the
+# advice strip, which unfolds, and with `advice` last the picture takes the
+# window and the unfolded list together.  The script's actions, the
 # window's title and the controls' places in pixels and list items come from
 # kasnak-script beside PROGRAM (--parse and --controls DPI), or from
 # $KASNAK_SCRIPT.  Needs xvfb, xdotool, jq and ImageMagick's import.
@@ -54,9 +56,26 @@ height=${form#* }
 xdotool windowfocus --sync "$window"
 sleep 1  # let it paint
 
+# The window, or with WITH_POPUPS the smallest rectangle of the screen that
+# holds the window and the program's other windows shown (a list unfolded).
 shoot() {
   mkdir -p "$folder"
-  import -window "$window" "$folder/$1"
+  if [ -n "${2:-}" ]; then
+    # shellcheck disable=SC2046  # X Y WIDTH HEIGHT of each window
+    set -- "$1" $(for w in $(xdotool search --onlyvisible --pid "$app"); do
+      xdotool getwindowgeometry --shell "$w" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=//p' | tr '\n' ' '
+    done)
+    name=$1
+    shift
+    box=$(printf '%s %s %s %s\n' "$@" |
+      awk 'NR == 1 || $1 < l { l = $1 } NR == 1 || $2 < t { t = $2 }
+           NR == 1 || $1 + $3 > r { r = $1 + $3 } NR == 1 || $2 + $4 > b { b = $2 + $4 }
+           END { printf "%dx%d+%d+%d", r - l, b - t, l, t }')
+    import -window root -crop "$box" +repage "$folder/$name"
+    set -- "$name"
+  else
+    import -window "$window" "$folder/$1"
+  fi
   echo "screenshot: $folder/$1"
 }
 shoot window.png
@@ -107,7 +126,13 @@ tail -n +2 "$work/actions" | jq -r '[.verb, .id // "", .text // ""] | join("\u00
       backspace) click "$id" && keys End BackSpace ;;
       pick) pick "$id" "$text" ;;
       click) click "$id" ;;
+      # The advice strip, below the form, unfolds.
+      advice)
+        xdotool mousemove --window "$window" $((width / 2)) $((height + KASNAK_DISPLAY_DPI / 12)) click 1
+        sleep 0.3
+        ;;
     esac
   done
 sleep 0.5
-shoot "$(basename "$typical" .script).png"
+last=$(tail -n 1 "$work/actions" | jq -r .verb)
+shoot "$(basename "$typical" .script).png" "$([ "$last" = advice ] && echo popups)"

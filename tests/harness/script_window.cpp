@@ -8,12 +8,16 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -151,13 +155,47 @@ class WindowPlayer : public ScriptPlayer {
     return checked < 0 ? "none" : std::to_string(checked);
   }
 
+  // The strip as a person unfolds it: a click lists every advice, `texts`,
+  // in order, each whole at the list's width, in the window's font, on the
+  // screen, the keys going to the list; Escape folds it and gives the focus
+  // back.  With no advice a click unfolds nothing.
+  void Unfold(const QStringList& texts, const std::function<void(const std::string&)>& fail) const {
+    FoldingStrip* strip = window_.AdviceStrip();
+    QWidget* focus = QApplication::focusWidget();
+    const bool active = window_.isActiveWindow();
+    QTest::mouseClick(strip, Qt::LeftButton);
+    if (strip->Unfolded() == texts.isEmpty()) fail(texts.isEmpty() ? "unfolds" : "does not unfold");
+    if (texts.isEmpty()) return;
+    const QListWidget* list = strip->List();
+    const QFontMetrics metrics(list->font());
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row) {
+      const QListWidgetItem* item = list->item(row);
+      items << item->text();
+      const QRect place = list->visualItemRect(item).adjusted(margin, 0, -margin, 0);
+      const QRect needs = metrics.boundingRect(place, Qt::TextWordWrap, item->text());
+      if (!list->viewport()->rect().contains(place) || needs.height() > place.height() || needs.width() > place.width())
+        fail("cuts advice " + std::to_string(row + 1) + " unfolded");
+    }
+    if (items != texts) fail("unfolds into " + items.join(QStringLiteral(" | ")).toStdString());
+    if (list->font() != window_.font()) fail("unfolds in another font");
+    if (!strip->screen()->availableGeometry().contains(list->window()->geometry())) fail("unfolds off the screen");
+    if (QApplication::focusWidget() != list) fail("unfolds into a list that takes no keys");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    if (strip->Unfolded()) fail("does not fold on Escape");
+    // (After a fault's box the offscreen window is not active again, and Qt
+    // gives the focus back to no widget.)
+    if (active && QApplication::focusWidget() != focus) fail("does not give the focus back");
+  }
+
   // The advice as a person sees it: the strip shows its first advice, whole
   // or cut to an ellipsis, and how many more follow, within its width, and a
   // screen reader hears the first whole; its tool tip holds every advice,
-  // one a line; every mark shown stands beside a control that carries its
+  // one a line, and it unfolds into them; every mark shown stands beside a control that carries its
   // advice as its accessible description, a list's text field too.
   AdviceSeen AdviceShown() const override {
-    const QLabel* strip = window_.AdviceStrip();
+    const FoldingStrip* strip = window_.AdviceStrip();
     const QString codes = strip->property("adviceCodes").toString();
     const qsizetype count = codes.isEmpty() ? 0 : codes.split(QLatin1Char(' ')).size();
     const QStringList texts = strip->toolTip().isEmpty() ? QStringList() : strip->toolTip().split(QLatin1Char('\n'));
@@ -165,6 +203,7 @@ class WindowPlayer : public ScriptPlayer {
       throw std::runtime_error("the advice strip " + what + " for " + codes.toStdString());
     };
     if (texts.size() != count) fail("lists " + std::to_string(texts.size()) + " advice in its tool tip");
+    Unfold(texts, fail);
     AdviceSeen seen{codes.toStdString(), {}, {}};
     const QString shown = strip->text();
     if (count == 0 && !shown.isEmpty()) fail("shows " + shown.toStdString());

@@ -6,15 +6,21 @@
 // reads back in full.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
 #include <QTest>
+#include <tuple>
 
+#include "advice/advice.h"
 #include "app/text.h"
 #include "app/widgets.h"
 #include "app/window.h"
@@ -202,6 +208,52 @@ TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
   }
   for (Control id : {Control::ProfilePK, Control::HeavyDuty})
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.Widget(id))->state().checked) << ElementId(id);
+}
+
+// After the typical use (one advice), and with a 300 mm motor pulley typed
+// after it (four), Tab from the last control reaches the strip, a collapsed
+// button; Enter, or Space, unfolds it on the screen into every advice in
+// order, heard item by item; Escape, or Space, folds it, the focus on it
+// again and the window at its size.
+TEST_F(AccessibilityTest, AdviceStripUnfoldsFromTheKeyboard) {
+  Pick(Control::MotorPower, "22");
+  Type(Control::ScrewSpeed, "4000");
+  Pick(Control::ScrewPulley, "200");
+  QTest::mouseClick(window.ProfileGroup()->button(1), Qt::LeftButton);
+  Type(Control::RibCount, "6");
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(Control::CalculateButton)), Qt::LeftButton);
+  const QSize size = window.size();
+  FoldingStrip* strip = window.AdviceStrip();
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(strip);
+  for (const auto& [typed, unfold, fold] :
+       {std::tuple("", Qt::Key_Return, Qt::Key_Escape), std::tuple("300", Qt::Key_Space, Qt::Key_Space)}) {
+    if (*typed) {
+      QLineEdit* pulley = qobject_cast<QComboBox*>(window.Widget(Control::MotorPulley))->lineEdit();
+      pulley->setFocus();
+      pulley->selectAll();
+      QTest::keyClicks(pulley, typed);
+    }
+    const std::vector<Advice> advice = AdviceFor(window.Model());
+    SCOPED_TRACE(advice.size());
+    EXPECT_EQ(advice.size(), *typed ? 4u : 1u);
+    window.Widget(TabOrder().back())->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), strip);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_TRUE(face->state().collapsed && !face->state().expanded);
+    QTest::keyClick(strip, unfold);
+    ASSERT_TRUE(strip->Unfolded());
+    EXPECT_TRUE(face->state().expanded);
+    EXPECT_TRUE(strip->screen()->availableGeometry().contains(strip->List()->window()->geometry()));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(strip->List());
+    ASSERT_EQ(list->childCount(), static_cast<int>(advice.size()));
+    for (std::size_t i = 0; i < advice.size(); ++i)
+      EXPECT_EQ(list->child(static_cast<int>(i))->text(QAccessible::Name), ToQString(advice[i].text));
+    QTest::keyClick(QApplication::focusWidget(), fold);
+    EXPECT_FALSE(strip->Unfolded());
+    EXPECT_EQ(QApplication::focusWidget(), strip);
+    EXPECT_EQ(window.size(), size);
+  }
 }
 
 }  // namespace
