@@ -220,12 +220,14 @@ void Window::Sync() {
     button->setChecked(panel_->ProfileSelected(profile.id));
   }
   profiles_->setExclusive(true);
-  ShowAdvice();
-  ShowSheet();
+  // The advice and the section share the panel as "Hesapla" would leave it.
+  const CalculatedCopy calculated(*panel_);
+  ShowAdvice(calculated);
+  ShowSheet(calculated);
 }
 
-void Window::ShowAdvice() {
-  const std::vector<Advice> advice = AdviceFor(*panel_);
+void Window::ShowAdvice(const CalculatedCopy& calculated) {
+  const std::vector<Advice> advice = AdviceFor(*panel_, calculated);
   const QString codes = ToQString(AdviceCodes(advice));
   // Each control's advice, one a line, and all of them.
   std::array<QStringList, kControlCount> about;
@@ -265,8 +267,8 @@ void Window::ShowAdvice() {
   }
 }
 
-void Window::ShowSheet() {
-  const Sheet sheet = SheetFor(*panel_);
+void Window::ShowSheet(const CalculatedCopy& calculated) {
+  const Sheet sheet = SheetFor(*panel_, calculated);
   const QString figures = ToQString(sheet.figures);
   if (sheet_->property("sheetFigures").toString() != figures) sheet_->setProperty("sheetFigures", figures);
   QStringList lines;

@@ -39,6 +39,7 @@
 
 #include "app/widgets.h"
 #include "model/panel.h"
+#include "procedures/calculate.h"
 
 class QAction;
 class QButtonGroup;
@@ -93,9 +94,9 @@ class Window : public QWidget {
   // Brings every widget in line with the model, raising no signal.
   void Sync();
   // Shows the core's advice for the panel as it stands.
-  void ShowAdvice();
+  void ShowAdvice(const CalculatedCopy& calculated);
   // Shows the ordering and fitting section for the panel as it stands.
-  void ShowSheet();
+  void ShowSheet(const CalculatedCopy& calculated);
 
   std::unique_ptr<Panel> panel_;
   std::array<QWidget*, kControlCount> widgets_{};
