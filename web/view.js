@@ -253,6 +253,11 @@
         if (listbox.hidden) this.openListOf(view); else this.closeList(view);
       });
       listbox.addEventListener('pointerdown', (e) => e.preventDefault());
+      const approached = () => {
+        if (listbox.hidden) this.listItems(view);
+      };
+      el.addEventListener('pointerenter', approached);
+      input.addEventListener('focus', approached);
       listbox.addEventListener('click', (e) => {
         const option = e.target.closest('[role=option]');
         if (option) this.pickFrom(view, Number(option.dataset.item));
@@ -297,8 +302,8 @@
     }
 
     // The list's items as the model has them, their elements made again only
-    // when they changed: once the page is ready every list has them made
-    // (listsMade), so that opening a list only shows them.
+    // when they changed: made as the pointer comes onto the list or its box
+    // takes the focus, so that opening the list only shows them.
     listItems(view) {
       const items = this.model.items(view.place);
       // The items' elements stay while the items do: most lists never change.
@@ -316,11 +321,6 @@
         }));
       }
       return items;
-    }
-
-    // Every list's items made while the page waits for its user.
-    listsMade() {
-      for (const view of this.views) if (view.listbox && view.listbox.hidden) this.listItems(view);
     }
 
     activate(view, item) {
@@ -737,7 +737,6 @@
     const first = page.views[win.firstFocus];
     (first.input || first.el).focus();
     made.length = 0;
-    (self.requestIdleCallback || setTimeout)(() => page.listsMade());
     performance.mark('kasnak-ready');
     document.documentElement.dataset.ready = 'true';
   });
