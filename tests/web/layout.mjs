@@ -3,7 +3,8 @@
 // Faults caught: at 390 and 320 px, something off the screen (sideways scroll, a box or open list
 // past an edge), a target under 24x24 px (box, button, list button, open list's item, check or option
 // box with its caption, the section's copy button), with WCAG text spacing boxes that overlap (the
-// ordering and fitting section among them), the section after Çıkış or missing after the typical use;
+// ordering and fitting section among them), the section after Çıkış or missing after the typical use, an
+// advice not readable right under its control's group;
 // at 1024x768, 1280x800 and 1920x1080 (resized both ways), a scroll bar, the panel not filling the smaller
 // side, a control away from today's place scaled, text under 13 px; at 1024 px, the section off the window's
 // width or over the advice, its copy button not copying the core's report, the advice strip not unfolding with
@@ -31,6 +32,10 @@ export async function check(browser, [folder, shots], print) {
       const r = box(el), name = el.id || el.parentElement.id;
       if (r.width && r.height && (r.left < -0.5 || r.right > width + 0.5)) found.push(`${name} off the screen`);
       if (el.matches('#window :is(input[type=text], button, [role=option], .check, .option), #sheet button') && r.width && (r.width < 24 || r.height < 24)) found.push(`${name} is ${r.width}x${r.height}`);
+    }
+    for (const el of document.querySelectorAll('#window .advised')) { // its advice, readable right under its group
+      const note = box(document.getElementById((el.querySelector('input') || el).getAttribute('aria-describedby'))), group = box(el.closest('.group'));
+      if (note.height < 16 || Math.abs(note.top - group.bottom) > 8) found.push(`the advice on ${el.id} at ${note.top}, not under its group at ${group.bottom}`);
     }
     const style = document.head.appendChild(document.createElement('style'));
     if (spaced) style.textContent = '* {line-height: 1.5 !important; letter-spacing: .12em !important; word-spacing: .16em !important}';

@@ -45,6 +45,8 @@ closed with "Tamam", advice reads the advice as the page shows it (and reads
 the strip's list of every advice, unfolded with a click and folded again with
 Escape), section the ordering and fitting section's visible lines and sheet its
 figures, and "exit" is printed when the page shows that the program has ended.
+From the page's load on, an advice announced again or not announced and an error
+the page throws break the script at the next dump, advice, section or sheet.
 `;
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -79,6 +81,25 @@ function outcome() {
     !document.getElementById('ended').hidden, focused ? focused.id : ''];
 }
 
+// What a person hears, from the page's load on: each change announces the
+// advice that is new, and none shown before it; the page throws no error.
+// What went wrong, in window.kasnakHeard, which the page's readers report.
+function listen() {
+  const strip = document.getElementById('advice'), live = document.getElementById('announce');
+  const wrong = window.kasnakHeard = [], lines = (text) => (text ? text.split('\n') : []);
+  const heard = new MutationObserver((records) => {
+    const written = records.find((r) => r.target === strip);
+    const before = new Set(lines(written ? written.oldValue : strip.title));
+    const said = records.some((r) => r.target !== strip) ? `; ${live.textContent}; ` : '';
+    for (const text of lines(strip.title)) {
+      if (before.has(text) === said.includes(`; ${text}; `)) wrong.push(`the live region ${before.has(text) ? 'says again' : 'does not say'} "${text}"`);
+    }
+  });
+  heard.observe(strip, {attributeFilter: ['title'], attributeOldValue: true});
+  heard.observe(live, {childList: true, characterData: true, subtree: true});
+  addEventListener('error', (e) => wrong.push(`the page threw ${e.message}`));
+}
+
 // Writes text over the selection as one change, as a paste does (a deleting
 // command when the new text is empty), then reports the outcome.  With
 // selectAll it first selects all of the focused box, as Ctrl+A does.
@@ -94,8 +115,12 @@ const insertThenOutcome = `(text, selectAll) => {
 // result can be selected.
 async function shown(names) {
   await window.kasnakPage.settled();
+  if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   for (const el of document.querySelectorAll('#window .control')) {
     const box = el.matches('input') ? el : (el.querySelector('input[type=text]') || (el.matches('.output') && el));
+    // A control's own tool tip, wherever the pointer rests on it.
+    const own = window.kasnakPage.table.find((def) => def.id === el.id).toolTip;
+    if (own && !box && [el, ...el.querySelectorAll('input')].some((e) => e.closest('[title]')?.title !== own)) throw new Error(`${el.id} loses its tool tip "${own}"`);
     if (!box) continue;
     const text = box.matches('input') ? box.value : box.textContent;
     if (box.scrollWidth > box.clientWidth && box.title !== text) {
@@ -146,6 +171,7 @@ function targets() {
 // once the change is painted: read once it has.
 async function adviceShown() {
   await window.kasnakPage.settled();
+  if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   const strip = document.getElementById('advice');
   const codes = strip.dataset.codes;
   const count = codes ? codes.split(' ').length : 0;
@@ -165,6 +191,7 @@ async function adviceShown() {
     if (el.classList.contains('advised') !== Boolean(note && note.textContent)) {
       throw new Error(`the mark of ${el.id} does not match its description`);
     }
+    if (note && !(note.textContent && note.getClientRects().length)) throw new Error(`${el.id} is described by ${note.textContent ? 'a note not shown under its group' : 'an empty note'}`);
     if (note && note.textContent) for (const line of note.textContent.split('\n')) marks.push(`mark ${el.id}=${line}`);
   }
   const r = strip.getBoundingClientRect();
@@ -187,6 +214,7 @@ function unfolded() {
 // lines can be selected and copied.  Read once the page has written it.
 async function sectionShown() {
   await window.kasnakPage.settled();
+  if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   const section = document.getElementById('sheet');
   const figures = section.dataset.figures;
   const seen = !section.hidden && section.getClientRects().length > 0;
@@ -238,6 +266,7 @@ class PagePlayer {
   async load() {
     await this.browser.goto(this.url);
     await this.browser.evaluate(ready, 20000);
+    await this.browser.evaluate(listen);
     const [faults, spots] = await this.browser.evaluate(targets);
     this.spots = spots;
     this.faults = new Map(faults.map((f) => [f.message, f.name]));
