@@ -6,7 +6,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
+#include <algorithm>
 
 #include "app/text.h"
 #include "app/widgets.h"
@@ -32,6 +35,21 @@ void PressKey(QWidget* target, const QString& character) {
   else if (character.size() == 1)
     key = static_cast<Qt::Key>(character.at(0).unicode());
   QTest::sendKeyEvent(QTest::Click, target, key, character, Qt::NoModifier);
+}
+
+// The width a box lays its text out in, as Qt's widgets lay it out: a
+// label's contents less its margin and indent, a text box's text rectangle
+// less QLineEdit's two pixels either side.
+int TextRoom(const QWidget* box) {
+  if (auto* label = qobject_cast<const QLabel*>(box))
+    return label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+  auto* edit = qobject_cast<const QLineEdit*>(box);
+  QStyleOptionFrame option;
+  option.initFrom(edit);
+  option.rect = edit->contentsRect();
+  option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+  const QRect text = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+  return text.marginsRemoved(edit->textMargins()).width() - 2 * 2;
 }
 
 bool NoKeyTypes(const QString& character) {
@@ -110,8 +128,11 @@ std::vector<std::string> Differences(Window& window) {
     const QWidget* w = window.Widget(def.id);
     const auto* combo = qobject_cast<const QComboBox*>(w);
     const QString drawn = Drawn(w);
-    if (!drawn.isEmpty() && drawn != shown && (combo ? combo->lineEdit() : w)->toolTip() != shown)
+    const QWidget* box = combo ? combo->lineEdit() : w;
+    if (!drawn.isEmpty() && drawn != shown && box->toolTip() != shown)
       out.push_back(ElementId(def.id) + ": draws '" + drawn.toStdString() + "' without the whole text in its tool tip");
+    if (!drawn.isEmpty() && drawn == shown && box->fontMetrics().horizontalAdvance(shown) > TextRoom(box))
+      out.push_back(ElementId(def.id) + ": draws '" + drawn.toStdString() + "' cut by its box, with no ellipsis");
     const auto* label = qobject_cast<const QLabel*>(w);
     if (def.output && label && !(label->textInteractionFlags() & Qt::TextSelectableByMouse))
       out.push_back(ElementId(def.id) + ": its result cannot be selected");
