@@ -10,11 +10,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -207,6 +209,28 @@ TEST_F(EventsTest, TypingKeepsTheCursor) {
     EXPECT_EQ(Text(c.id), c.shown);
     EXPECT_EQ(c.edit->cursorPosition(), 1);
   }
+}
+
+// A box being typed in draws its own text, scrolled to the cursor as any text
+// box, not the start and ellipsis it draws without the focus: two long texts
+// that differ only at their end look alike until the box has the focus.
+TEST_F(EventsTest, BoxBeingTypedInDrawsItsText) {
+  const int flash = QApplication::cursorFlashTime();
+  QApplication::setCursorFlashTime(0);  // the cursor stays drawn
+  auto* edit = Get<QLineEdit>(Control::CenterDistance);
+  auto looks = [&](const char* text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    const QImage focused = edit->grab().toImage();
+    Get<QLineEdit>(Control::ScrewSpeed)->setFocus();
+    return std::pair(focused, edit->grab().toImage());
+  };
+  const auto ones = looks("11111111111111111111");
+  const auto seven = looks("11111111111111111117");
+  QApplication::setCursorFlashTime(flash);
+  EXPECT_TRUE(ones.second == seven.second) << "without the focus, the box draws more than its start and an ellipsis";
+  EXPECT_TRUE(ones.first != seven.first) << "with the focus, the box draws no end of its text";
 }
 
 // A list's click procedure runs only when the user chooses an item, from the
