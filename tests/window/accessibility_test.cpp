@@ -128,6 +128,24 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   EXPECT_EQ(Accessible(speed, QAccessible::Name), "Kayış Hızı: 1055.68 m/sn");
 }
 
+// A list reads as expanded while its popup shows and no longer once it
+// closes: a screen reader would otherwise never say that it opened.
+TEST_F(AccessibilityTest, ListReadsAsExpandedWhileItsPopupShows) {
+  for (Control id : {Control::MotorPower, Control::MotorPulley, Control::ScrewPulley}) {
+    SCOPED_TRACE(ElementId(id));
+    auto* list = qobject_cast<QComboBox*>(window.Widget(id));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+    EXPECT_TRUE(face->state().expandable && !face->state().expanded);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(list->view()->isVisible());
+    EXPECT_TRUE(face->state().expanded);
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    ASSERT_FALSE(list->view()->isVisible());
+    EXPECT_FALSE(face->state().expanded);
+  }
+}
+
 // The typical use with the keyboard alone, read back as a screen reader
 // reads it: through the accessible interfaces only, which would miss a
 // result shown but not read, a control out of the tab order, a list that the
