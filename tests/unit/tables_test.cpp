@@ -5,9 +5,12 @@
 // and the fitting figures.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "drive/arc_factor.h"
 #include "drive/geometry.h"
@@ -196,6 +199,29 @@ TEST(StockLengths, EndAtThePublishedShortestAndLongest) {
     EXPECT_EQ(above.shorter, c.longest);
     EXPECT_EQ(above.longer, std::nullopt);
   }
+}
+
+// Every stock length as the guide lists it for the designer to order: a
+// length mistyped in the program's table, or in the guide, differs.
+TEST(StockLengths, AreTheGuides) {
+  std::ifstream guide(KASNAK_GUIDE);
+  std::string line;
+  while (std::getline(guide, line) && line.rfind("## Ek C", 0) != 0) {
+  }
+  int rows = 0;
+  while (std::getline(guide, line)) {
+    for (const Profile& p : kProfiles) {
+      const std::string head = "| " + std::string(p.name) + " | ";
+      if (line.rfind(head, 0) != 0) continue;
+      std::istringstream lengths(line.substr(head.size()));
+      std::vector<int> listed;
+      for (int length; lengths >> length;) listed.push_back(length);
+      const std::span<const int> table = StockLengths(p.id);
+      EXPECT_EQ(listed, std::vector<int>(table.begin(), table.end())) << p.name;
+      ++rows;
+    }
+  }
+  EXPECT_EQ(rows, 4);
 }
 
 }  // namespace
