@@ -359,8 +359,12 @@ Saying Replaced(const Reading& r, Control box) {
 
   if (box == Control::MotorPulley && (r.Blank(Control::ScrewPulley) || !(r.Number(Control::ScrewPulley) > Real(0))))
     return Say("", "Motor kasnağı vida kasnağından hesaplanır: önce " + Named(Control::ScrewPulley) + "’nı seçin.");
+  if (box == Control::MotorPulley && IsBlank(r.panel.Caption(Control::MotorSpeed)))
+    return Say("", "Motor kasnağı motor devri olmadan hesaplanamaz: önce " + Named(Control::MotorPower) + "’nü seçin.");
   if (box == Control::MotorPulley)
-    return Say("", "Verdiğiniz “" + given + "” yerine program 0 yazdı: " + Named(box) + "’nı yeniden seçin.");
+    return Say("", "Verdiğiniz “" + given +
+                       (r.Blank(box) ? "” program tarafından silindi: " : "” yerine program 0 yazdı: ") + Named(box) +
+                       "’nı yeniden seçin.");
   if (box == Control::ScrewSpeed && IsBlank(r.panel.Caption(Control::MotorSpeed)))
     return Say("", "Vida devri kasnaklardan ve motor devrinden hesaplanır; motor seçilmediği için “" + given +
                        "” yerine 0 oldu: önce " + Named(Control::MotorPower) + "’nü seçin.");
