@@ -367,7 +367,7 @@ Saying Replaced(const Reading& r, Control box) {
                        "’nı yeniden seçin.");
   if (box == Control::ScrewSpeed && IsBlank(r.panel.Caption(Control::MotorSpeed)))
     return Say("", "Vida devri kasnaklardan ve motor devrinden hesaplanır; motor seçilmediği için “" + given +
-                       "” yerine 0 oldu: önce " + Named(Control::MotorPower) + "’nü seçin.");
+                       "” yerine 0 yazıldı: önce " + Named(Control::MotorPower) + "’nü seçin.");
   if (r.Blank(box)) return Say("", Named(box) + ": girdiğiniz “" + given + "” program tarafından silindi.");
   return Say("", Named(box) + ": girdiğiniz “" + given + "” yerine program 0 yazdı.");
 }

@@ -38,7 +38,7 @@ std::string PercentEnding(std::string_view digits) {
   constexpr std::array<std::string_view, 10> kOnes = {"", "i", "si", "ü", "ü", "i", "sı", "si", "i", "u"};
   // on yirmi otuz kırk elli altmış yetmiş seksen doksan
   constexpr std::array<std::string_view, 10> kTens = {"", "u", "si", "u", "ı", "si", "ı", "i", "i", "ı"};
-  // bin milyon milyar trilyon katrilyon
+  // yüz, then bin milyon milyar trilyon katrilyon
   constexpr std::array<std::string_view, 6> kGroups = {"ü", "i", "u", "ı", "u", "u"};
   const int last = digits[digits.size() - 1 - zeros] - '0';
   if (zeros == 0) return "’" + std::string(kOnes[last]);
@@ -96,7 +96,7 @@ class SheetWriter {
       if (!(belt > Real(0))) throw ArithmeticFault(FaultKind::InvalidArgument);
       near = NearestStock(profile_.id, belt);
     } catch (const ArithmeticFault&) {
-      return line("Stok kayış bulunamaz: kayış boyu okunamıyor.");
+      return line("Stok kayış aranamıyor: kayış boyu okunamıyor.");
     }
     if (near.exact) {
       if (const std::optional<std::string> centre = FittingCentre(d_, *near.exact)) {
@@ -122,8 +122,8 @@ class SheetWriter {
 
   // The tension to fit, the shaft load, the span and the meter's frequency.
   void Fitting(std::optional<Real> motor) {
-    const std::string why = "Montaj değerleri hesaplanamaz: ";
-    if (!motor) return line("Montaj değerleri ve güç payı için motor gücünü listeden seçin.");
+    const std::string why = "Montaj değerleri hesaplanamıyor: ";
+    if (!motor) return line("Montaj değerleri ve güç oranı için motor gücünü listeden seçin.");
     try {
       // The belt speed, the wrap angle and the centre distance as the window
       // shows them, as a designer checking by hand reads them.
@@ -149,9 +149,10 @@ class SheetWriter {
       Add("shaft:" + shown[2] + ":" + shown[3]);
       Add("span:" + shown[4]);
       Add("frequency:" + shown[5] + ":" + shown[6]);
-      line("Statik gerginlik (kol başına): alışmış " + shown[0] + " N, yeni " + shown[1] + " N");
-      line("Mil yükü: alışmış " + shown[2] + " N, yeni " + shown[3] + " N");
-      line("Serbest kol " + shown[4] + " mm; ölçer frekansı: alışmış " + shown[5] + " Hz, yeni " + shown[6] + " Hz");
+      line("Statik germe kuvveti (kol başına): rodajdan sonra " + shown[0] + " N, yeni kayışta " + shown[1] + " N");
+      line("Mil yükü: rodajdan sonra " + shown[2] + " N, yeni kayışta " + shown[3] + " N");
+      line("Serbest kol boyu " + shown[4] + " mm; gergi ölçer: rodajdan sonra " + shown[5] + " Hz, yeni kayışta " +
+           shown[6] + " Hz");
     } catch (const ArithmeticFault&) {
       line(why + "değerler okunamıyor ya da çok büyük.");
     }
@@ -166,7 +167,7 @@ class SheetWriter {
       const std::string ending = PercentEnding(percent);
       line(ending.empty() ? "Kayış gücü / motor gücü: %" + percent : "Kayış gücü, motor gücünün %" + percent + ending);
     } catch (const ArithmeticFault&) {
-      line("Güç payı hesaplanamaz: kayış gücü okunamıyor ya da çok büyük.");
+      line("Güç oranı hesaplanamıyor: kayış gücü okunamıyor ya da çok büyük.");
     }
   }
 
@@ -217,7 +218,7 @@ Sheet SheetFor(const Panel& panel, const CalculatedCopy& copy) {
     if (!IsBlank(text) && count >= Real(1) && IntPart(count) == count) ribs = count;
   } catch (const ArithmeticFault&) {
   }
-  if (!ribs) return Say("Stok kayış ve montaj için kanal sayısı 1 ya da daha büyük tam sayı olmalı.");
+  if (!ribs) return Say("Stok kayış ve montaj için kanal sayısı en az 1 olan bir tam sayı olmalı.");
 
   std::optional<Real> motor;
   try {
