@@ -9,11 +9,13 @@
 #include <string_view>
 #include <type_traits>
 
+#include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/motor_speeds.h"
 #include "drive/profiles.h"
 #include "drive/pulley_width.h"
 #include "drive/rating_table.h"
+#include "drive/shown.h"
 #include "numbers/numbers.h"
 #include "numbers/text.h"
 #include "procedures/calculate.h"
@@ -101,7 +103,7 @@ std::optional<Real> FewestRibs(const DriveState& d, Real motor) {
   constexpr double kMostRibs = 1e6;
   double n = std::max(std::ceil((motor / perRib).value()), 1.0);
   if (!(n <= kMostRibs)) return std::nullopt;
-  auto carries = [&](double count) { return RoundTo(BeltPower(d, Real(count)), 2) >= motor; };
+  auto carries = [&](double count) { return ShownPower(BeltPower(d, Real(count))) >= motor; };
   while (n > 1 && carries(n - 1)) --n;
   while (!carries(n)) ++n;
   return Real(n);
@@ -175,7 +177,7 @@ class Reading {
       const std::optional<Real> motor = Motor();
       if (!calculated || !motor || Blank(Control::RibCount) || Blank(Control::BeltPower)) return std::nullopt;
       const Real ribs = Number(Control::RibCount);
-      if (ribs >= Real(1) && RoundTo(BeltPower(calculated->drive, ribs), 2) < *motor)
+      if (ribs >= Real(1) && ShownPower(BeltPower(calculated->drive, ribs)) < *motor)
         *ribsNeeded_ = FewestRibs(calculated->drive, *motor);
     }
     return *ribsNeeded_;
@@ -405,11 +407,11 @@ Saying PulleysDisagree(const Reading& r, Control) {
   const Single motorPulley = r.Number(Control::MotorPulley);
   const Single screwPulley = r.Number(Control::ScrewPulley);
   const Real given = motorSpeed * motorPulley / screwPulley;
-  constexpr double kRatioHalfStep = 0.005;
-  const Real slack = motorSpeed * (Real(1) + Real(kRatioHalfStep) * screwPulley) / screwPulley + Real(1);
+  const Real slack =
+      motorSpeed * (Real(kWholeStep) + Real(kRatioHalfStep) * screwPulley) / screwPulley + Real(kWholeStep);
   const Real off = given - screwSpeed;
   if (!(off > slack || -off > slack)) return std::nullopt;
-  const std::string turns = NumberText(RoundTo(given, 0));
+  const std::string turns = NumberText(ShownWhole(given));
   return Say(turns, "Motor/vida kasnağı " + AsShown(r, Control::MotorPulley) + "/" + AsShown(r, Control::ScrewPulley) +
                         " mm ile vida " + turns + " d/dk döner, " + AsShown(r, Control::ScrewSpeed) + " değil.");
 }
@@ -420,43 +422,37 @@ Saying BeltTooFast(const Reading& r, Control box) {
   const std::string& shown = r.panel.Caption(box);
   if (IsBlank(shown)) return std::nullopt;
   const std::optional<BeltProfile> selected = r.panel.SelectedProfile();
-  int highest = 0;
+  const Profile* fastest = &ProfileOf(selected.value_or(BeltProfile::PJ));
   for (const Profile& p : kProfiles)
-    if (!selected || p.id == *selected) highest = std::max(highest, p.highestBeltSpeed);
-  if (!(ReadNumber(shown) > Real(highest))) return std::nullopt;
-  const std::string limit = std::to_string(highest);
+    if (!selected && p.highestBeltSpeed > fastest->highestBeltSpeed) fastest = &p;
+  if (!BeltSpeedTooHigh(*fastest, ReadNumber(shown).value())) return std::nullopt;
+  const std::string limit = std::to_string(fastest->highestBeltSpeed);
   if (!selected) return Say(limit, "Kayış hızı " + shown + " m/sn; hiçbir kayış tipi " + limit + " m/sn’yi aşamaz.");
   return Say(limit, "Kayış hızı " + shown + " m/sn; " + std::string(ProfileOf(*selected).name) + " için en çok " +
                         limit + " m/sn.");
-}
-
-// The pulleys' mean diameter, mm: the sum of their radii.
-std::optional<Single> Radii(const Reading& r) {
-  const Single motorPulley = r.Number(Control::MotorPulley);
-  const Single screwPulley = r.Number(Control::ScrewPulley);
-  if (!(motorPulley > 0 && screwPulley > 0)) return std::nullopt;
-  return Single((motorPulley + screwPulley) / Real(2));
 }
 
 // The centre distance no more than the sum of the radii, where "Hesapla"
 // keeps it there: the smallest whole millimetres that clear them after
 // "Hesapla".
 Saying PulleysTouch(const Reading& r, Control box) {
-  const std::optional<Single> radii = Radii(r);
-  if (r.Blank(box) || !radii || r.Otherwise(box)) return std::nullopt;
+  const Single motorPulley = r.Number(Control::MotorPulley);
+  const Single screwPulley = r.Number(Control::ScrewPulley);
+  if (r.Blank(box) || !(motorPulley > 0 && screwPulley > 0) || r.Otherwise(box)) return std::nullopt;
+  const Single radii = MeanDiameter(motorPulley, screwPulley);
   const Single centerDist = r.Number(box);
-  if (!(centerDist > 0) || centerDist > *radii || (centerDist < kMinimumCenterDist && *radii < kMinimumCenterDist))
+  if (!(centerDist > 0) || centerDist > radii || RaisedToFloor(centerDist, motorPulley, screwPulley))
     return std::nullopt;
   // A whole millimetre above the radii, or the next one where the belt
   // length's rounding brings "Hesapla" back onto them.
-  Real clear = IntPart(Real(*radii)) + Real(1);
+  Real clear = IntPart(Real(radii)) + Real(1);
   Panel copy = r.panel;
   for (int next = 0; next < 2; ++next, clear = clear + Real(1)) {
     copy.SetText(box, NumberText(clear));
     Calculate(copy);
-    if (ReadNumber(copy.Text(box)) > *radii) break;
+    if (ReadNumber(copy.Text(box)) > radii) break;
   }
-  return Say(NumberText(clear), "Eksen mesafesi " + AsShown(r, box) + " mm, yarıçaplar toplamı " + Figure(*radii) +
+  return Say(NumberText(clear), "Eksen mesafesi " + AsShown(r, box) + " mm, yarıçaplar toplamı " + Figure(radii) +
                                     " mm: kasnaklar değiyor; en az " + NumberText(clear) + " mm yazın.");
 }
 
@@ -467,8 +463,8 @@ Saying UnderFloor(const Reading& r, Control box) {
   if (r.Blank(box) || !typed || r.Otherwise(box)) return std::nullopt;
   // "Hesapla" raises it to the pulleys' mean diameter, then to the floor.
   const Single centerDist = r.Number(box);
-  const Single mean = (r.Number(Control::MotorPulley) + r.Number(Control::ScrewPulley)) / Real(2);
-  if (!(centerDist > 0 && centerDist < kMinimumCenterDist && mean < kMinimumCenterDist)) return std::nullopt;
+  if (!(centerDist > 0) || !RaisedToFloor(centerDist, r.Number(Control::MotorPulley), r.Number(Control::ScrewPulley)))
+    return std::nullopt;
   const std::string floor = NumberText(kMinimumCenterDist);
   const std::string takes = "Eksen mesafesi " + AsShown(r, box) + " mm, alt sınır " + floor +
                             " mm: " + std::string(Def(Control::CalculateButton).caption) + " " + floor + " mm alır";
@@ -489,14 +485,12 @@ const DriveState* ZeroRated(const Reading& r) {
   return &calculated->drive;
 }
 const std::string kZeroPowers = "Güçler 0: ";
-bool FastEnough(const DriveState& d) { return d.screwSpeed > kLowestRatedSpeed; }
-bool RatioEnough(const DriveState& d) { return d.ratio >= kLowestRatedRatio; }
 std::string ProfileName(const Reading& r) { return std::string(ProfileOf(*r.panel.SelectedProfile()).name); }
 
 Saying ScrewTooSlow(const Reading& r, Control box) {
   // With no screw speed, the missing one's advice says why.
   const DriveState* d = ZeroRated(r);
-  if (!d || FastEnough(*d) || r.Blank(box)) return std::nullopt;
+  if (!d || FastEnoughToRate(d->screwSpeed) || r.Blank(box)) return std::nullopt;
   return Say("", kZeroPowers + "güç tablosu yalnızca " + Figure(kLowestRatedSpeed) +
                      " d/dk üstündeki vida devirlerini kapsar; vida devri " + AsShown(r, box) + " d/dk.");
 }
@@ -505,7 +499,8 @@ Saying RatioTooSmall(const Reading& r, Control) {
   // With no motor power or no screw speed, the missing one's advice says
   // why; a motor power given whose speed is not known gives no ratio.
   const DriveState* d = ZeroRated(r);
-  if (!d || RatioEnough(*d) || r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed)) return std::nullopt;
+  if (!d || RatioEnoughToRate(d->ratio) || r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed))
+    return std::nullopt;
   if (IsBlank(r.panel.Caption(Control::MotorSpeed)))
     return Say("", kZeroPowers + "motor devri bilinmediği için devir oranı yok; " + Named(Control::MotorPower) +
                        " listesinden bir güç seçin.");
@@ -516,17 +511,20 @@ Saying RatioTooSmall(const Reading& r, Control) {
 
 Saying BelowTable(const Reading& r, Control box) {
   const DriveState* d = ZeroRated(r);
-  if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
-  const Single lowest = LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB);
-  if (d->screwSpeed > lowest) return std::nullopt;
+  if (!d || !FastEnoughToRate(d->screwSpeed) || !RatioEnoughToRate(d->ratio) || d->ribRating != Real(0))
+    return std::nullopt;
+  const BeltProfile profile = *r.panel.SelectedProfile();
+  if (!BelowRatedSpeeds(profile, d->diaB, d->screwSpeed)) return std::nullopt;
+  const Single lowest = LowestRatedScrewSpeed(profile, d->diaB);
   return Say("", kZeroPowers + ProfileName(r) + " tablosu yalnızca " + Figure(lowest) +
                      " d/dk üstündeki vida devirlerini kapsar; vida devri " + AsShown(r, box) + " d/dk.");
 }
 
 Saying NoRating(const Reading& r, Control) {
   const DriveState* d = ZeroRated(r);
-  if (!d || !FastEnough(*d) || !RatioEnough(*d) || d->ribRating != Real(0)) return std::nullopt;
-  if (!(d->screwSpeed > LowestRatedScrewSpeed(*r.panel.SelectedProfile(), d->diaB))) return std::nullopt;
+  if (!d || !FastEnoughToRate(d->screwSpeed) || !RatioEnoughToRate(d->ratio) || d->ribRating != Real(0))
+    return std::nullopt;
+  if (BelowRatedSpeeds(*r.panel.SelectedProfile(), d->diaB, d->screwSpeed)) return std::nullopt;
   return Say("", kZeroPowers + ProfileName(r) + " tablosunda " + AsShown(r, Control::ScrewPulley) +
                      " mm vida kasnağı ve " + AsShown(r, Control::ScrewSpeed) + " d/dk için güç yok.");
 }
@@ -563,10 +561,9 @@ Saying OtherProfile(const Reading& r, Control button) {
   if (r.panel.ProfileSelected(profile) || !r.RibsNeeded()) return std::nullopt;
   const Single screwSpeed = r.Number(Control::ScrewSpeed);
   const Single screwPulley = r.Number(Control::ScrewPulley);
-  if ((p.highestScrewSpeed > 0 && screwSpeed > Real(p.highestScrewSpeed)) ||
-      (p.smallestScrewPulley > 0 && screwPulley < Real(p.smallestScrewPulley)) ||
+  if (ScrewSpeedTooHigh(p, screwSpeed.value()) || ScrewPulleyTooSmall(p, screwPulley.value()) ||
       IsBlank(r.panel.Caption(Control::BeltSpeed)) ||
-      ReadNumber(r.panel.Caption(Control::BeltSpeed)) > Real(p.highestBeltSpeed))
+      BeltSpeedTooHigh(p, ReadNumber(r.panel.Caption(Control::BeltSpeed)).value()))
     return std::nullopt;
   Panel copy = r.panel;
   copy.SelectProfile(profile);
@@ -575,9 +572,9 @@ Saying OtherProfile(const Reading& r, Control button) {
   if (!ribs) return std::nullopt;
   // Only a profile that needs a narrower pulley than the selected one, each
   // width as the window shows it.
-  const Real width = RoundTo(PulleyWidth(*ribs, p), 2);
+  const Real width = ShownPulleyWidth(PulleyWidth(*ribs, p));
   const Profile& selected = ProfileOf(*r.panel.SelectedProfile());
-  if (!(width < RoundTo(PulleyWidth(*r.RibsNeeded(), selected), 2))) return std::nullopt;
+  if (!(width < ShownPulleyWidth(PulleyWidth(*r.RibsNeeded(), selected)))) return std::nullopt;
   const std::string count = Figure(*ribs);
   return Say(std::string(p.name) + ":" + count,
              std::string(p.name) + " ile " + count + " kanal yeter; kasnak genişliği " + NumberText(width) + " mm.");

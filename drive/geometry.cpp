@@ -10,6 +10,21 @@ constexpr int kMillimetresPerMinutePerMetrePerSecond = 60000;
 
 }  // namespace
 
+const Single kMinimumCenterDist = Real(250);
+
+Single MeanDiameter(Single diaA, Single diaB) { return (diaA + diaB) / Real(2); }
+
+bool RaisedToFloor(Single centerDist, Single diaA, Single diaB) {
+  return centerDist < kMinimumCenterDist && MeanDiameter(diaA, diaB) < kMinimumCenterDist;
+}
+
+Single FixedCenterDistance(Single centerDist, Single diaA, Single diaB) {
+  const Single mean = MeanDiameter(diaA, diaB);
+  if (mean > centerDist) centerDist = mean;
+  if (centerDist < kMinimumCenterDist) centerDist = kMinimumCenterDist;
+  return centerDist;
+}
+
 Single BeltLength(Single diaA, Single diaB, Single centerDist, Single pi) {
   const Real difference = diaA - diaB;
   return difference * difference / (Real(4) * centerDist) + (diaA + diaB) * (pi / Real(2)) + Real(2) * centerDist;

@@ -24,6 +24,18 @@ Single CenterDistance(Single beltLength, Single diaA, Single diaB, Single pi);
 // The angle in degrees whose cosine is x.  An argument of 0 gives exactly 90.
 Single ArcCosDeg(Single x, Single pi);
 
+// The centre-distance floor (mm) that "Hesapla" raises a smaller centre
+// distance to, where the pulleys' mean diameter is smaller still.
+extern const Single kMinimumCenterDist;
+// The pulleys' mean diameter, mm: the sum of their radii.
+Single MeanDiameter(Single diaA, Single diaB);
+// "Hesapla" raises `centerDist` to the floor: it and the pulleys' mean
+// diameter are both under it.
+bool RaisedToFloor(Single centerDist, Single diaA, Single diaB);
+// The centre distance "Hesapla" fixes: at least the pulleys' mean diameter,
+// then at least the floor.
+Single FixedCenterDistance(Single centerDist, Single diaA, Single diaB);
+
 // The belt speed (m/s) on a pulley of `pulley` mm turning at `speed` rpm.
 Real BeltSpeed(Single speed, Single pulley, Single pi);
 

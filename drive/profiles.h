@@ -41,6 +41,17 @@ inline constexpr std::array<Profile, 4> kProfiles = {{
 
 constexpr const Profile& ProfileOf(BeltProfile p) { return kProfiles[static_cast<std::size_t>(p)]; }
 
+// The limits a profile runs within: a screw speed (rpm) no higher than its
+// highest, a screw pulley (mm) no smaller than its smallest, where it has
+// one, and a belt speed (m/s) no higher than its highest.
+constexpr bool ScrewSpeedTooHigh(const Profile& p, double screwSpeed) {
+  return p.highestScrewSpeed > 0 && screwSpeed > p.highestScrewSpeed;
+}
+constexpr bool ScrewPulleyTooSmall(const Profile& p, double screwPulley) {
+  return p.smallestScrewPulley > 0 && screwPulley < p.smallestScrewPulley;
+}
+constexpr bool BeltSpeedTooHigh(const Profile& p, double beltSpeed) { return beltSpeed > p.highestBeltSpeed; }
+
 // The table is indexed by its profiles, and each tool tip names the
 // profile's highest belt speed: the one whole number it holds.
 static_assert([] {

@@ -140,8 +140,21 @@ const RatingCell& FirstBand(BeltProfile profile, Single screwPulley) {
 
 }  // namespace
 
+const Single kLowestRatedSpeed = Real(1450);
+const Single kLowestRatedRatio = Real(1);
+
+bool FastEnoughToRate(Single screwSpeed) { return screwSpeed > kLowestRatedSpeed; }
+bool RatioEnoughToRate(Single ratio) { return ratio >= kLowestRatedRatio; }
+bool RatingGateOpen(Single screwSpeed, Single ratio) {
+  return FastEnoughToRate(screwSpeed) && RatioEnoughToRate(ratio);
+}
+
+bool BelowRatedSpeeds(BeltProfile profile, Single screwPulley, Single screwSpeed) {
+  return !FirstBand(profile, screwPulley).screwSpeed.ReachedBy(screwSpeed);
+}
+
 Single RatedPowerPerRib(BeltProfile profile, Single screwPulley, Single screwSpeed, Single ratio) {
-  if (!FirstBand(profile, screwPulley).screwSpeed.ReachedBy(screwSpeed)) return Single();
+  if (BelowRatedSpeeds(profile, screwPulley, screwSpeed)) return Single();
   const bool oneAndHalfUp = ratio >= Real(1.5);
   for (const RatingCell& cell : kRatingTable) {
     if (cell.profile == profile && cell.screwPulley.Contains(screwPulley) && cell.screwSpeed.Contains(screwSpeed))

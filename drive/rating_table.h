@@ -8,6 +8,15 @@
 
 namespace kasnak {
 
+// The rating gate: the table is read only for a screw speed (rpm) above
+// kLowestRatedSpeed and a ratio of at least kLowestRatedRatio; otherwise the
+// rating is 0.
+extern const Single kLowestRatedSpeed;
+extern const Single kLowestRatedRatio;
+bool FastEnoughToRate(Single screwSpeed);
+bool RatioEnoughToRate(Single ratio);
+bool RatingGateOpen(Single screwSpeed, Single ratio);
+
 // The nominal power per rib, kW: the cell of the profile's diameter class that
 // holds the screw speed, in the ratio's column.  A speed below the class's
 // first band has none: 0.
@@ -16,6 +25,8 @@ Single RatedPowerPerRib(BeltProfile profile, Single screwPulley, Single screwSpe
 // The lower end of the first speed band of the profile's diameter class that
 // holds the screw pulley (rpm): the class rates only speeds above it.
 Single LowestRatedScrewSpeed(BeltProfile profile, Single screwPulley);
+// The screw speed is at or below that lower end: no rating.
+bool BelowRatedSpeeds(BeltProfile profile, Single screwPulley, Single screwSpeed);
 
 // `rating` times each multiplier that applies to the screw pulley, in the
 // order of the table, each product rounded to single precision.

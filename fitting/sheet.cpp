@@ -8,6 +8,7 @@
 #include "advice/advice.h"
 #include "drive/geometry.h"
 #include "drive/motor_speeds.h"
+#include "drive/shown.h"
 #include "drive/stock_lengths.h"
 #include "drive/tension.h"
 #include "numbers/numbers.h"
@@ -74,12 +75,11 @@ struct Offer {
 std::optional<std::string> FittingCentre(const DriveState& d, int length) {
   Single centre;
   try {
-    centre = RoundTo(CenterDistance(Real(length), d.diaA, d.diaB, d.piValue), 1);
+    centre = ShownFittingCenterDistance(CenterDistance(Real(length), d.diaA, d.diaB, d.piValue));
   } catch (const ArithmeticFault&) {
     return std::nullopt;  // too short to go round the pulleys at all
   }
-  const Real radii = (d.diaA + d.diaB) / Real(2);
-  if (Real(centre) < Real(kMinimumCenterDist) || !(Real(centre) > radii)) return std::nullopt;
+  if (centre < kMinimumCenterDist || !(centre > MeanDiameter(d.diaA, d.diaB))) return std::nullopt;
   return NumberText(centre);
 }
 

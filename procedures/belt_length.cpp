@@ -2,6 +2,7 @@
 #include "procedures/belt_length.h"
 
 #include "drive/geometry.h"
+#include "drive/shown.h"
 
 namespace kasnak {
 
@@ -12,7 +13,7 @@ void BeltLengthChanged(Panel& panel) {
   d.diaB = ReadNumber(panel.Text(Control::ScrewPulley));
   d.beltLength = ReadNumber(panel.Text(Control::BeltLength));
   d.centerDist = CenterDistance(d.beltLength, d.diaA, d.diaB, d.piValue);
-  panel.SetText(Control::CenterDistance, NumberText(RoundTo(d.centerDist, 1)));
+  panel.SetText(Control::CenterDistance, NumberText(ShownFittingCenterDistance(d.centerDist)));
 }
 
 }  // namespace kasnak

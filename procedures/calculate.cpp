@@ -5,12 +5,9 @@
 #include "drive/geometry.h"
 #include "drive/length_factor.h"
 #include "drive/rating_table.h"
+#include "drive/shown.h"
 
 namespace kasnak {
-
-const Single kLowestRatedSpeed = Real(1450);
-const Single kLowestRatedRatio = Real(1);
-const Single kMinimumCenterDist = Real(250);
 
 namespace {
 
@@ -38,27 +35,20 @@ void DriveGeometry(Panel& panel) {
   d.diaA = ReadNumber(panel.Text(Control::MotorPulley));
   d.diaB = ReadNumber(panel.Text(Control::ScrewPulley));
 
-  // Centre-distance floor: the mean of the diameters, then kMinimumCenterDist.
-  const Single meanDiameter = (d.diaA + d.diaB) / Real(2);
-  if (meanDiameter > d.centerDist) d.centerDist = meanDiameter;
-  if (d.centerDist < kMinimumCenterDist) {
-    d.centerDist = kMinimumCenterDist;
-    panel.SetText(Control::CenterDistance, NumberText(kMinimumCenterDist));
-  } else {
-    panel.SetText(Control::CenterDistance, NumberText(RoundTo(d.centerDist, 0)));
-  }
+  d.centerDist = FixedCenterDistance(d.centerDist, d.diaA, d.diaB);
+  panel.SetText(Control::CenterDistance, NumberText(ShownFixedCenterDistance(d.centerDist)));
 
   // Wrap angle on the screw pulley.
   const Single x = (d.diaA - d.diaB) / (Real(2) * d.centerDist);
   d.wrapAngle = Real(2) * ArcCosDeg(x, d.piValue);
-  panel.SetCaption(Control::WrapAngle, NumberText(RoundTo(d.wrapAngle, 2)));
+  panel.SetCaption(Control::WrapAngle, NumberText(ShownWrapAngle(d.wrapAngle)));
 
   d.arcFactor = ArcFactor(d.wrapAngle);
 
   d.beltLength = BeltLength(d.diaA, d.diaB, d.centerDist, d.piValue);
   SetLengthFactor(panel);
 
-  panel.SetText(Control::BeltLength, NumberText(RoundTo(d.beltLength, 1)));
+  panel.SetText(Control::BeltLength, NumberText(ShownBeltLength(d.beltLength)));
 }
 
 // Looks up the rated power per rib, corrects it and shows the power of one
@@ -67,7 +57,7 @@ void BeltRating(Panel& panel) {
   DriveState& d = panel.drive;
 
   d.ribRating = Real(0);
-  if (d.screwSpeed > kLowestRatedSpeed && d.ratio >= kLowestRatedRatio) {
+  if (RatingGateOpen(d.screwSpeed, d.ratio)) {
     if (const std::optional<BeltProfile> profile = panel.SelectedProfile()) {
       d.ribRating = RatedPowerPerRib(*profile, d.diaB, d.screwSpeed, d.ratio);
       d.ribRating = CorrectForDiameter(*profile, d.diaB, d.ribRating);
@@ -75,11 +65,11 @@ void BeltRating(Panel& panel) {
   }
 
   const Single powerPerRib = d.arcFactor * d.ribRating * d.lengthFactor / d.serviceFactor;
-  panel.SetText(Control::RibPower, NumberText(RoundTo(powerPerRib, 2)));
+  panel.SetText(Control::RibPower, NumberText(ShownPower(powerPerRib)));
 
   const Real ribCount = ReadNumber(panel.Text(Control::RibCount));
   const Real beltPower = BeltPower(d, ribCount);
-  panel.SetText(Control::BeltPower, NumberText(RoundTo(beltPower, 2)));
+  panel.SetText(Control::BeltPower, NumberText(ShownPower(beltPower)));
 }
 
 }  // namespace

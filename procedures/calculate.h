@@ -34,15 +34,6 @@ class CalculatedCopy {
   mutable std::optional<FaultKind> fault_;
 };
 
-// The rating gate: the table is read only for a screw speed (rpm) above
-// kLowestRatedSpeed and a ratio of at least kLowestRatedRatio; otherwise the
-// rating is 0.
-extern const Single kLowestRatedSpeed;
-extern const Single kLowestRatedRatio;
-// The centre distance (mm) that "Hesapla" raises a smaller one to, where the
-// pulleys' mean diameter is smaller still.
-extern const Single kMinimumCenterDist;
-
 // The power (kW) of a belt of `ribCount` ribs with the rating, the factors
 // and the service factor of the last calculation, as "Hesapla" computes it
 // before rounding.

@@ -2,6 +2,7 @@
 #include "procedures/coupling.h"
 
 #include "drive/geometry.h"
+#include "drive/shown.h"
 #include "procedures/profile_limits.h"
 #include "procedures/ratio.h"
 #include "procedures/whole_number.h"
@@ -32,7 +33,7 @@ void WriteBeltSpeed(Panel& panel) {
   const Single screwSpeed = NumberIn(panel, Control::ScrewSpeed);
   if (screwPulley > 0)
     panel.SetCaption(Control::BeltSpeed,
-                     NumberText(RoundTo(BeltSpeed(screwSpeed, screwPulley, panel.drive.piValue), 2)));
+                     NumberText(ShownBeltSpeed(BeltSpeed(screwSpeed, screwPulley, panel.drive.piValue))));
   else
     panel.SetCaption(Control::BeltSpeed, "");
 }
@@ -54,7 +55,7 @@ void ScrewSpeedChanged(Panel& panel) {
   if (motorSpeed > 0) {
     // The motor pulley follows the exact ratio, not the two-decimal one.
     const Real motorPulley = screwSpeed / motorSpeed * ReadNumber(panel.Text(Control::ScrewPulley));
-    panel.SetText(Control::MotorPulley, NumberText(RoundTo(motorPulley, 0)));
+    panel.SetText(Control::MotorPulley, NumberText(ShownWhole(motorPulley)));
   } else {
     panel.SetText(Control::MotorPulley, "");
   }

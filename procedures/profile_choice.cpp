@@ -2,6 +2,7 @@
 #include "procedures/profile_choice.h"
 
 #include "drive/pulley_width.h"
+#include "drive/shown.h"
 #include "procedures/calculate.h"
 #include "procedures/profile_limits.h"
 
@@ -12,7 +13,7 @@ namespace {
 // The width of a pulley carrying the ribs typed into the rib count.
 void WritePulleyWidth(Panel& panel, BeltProfile profile) {
   const Real ribs = ReadNumber(panel.Text(Control::RibCount));
-  panel.SetCaption(Control::PulleyWidth, NumberText(RoundTo(PulleyWidth(ribs, ProfileOf(profile)), 2)));
+  panel.SetCaption(Control::PulleyWidth, NumberText(ShownPulleyWidth(PulleyWidth(ribs, ProfileOf(profile)))));
 }
 
 }  // namespace

@@ -6,15 +6,12 @@ namespace kasnak {
 void CheckProfileLimits(Panel& panel) {
   const Single screwSpeed = ReadNumber(panel.Text(Control::ScrewSpeed));
   for (const Profile& profile : kProfiles)
-    if (profile.highestScrewSpeed > 0 && screwSpeed > Real(profile.highestScrewSpeed))
-      panel.DeselectProfile(profile.id);
+    if (ScrewSpeedTooHigh(profile, screwSpeed.value())) panel.DeselectProfile(profile.id);
 
   const Single screwPulley = ReadNumber(panel.Text(Control::ScrewPulley));
-  for (const Profile& profile : kProfiles) {
-    const Single smallest = Real(profile.smallestScrewPulley);
-    if (profile.smallestScrewPulley > 0 && panel.ProfileSelected(profile.id) && screwPulley < smallest)
-      panel.SetText(Control::ScrewPulley, NumberText(smallest));
-  }
+  for (const Profile& profile : kProfiles)
+    if (panel.ProfileSelected(profile.id) && ScrewPulleyTooSmall(profile, screwPulley.value()))
+      panel.SetText(Control::ScrewPulley, NumberText(Real(profile.smallestScrewPulley)));
 }
 
 }  // namespace kasnak
