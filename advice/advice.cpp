@@ -26,72 +26,12 @@ namespace {
 // The calculations run on copies, whose procedures act on the copy alone.
 static_assert(std::is_copy_constructible_v<Panel>);
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // "Vida Deviri", "Motor Gücü".
 std::string Named(Control id) { return PromptName(id); }
 
 // A number as a sentence writes it: with a leading zero below 1 ("0.68").
 std::string Figure(Single x) { return NumberText(x); }
 std::string Figure(Real x) { return NumberText(x); }
-
-// ---- how a number reads and how it looks
-
-enum class Separator { ThousandsDot, ThousandsComma, DecimalComma };
-
-// A text written with separators, and the number a reader sees in it.
-struct Looks {
-  Separator separator;
-  std::string number;  // as the program would read what the reader sees
-};
-
-// Digit groups as thousands write them: a first group of one to three
-// digits, not starting with 0, then groups of three.
-bool Thousands(std::span<const std::string> groups) {
-  if (groups.empty() || groups[0].empty() || groups[0].size() > 3 || groups[0][0] == '0') return false;
-  return std::all_of(groups.begin() + 1, groups.end(), [](const std::string& g) { return g.size() == 3; });
-}
-
-// "4.000" (thousands dot), "4,000" and "1,234.5" (thousands comma), "12,5"
-// and "1.234,5" (decimal comma): the separator and the number as it looks;
-// none for a text that is a plain number or no number at all.
-std::optional<Looks> AsItLooks(std::string_view text) {
-  std::string sign;
-  std::vector<std::string> groups(1);
-  std::string separators;
-  for (char c : text) {
-    if (c == ' ' || c == '\t' || c == '\n') continue;
-    if ((c == '-' || c == '+') && sign.empty() && separators.empty() && groups[0].empty()) {
-      sign = c;
-    } else if (IsDigit(c)) {
-      groups.back().push_back(c);
-    } else if (c == '.' || c == ',') {
-      separators.push_back(c);
-      groups.emplace_back();
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (separators.empty() || std::any_of(groups.begin(), groups.end(), [](const std::string& g) { return g.empty(); }))
-    return std::nullopt;
-  std::string whole = sign;
-  const char last = separators.back();
-  const bool oneKind = separators.find_first_not_of(last) == std::string::npos;
-  if (oneKind && Thousands(groups)) {
-    for (const std::string& g : groups) whole += g;
-    return Looks{last == '.' ? Separator::ThousandsDot : Separator::ThousandsComma, whole};
-  }
-  // The last separator a decimal one, any before it of the other kind and in
-  // thousands.
-  const std::span<const std::string> head(groups.data(), groups.size() - 1);
-  const bool before = separators.size() == 1 ||
-                      (separators.substr(0, separators.size() - 1).find(last) == std::string::npos && Thousands(head));
-  if (!before) return std::nullopt;
-  if (last == '.' && separators.size() == 1) return std::nullopt;  // a plain decimal point
-  for (const std::string& g : head) whole += g;
-  whole += '.' + groups.back();
-  return Looks{last == ',' ? Separator::DecimalComma : Separator::ThousandsComma, whole};
-}
 
 // ---- the panel as the rules read it
 
@@ -114,7 +54,7 @@ struct Facts {
   bool blank = true;
   Real number;
   std::optional<FaultKind> fault;
-  std::optional<Looks> otherwise;
+  std::optional<NumberLook> otherwise;
 };
 
 class Reading {
@@ -132,7 +72,7 @@ class Reading {
     return box.number;
   }
   // The text looks like another number than it reads as.
-  const std::optional<Looks>& Otherwise(Control id) const {
+  const std::optional<NumberLook>& Otherwise(Control id) const {
     const Facts& box = Box(id);
     if (box.fault) throw ArithmeticFault(*box.fault);
     return box.otherwise;
@@ -192,8 +132,7 @@ class Reading {
       box->blank = IsBlank(text);
       try {
         box->number = ReadNumber(text);
-        box->otherwise = AsItLooks(text);
-        if (box->otherwise && ReadNumber(box->otherwise->number) == box->number) box->otherwise.reset();
+        box->otherwise = LooksOtherThanRead(text);
       } catch (const ArithmeticFault& fault) {
         box->fault = fault.kind();
       }
@@ -278,7 +217,7 @@ Saying OutOfDate(const Reading& r, Control about) {
 // A number written with a separator the program does not read as written.
 Saying Separated(const Reading& r, Control box, Separator kind) {
   const std::string& text = r.panel.Text(box);
-  const std::optional<Looks>& looks = r.Otherwise(box);
+  const std::optional<NumberLook>& looks = r.Otherwise(box);
   if (!looks || looks->separator != kind) return std::nullopt;
   const std::string read = Figure(r.Number(box));
   std::string what = box == Control::RibCount          ? "ayırıcısız bir tam sayı yazın."

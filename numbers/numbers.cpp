@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "numbers/text.h"
 
@@ -332,6 +334,64 @@ std::string GeneralText(T x) {
 
 std::string NumberText(Single x) { return GeneralText(x.value()); }
 std::string NumberText(Real x) { return GeneralText(x.value()); }
+
+namespace {
+
+// Digit groups as thousands write them: a first group of one to three
+// digits, not starting with 0, then groups of three.
+bool Thousands(std::span<const std::string> groups) {
+  if (groups.empty() || groups[0].empty() || groups[0].size() > 3 || groups[0][0] == '0') return false;
+  return std::all_of(groups.begin() + 1, groups.end(), [](const std::string& g) { return g.size() == 3; });
+}
+
+// The separator and the number as it looks; none for a text that is a
+// plain number or no number at all.
+std::optional<NumberLook> AsItLooks(std::string_view text) {
+  std::string sign;
+  std::vector<std::string> groups(1);
+  std::string separators;
+  for (char c : text) {
+    if (IsBlank(c)) continue;
+    if ((c == '-' || c == '+') && sign.empty() && separators.empty() && groups[0].empty()) {
+      sign = c;
+    } else if (IsDigit(c)) {
+      groups.back().push_back(c);
+    } else if (c == '.' || c == ',') {
+      separators.push_back(c);
+      groups.emplace_back();
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (separators.empty() || std::any_of(groups.begin(), groups.end(), [](const std::string& g) { return g.empty(); }))
+    return std::nullopt;
+  std::string whole = sign;
+  const char last = separators.back();
+  const bool oneKind = separators.find_first_not_of(last) == std::string::npos;
+  if (oneKind && Thousands(groups)) {
+    for (const std::string& g : groups) whole += g;
+    return NumberLook{last == '.' ? Separator::ThousandsDot : Separator::ThousandsComma, whole};
+  }
+  // The last separator a decimal one, any before it of the other kind and in
+  // thousands.
+  const std::span<const std::string> head(groups.data(), groups.size() - 1);
+  const bool before = separators.size() == 1 ||
+                      (separators.substr(0, separators.size() - 1).find(last) == std::string::npos && Thousands(head));
+  if (!before) return std::nullopt;
+  if (last == '.' && separators.size() == 1) return std::nullopt;  // a plain decimal point
+  for (const std::string& g : head) whole += g;
+  whole += '.' + groups.back();
+  return NumberLook{last == ',' ? Separator::DecimalComma : Separator::ThousandsComma, whole};
+}
+
+}  // namespace
+
+std::optional<NumberLook> LooksOtherThanRead(std::string_view text) {
+  const Real read = ReadNumber(text);
+  std::optional<NumberLook> look = AsItLooks(text);
+  if (look && ReadNumber(look->number) == read) look.reset();
+  return look;
+}
 
 std::string TwoDecimalText(Real x) {
   Checked(x.value());

@@ -15,6 +15,7 @@
 #include <array>
 #include <compare>
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -120,6 +121,20 @@ Real ReadNumber(std::string_view text);
 // The whole text, blanks aside, is the number that ReadNumber reads in it:
 // "279.51178", "1E400", "&H1F", not "12abc", "4.000.000" or an empty text.
 bool ReadsWhole(std::string_view text);
+
+// How a text written with separators looks to a reader: "4.000" (thousands
+// dot), "4,000" and "1,234.5" (thousands comma), "12,5" and "1.234,5"
+// (decimal comma), and the number a reader sees in it, as ReadNumber would
+// read it written plainly ("4000", "1234.5", "12.5").
+enum class Separator { ThousandsDot, ThousandsComma, DecimalComma };
+struct NumberLook {
+  Separator separator;
+  std::string number;
+};
+// The look of a text that looks like another number than ReadNumber reads
+// in it; none for a plain number, a text that is no number, or one that
+// reads as it looks.  A fault in reading either is thrown.
+std::optional<NumberLook> LooksOtherThanRead(std::string_view text);
 
 // x rounded to n decimals (n = 0, 1 or 2), a tie going to the even
 // neighbour, decided on the exact binary value.  Keeps the precision of x.

@@ -175,6 +175,43 @@ TEST(ReadsWhole, TellsATextThatIsOneNumberFromOneWithMore) {
   for (const auto& [text, whole] : cases) EXPECT_EQ(ReadsWhole(text), whole) << '"' << text << '"';
 }
 
+// A number that looks other than it reads, at each edge of the thousands
+// rule: a first group of one to three digits not starting with 0, then
+// groups of three; separators of one kind, or thousands before a decimal
+// separator of the other kind.  "-" where it looks as it reads.
+TEST(LooksOtherThanRead, TellsThousandsFromDecimals) {
+  using enum Separator;
+  const struct {
+    const char* text;
+    std::optional<Separator> separator;
+    const char* number;
+  } cases[] = {
+      {"4.000", ThousandsDot, "4000"},
+      {"1.234.567", ThousandsDot, "1234567"},
+      {"4,000", ThousandsComma, "4000"},
+      {"1,234.567", ThousandsComma, "1234.567"},
+      {" -1,234 ", ThousandsComma, "-1234"},
+      {"12,5", DecimalComma, "12.5"},
+      {"1.234,5", DecimalComma, "1234.5"},
+      {"0,500", DecimalComma, "0.500"},
+      {"0.500", {}, "-"},
+      {"1234.567", {}, "-"},
+      {"12.34,5", {}, "-"},
+      {"1,23,4", {}, "-"},
+      {"4.000,", {}, "-"},
+      {"12.5", {}, "-"},
+      {"4000", {}, "-"},
+      {"4,0a", {}, "-"},
+  };
+  for (const auto& [text, separator, number] : cases) {
+    const std::optional<NumberLook> look = LooksOtherThanRead(text);
+    ASSERT_EQ(look.has_value(), separator.has_value()) << '"' << text << '"';
+    if (look) {
+      EXPECT_TRUE(look->separator == *separator && look->number == number) << '"' << text << '"';
+    }
+  }
+}
+
 TEST(RoundTo, RoundsDoublesToTheNearestAndATieToTheEvenNeighbour) {
   const struct {
     double x;
