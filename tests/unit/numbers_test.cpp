@@ -154,12 +154,22 @@ TEST(IsUtf8, TakesOnlyWellFormedText) {
       {"\xE0\x9F\xBF", false},                     // U+07FF in three
       {"\xF0\x8F\xBF\xBF", false},                 // U+FFFF in four
       {"\xED\xA0\x80", false},                     // a surrogate
+      {"\xED\xBF\xBF", false},                     // the last one, U+DFFF
+      {"a\0b"sv, true},                            // a NUL is a character
       {"\xF4\x90\x80\x80", false},                 // past U+10FFFF
       {"\xE2\x82", false},                         // cut
       {"\x80", false},                             // a stray continuation byte
       {"\xF8\x88\x80\x80\x80", false},             // five bytes
   };
   for (const auto& [text, good] : cases) EXPECT_EQ(IsUtf8(text), good) << testing::PrintToString(std::string(text));
+}
+
+// Characters, not bytes, as the boxes' length limits count them.
+TEST(CharacterCount, CountsCodePoints) {
+  const std::pair<std::string_view, std::size_t> cases[] = {
+      {"", 0}, {"4000", 4}, {"şğı", 3}, {"€1", 2}, {"\xF0\x9F\x98\x80", 1}, {"a\0b"sv, 3}};
+  for (const auto& [text, count] : cases)
+    EXPECT_EQ(CharacterCount(text), count) << testing::PrintToString(std::string(text));
 }
 
 // Whether a text is all one number, as the advice quotes a figure as typed:

@@ -103,10 +103,13 @@ TEST(RatingTable, GivesTheCellOfTheFirstBandThatHoldsTheSpeed) {
       {PJ, 100, 7000, 1.2f, 1.78f},  // a speed in no band above the first takes the last column
       {PJ, 100, 2701, 1.5f, 0.99f},  // ratio 1.5 takes the second value
       {PJ, 100, 2701, 1.49f, 0.97f},
+      {PJ, 100, 5000, 1.2f, 1.49f},
       {PJ, 112, 6999, 1.2f, 1.8f},
       {PJ, 125, 6500, 1.2f, 1.92f},  // this class has no band from 6000 to 7000
       {PK, 124.9f, 5000, 1.5f, 3.34f},
       {PK, 140, 6500, 1.2f, 4.35f},
+      {PK, 130, 7500, 1.2f, 3.98f},  // from 7000 the last column, in each ratio
+      {PK, 130, 7500, 1.5f, 4.34f},
       {PK, 140, 7000, 1.2f, 3.98f},
       {PL, 118, 4000, 1.2f, Corrected(3.43f, {1.07})},
       {PL, 112, 4000, 1.2f, 3.43f},  // no correction at 112
@@ -118,11 +121,13 @@ TEST(RatingTable, GivesTheCellOfTheFirstBandThatHoldsTheSpeed) {
       {PL, 150, 5200, 1.2f, Corrected(4.16f, {1.05})},
       {PL, 160, 5500, 1.2f, Corrected(4.16f, {1.05, 1.05})},
       {PL, 160, 5600, 1.2f, 0.0f},
+      {PL, 169.5f, 3500, 1.5f, Corrected(4.46f, {1.05, 1.05})},
       {PL, 200, 4600, 1.2f, Corrected(4.99f, {1.04, 1.04, 1.04})},
       {PL, 200, 4601, 1.2f, 0.0f},
       {PL, 170, 4300, 1.2f, 4.99f},
       {PL, 190, 4000, 1.5f, Corrected(5.49f, {1.04, 1.04})},
       {PM, 212, 3000, 1.2f, Corrected(6.67f, {1.1, 1.1})},
+      {PM, 180, 1451, 1.5f, 6.38f},
       {PM, 190, 3999, 1.2f, Corrected(4.98f, {1.1})},
       {PM, 224, 3000, 1.2f, 11.9f},
       {PM, 250, 3000, 1.5f, Corrected(13.6f, {1.1})},
