@@ -14,8 +14,12 @@
 // browser of its own, when its module is run as a program.
 //
 // const b = await launch('firefox', { width: 1024, height: 768 });
-// await b.goto(url); await b.press('4'); await b.press('Enter');
+// await b.goto(url); await b.ready(); await b.click('#Text2'); await b.press('4');
 // const v = await b.evaluate(() => document.title); await b.close();
+//
+// Every check and player of the page goes through this interface, so that it
+// runs in every engine; what only one engine can tell (Chromium's
+// installability, clipboard permissions) throws in the others.
 
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
@@ -173,10 +177,30 @@ function waitForPort(port, timeoutMs) {
   });
 }
 
+// In the page: until it has its model and has drawn its controls.
+async function pageReady(timeoutMs) {
+  const end = Date.now() + timeoutMs;
+  while (document.documentElement.dataset.ready !== 'true') {
+    if (Date.now() > end) throw new Error('the page was not ready after ' + timeoutMs + ' ms');
+    await new Promise((resolve) => setTimeout(resolve, 10));
+  }
+  return true;
+}
+
+// In the page: the middle of the element that selector finds, in the
+// viewport, scrolled into view first.
+function middle(selector) {
+  const el = document.querySelector(selector);
+  if (!el) throw new Error(`nothing is ${selector}`);
+  el.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+  const r = el.getBoundingClientRect();
+  return [r.left + r.width / 2, r.top + r.height / 2];
+}
+
 /**
  * launch(engine, {width = 1024, height = 768, fileAccess = false})
- * Returns { engine, info, goto, evaluate, clickAt, press,
- *           setViewport, screenshot, close }.
+ * Returns { engine, info, goto, reload, ready, evaluate, click, clickAt, press,
+ *           setViewport, screenshot, screenshotElement, pdf, grant, cdp, close }.
  * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
 export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT.height, fileAccess = false } = {}) {
@@ -196,6 +220,10 @@ export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT
     throw e;
   }
   driver.info.launchMs = Date.now() - t0;
+  // Waits until the page is ready, timeoutMs at most.
+  driver.ready = (timeoutMs = 20000) => driver.evaluate(pageReady, timeoutMs);
+  // A click in the middle of an element, as a person aims it.
+  driver.click = async (selector) => driver.clickAt(...(await driver.evaluate(middle, selector)));
   let closed = false;
   driver.close = async () => {
     if (closed) return;
@@ -304,6 +332,7 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
       if (page.isClosed()) await openTab();
       await page.goto(url, { waitUntil: 'load' });
     },
+    async reload() { await page.reload({ waitUntil: 'load' }); },
     async closed() { return page.isClosed(); },
     async evaluate(fn, ...args) {
       let r;
@@ -317,8 +346,17 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
       await page.keyboard.press(bidiKey(key));
     },
     async setViewport(w, h) { await page.setViewport({ width: w, height: h, deviceScaleFactor: 1 }); },
-    async screenshot(file) { await page.screenshot({ path: file }); },
+    async screenshot(file, { fullPage = false } = {}) { await page.screenshot({ path: file, fullPage }); },
     async screenshotElement(selector, file) { await (await page.$(selector)).screenshot({ path: file }); },
+    // The page printed on A4 with the browser's defaults (no backgrounds).
+    async pdf(file) { await page.pdf({ path: file, format: 'A4' }); },
+    // Grants the page's origin permissions (clipboard-read ...).
+    async grant(origin, permissions) { await page.browserContext().overridePermissions(origin, permissions); },
+    // A call of the Chrome DevTools Protocol, for what only Chromium tells.
+    async cdp(method, params = {}) {
+      if (!cdp) throw new Error(`${engine} has no ${method}`);
+      return cdp.send(method, params);
+    },
   };
 }
 
@@ -426,6 +464,7 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
     async goto(url) {
       await wd.get(url); // waits for document load (pageLoadStrategy normal)
     },
+    async reload() { await wd.navigate().refresh(); },
     async closed() {
       try { return (await wd.getAllWindowHandles()).length === 0; } catch { return true; }
     },
@@ -440,7 +479,8 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
     },
     async press(k) { await actions().sendKeys(key(k)).perform(); },
     setViewport,
-    async screenshot(file) {
+    async screenshot(file, { fullPage = false } = {}) {
+      if (fullPage) return api.screenshotElement('html', file);
       await settle();
       await writeFile(file, Buffer.from(await wd.takeScreenshot(), 'base64'));
     },
@@ -450,6 +490,11 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
       const el = await wd.findElement(By.css(selector));
       await writeFile(file, Buffer.from(await el.takeScreenshot(), 'base64'));
     },
+    async pdf(file) {
+      await writeFile(file, Buffer.from(await wd.printPage({ width: 21, height: 29.7 }), 'base64'));
+    },
+    async grant() { throw new Error('WebKitWebDriver grants no permission'); },
+    async cdp(method) { throw new Error(`webkit has no ${method}`); },
   };
   await setViewport(width, height);
   return api;

@@ -10,19 +10,26 @@
 // width or over the advice, its copy button not copying the core's report, the advice strip not unfolding with
 // Enter or folding with Escape; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
 // a list open, with the fault dialog open, after the typical use, at 1024 px unfolded.  SHOT_DIR gets layout-WIDTH.png.
-// Run by session.mjs in Chromium's session, or by itself (engines.mjs's alone).
+// The typical use is the scenario script SCRIPT (--script, by default tests/scripts/typical-use.script), as
+// kasnak-script --parse reads it.  Run by session.mjs in Chromium's session, or by itself (engines.mjs's alone):
+//   node tests/web/layout.mjs [--script SCRIPT] PAGE_DIR [SHOT_DIR]
 import {readFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import path from 'node:path';
+import {fileURLToPath} from 'node:url';
 import {alone, serve} from './engines.mjs';
+import {RUNNER, parse} from './script-web.mjs';
 
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const places = {'Text2': [80, 48, 49, 19], 'Combo1': [256, 16, 57, 21], 'Option1_2': [216, 120, 41, 25],
   'chkKompakt': [352, 16, 97, 17], 'Command3': [360, 240, 81, 25], 'Label15': [264, 272, 169, 17]};
 
-export async function check(browser, [folder, shots], print) {
+const TYPICAL_USE = fileURLToPath(new URL('../scripts/typical-use.script', import.meta.url));
+
+export async function check(browser, args, print, runner = RUNNER) {
+  const [script, [folder, shots]] = args[0] === '--script' ? [args[1], args.slice(2)] : [TYPICAL_USE, args];
+  const typical = parse(runner, script).actions;
   const server = await serve(folder);
-  const page = browser.page;
   const faults = [];
 
   const phoneFaults = (spaced) => {
@@ -60,27 +67,33 @@ export async function check(browser, [folder, shots], print) {
     const small = [...document.querySelectorAll('#window :is(.output, input)')].filter((el) => parseFloat(getComputedStyle(el).fontSize) * scale < 13);
     return small.length ? [...found, `text under 13 px in ${small.map((el) => el.closest('.control').id)}`] : found;
   };
-  const desktop = async (size, state) => faults.push(...(await page.evaluate(desktopFaults, places)).map((f) => `${size}, ${state}: ${f}`));
+  const desktop = async (size, state) => faults.push(...(await browser.evaluate(desktopFaults, places)).map((f) => `${size}, ${state}: ${f}`));
   const axeFaults = async () => (await axe.run({runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']}))
     .violations.map((v) => `axe ${v.id} (${v.impact}) on ${v.nodes.map((n) => n.target).join(', ')}`);
   const inspect = async (width, state, {geometry = width < 1024, axe = width !== 320, spaced = false} = {}) => {
-    if (axe) await page.evaluate(axeSource);
-    const found = [...(geometry ? await page.evaluate(phoneFaults, spaced) : []), ...(axe ? await page.evaluate(axeFaults) : [])];
+    if (axe) await browser.evaluate(`() => {\n${axeSource}\n}`);
+    const found = [...(geometry ? await browser.evaluate(phoneFaults, spaced) : []), ...(axe ? await browser.evaluate(axeFaults) : [])];
     faults.push(...found.map((f) => `${width} px, ${state}: ${f}`));
   };
   const load = async (width) => {
-    await page.setViewport({width, height: 800});
-    await page.goto(server.url());
-    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+    await browser.setViewport(width, 800);
+    await browser.goto(server.url());
+    await browser.ready();
   };
   // Each action, and what the page writes once it is painted.
-  const settled = () => page.evaluate(() => window.kasnakPage.settled());
-  const click = async (selector) => { await (await page.$(selector)).click(); await settled(); };
-  const type = async (box, text) => { await click(`#${box}`); await page.keyboard.type(text); await settled(); };
+  const settled = () => browser.evaluate(() => window.kasnakPage.settled());
+  const click = async (selector) => { await browser.click(selector); await settled(); };
+  const type = async (box, text) => {
+    await click(`#${box}`);
+    await browser.press('End');
+    for (const ch of text) await browser.press(ch);
+    await settled();
+  };
   const pick = async (list, item) => {
     await click(`#${list} .open`);
-    await click(`#${list}-item-${await page.$eval(`#${list}-list`, (l, t) => [...l.children].findIndex((o) => o.textContent === t), item)}`);
+    await click(`#${list}-item-${await browser.evaluate((l, t) => [...document.getElementById(l).children].findIndex((o) => o.textContent === t), `${list}-list`, item)}`);
   };
+  const play = {pick: ({id, text}) => pick(id, text), type: ({id, text}) => type(id, text), click: ({id}) => click(`#${id}`), dump: () => {}};
 
   for (const width of [1024, 390, 320]) {
     await load(width);
@@ -88,7 +101,7 @@ export async function check(browser, [folder, shots], print) {
     for (const list of ['Combo1', 'Combo2', 'Combo3']) {
       await click(`#${list} .open`);
       await inspect(width, `${list} open`, {axe: list === 'Combo1' && width !== 320});
-      await page.keyboard.press('Escape');
+      await browser.press('Escape');
     }
     if (width !== 320) {
       await type('Combo3 input', '10');  // a belt length with no motor pulley: a fault
@@ -96,38 +109,37 @@ export async function check(browser, [folder, shots], print) {
       await inspect(width, 'the fault dialog open', {geometry: false});
       await load(width);
     }
-    // The typical use (tests/scripts/typical-use.script).
-    await pick('Combo1', '22');
-    await type('Text2', '4000');
-    await pick('Combo3', '200');
-    await click('#Option1_1');
-    await type('Text5', '6');
-    await click('#Command1');
-    const power = await page.$eval('#Text13', (box) => box.value);
+    for (const action of typical) {
+      if (!play[action.verb]) throw new Error(`line ${action.line} of ${script}: no ${action.verb} in the layout's play`);
+      await play[action.verb](action);
+    }
+    const power = await browser.evaluate(() => document.getElementById('Text13').value);
     if (power !== '16.31') faults.push(`${width} px: the typical use gives ${power} kW, not 16.31`);
-    if (await page.$eval('#sheet', (s) => s.hidden)) faults.push(`${width} px: no section after the typical use`);
+    if (await browser.evaluate(() => document.getElementById('sheet').hidden)) faults.push(`${width} px: no section after the typical use`);
     if (width === 1024) {
-      const [sheet, win, advice] = await page.evaluate(() => ['sheet', 'window', 'advice'].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
+      const [sheet, win, advice] = await browser.evaluate(() => ['sheet', 'window', 'advice'].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
       if (Math.abs(sheet.left - win.left) > 0.5 || Math.abs(sheet.right - win.right) > 0.5 || sheet.top < advice.bottom - 0.5) faults.push(`1024 px: the section at ${JSON.stringify(sheet)}`);
-      await page.browserContext().overridePermissions(new URL(server.url()).origin, ['clipboard-read', 'clipboard-sanitized-write']);
+      await browser.grant(new URL(server.url()).origin, ['clipboard-read', 'clipboard-sanitized-write']);
       await click('#sheet-copy');
-      await page.waitForFunction(() => document.getElementById('sheet-copy').textContent !== window.kasnakPage.sheetFacts.copyCaption);
-      if (!(await page.evaluate(async () => document.getElementById('sheet-copy').textContent === window.kasnakPage.sheetFacts.copiedCaption &&
-          await navigator.clipboard.readText() === window.kasnakPage.model.report()))) faults.push('1024 px: the copy button does not copy the report');
-      const unfolded = () => page.$eval('#advice-list', (list) => list.previousElementSibling.ariaExpanded + !list.hidden);
-      await page.focus('#advice');
-      await page.keyboard.press('Enter');
+      if (!(await browser.evaluate(async () => {
+        const button = document.getElementById('sheet-copy'), facts = window.kasnakPage.sheetFacts;
+        for (const end = Date.now() + 30000; button.textContent === facts.copyCaption && Date.now() < end;) await new Promise((r) => setTimeout(r, 10));
+        return button.textContent === facts.copiedCaption && await navigator.clipboard.readText() === window.kasnakPage.model.report();
+      }))) faults.push('1024 px: the copy button does not copy the report');
+      const unfolded = () => browser.evaluate(() => { const list = document.getElementById('advice-list'); return list.previousElementSibling.ariaExpanded + !list.hidden; });
+      await browser.evaluate(() => document.getElementById('advice').focus());
+      await browser.press('Enter');
       await inspect(width, 'the advice strip unfolded', {geometry: false});
-      const folds = [await unfolded(), await page.keyboard.press('Escape'), await unfolded()].join();
+      const folds = [await unfolded(), await browser.press('Escape'), await unfolded()].join();
       if (folds !== 'truetrue,,falsefalse') faults.push(`1024 px: the strip after Enter, Escape: ${folds}`);
       for (const [w, h] of [[1280, 800], [1920, 1080], [1024, 768]]) { // the browser's window grows and shrinks
-        await page.setViewport({width: w, height: h});
-        await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => drawn())));
+        await browser.setViewport(w, h);
+        await browser.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => drawn())));
         await desktop(`${w}x${h}`, 'after the typical use, resized');
       }
     }
     await inspect(width, 'after the typical use');
-    if (shots) await page.screenshot({path: path.join(shots, `layout-${width}.png`), fullPage: true});
+    if (shots) await browser.screenshot(path.join(shots, `layout-${width}.png`), {fullPage: true});
   }
   server.close();
   for (const f of faults) print('FAULT', f);

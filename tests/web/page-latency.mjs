@@ -52,10 +52,6 @@ function observe() {
 // has had the time to report its events.
 const painted = () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(done, 30))));
 
-async function ready() {
-  while (document.documentElement.dataset.ready !== 'true') await new Promise((r) => setTimeout(r, 10));
-}
-
 // The middle of an element in the viewport.
 function middle(selector) {
   const el = document.querySelector(selector);
@@ -150,7 +146,7 @@ async function main(argv) {
     for (let run = 1; run <= opts.runs; run++) {
       await cdp.send('Emulation.setCPUThrottlingRate', { rate: 1 });
       await b.goto(`${server.url()}index.html`);
-      await b.evaluate(ready);
+      await b.ready();
       await b.evaluate(observe);
       await cdp.send('Emulation.setCPUThrottlingRate', { rate: opts.rate });
       const tracing = opts.trace && run === opts.runs;

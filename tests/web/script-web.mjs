@@ -61,7 +61,7 @@ class Ended extends Error {}
 // The script as kasnak-script parses it: what it says of the scripts (the
 // dumped controls and the exit statuses) or null when it could not read the
 // script, the actions, the status and the messages.
-function parse(runner, script) {
+export function parse(runner, script) {
   const parsed = spawnSync(runner, ['--parse', script], { maxBuffer: 1 << 30 });
   if (parsed.error) throw parsed.error;
   // One object a line, cut at line feeds only: a text may hold other line
@@ -230,16 +230,6 @@ function items(id) {
   return [...document.querySelectorAll('#' + id + ' [role=option]')].map((o) => o.textContent);
 }
 
-// Until the page has its model and has drawn its controls.
-async function ready(timeoutMs) {
-  const end = Date.now() + timeoutMs;
-  while (document.documentElement.dataset.ready !== 'true') {
-    if (Date.now() > end) throw new Error('the page was not ready after ' + timeoutMs + ' ms');
-    await new Promise((resolve) => setTimeout(resolve, 10));
-  }
-  return true;
-}
-
 // ---- playing
 
 // A character that no key press types: control characters, and the code
@@ -265,7 +255,7 @@ class PagePlayer {
 
   async load() {
     await this.browser.goto(this.url);
-    await this.browser.evaluate(ready, 20000);
+    await this.browser.ready();
     await this.browser.evaluate(listen);
     const [faults, spots] = await this.browser.evaluate(targets);
     this.spots = spots;
@@ -510,7 +500,7 @@ async function main(argv) {
     browser = await launch(engine, { fileAccess: single });
     return await playScripts(browser, pageUrl(page, server), runner, scripts, { outDir, after: async () => {
       if (screenshot) await browser.screenshotElement('#frame', screenshot);
-      if (pdf) await browser.page.pdf({ path: pdf, format: 'A4' });
+      if (pdf) await browser.pdf(pdf);
     } });
   } finally {
     if (browser) await browser.close();

@@ -14,7 +14,7 @@
 //                              on A4 into OUT/NAME.pdf;
 //   check NAME MODULE ARG...   runs the check that MODULE (web-check.mjs,
 //                              update-check.mjs, layout.mjs) exports, with
-//                              its arguments.
+//                              its arguments and RUNNER.
 // Each job leaves its messages in OUT/NAME.log, last "status=N": 0 when it
 // passed, otherwise 1, or for play and print the player's status (as
 // kasnak-script's); and it prints its name, "ok" or "FAIL" and its time.  The
@@ -36,7 +36,7 @@ const KINDS = { play: 2, print: 2, check: 1 }; // each with at least this many a
 async function run(browser, runner, out, { kind, name, args }, print) {
   if (kind === 'check') {
     const { check } = await import(pathToFileURL(path.resolve(HERE, args[0])).href);
-    return (await check(browser, args.slice(1), print)) ? 0 : 1;
+    return (await check(browser, args.slice(1), print, runner)) ? 0 : 1;
   }
   const [page, ...scripts] = args;
   const server = page.endsWith('.html') ? null : await serve(page);
@@ -45,7 +45,7 @@ async function run(browser, runner, out, { kind, name, args }, print) {
     const pdf = path.join(out, name + '.pdf');
     return await playScripts(browser, pageUrl(page, server), runner, scripts, {
       outDir: kind === 'play' ? path.join(out, name) : null, out: { write: () => true }, err: log,
-      after: kind === 'print' ? () => browser.page.pdf({ path: pdf, format: 'A4' }) : null,
+      after: kind === 'print' ? () => browser.pdf(pdf) : null,
     });
   } finally {
     if (server) server.close();

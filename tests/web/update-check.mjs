@@ -21,12 +21,11 @@ export async function check(browser, [built, emscripten], print) {
   cpSync(built, site, { recursive: true });
   execFileSync('find', [site, '-type', 'f', '-exec', 'touch', '-d', '1 year ago', '{}', '+']);
   const server = await serve(site);
-  const [page, url] = [browser.page, server.url()];
+  const url = server.url();
   let passed = true;
-  const ready = () => page.waitForFunction(() => document.documentElement.dataset.ready === 'true', { polling: 10 });
   // Waits for an active service worker and for the page's one cache to be another than old, and
   // gives its name.
-  const newCache = (old) => page.evaluate(async (old) => {
+  const newCache = (old) => browser.evaluate(async (old) => {
     await navigator.serviceWorker.ready;
     for (;;) {
       const names = await caches.keys();
@@ -35,20 +34,20 @@ export async function check(browser, [built, emscripten], print) {
     }
   }, old);
   try {
-    await page.goto(url);
-    await ready();
+    await browser.goto(url);
+    await browser.ready();
     const first = await newCache(null);
     const release = Math.random().toString(16).slice(2);
     appendFileSync(path.join(web, 'view.js'), `self.kasnakRelease = '${release}';\n`);
     execFileSync(path.join(root, 'tools/build-web'), ['--build', emscripten, '--web', web, site],
       { stdio: ['ignore', 'ignore', 'inherit'] });
-    await page.goto(url); // the old release, from the old cache; the new service worker installs
+    await browser.goto(url); // the old release, from the old cache; the new service worker installs
     await newCache(first);
     for (const where of ['online', 'offline']) {
       if (where === 'offline') server.stop();
-      await page.goto(url);
-      await ready();
-      const ran = (await page.evaluate(() => self.kasnakRelease)) === release ? 'new' : 'old';
+      await browser.goto(url);
+      await browser.ready();
+      const ran = (await browser.evaluate(() => self.kasnakRelease)) === release ? 'new' : 'old';
       print(`${where}: the second load after a release runs the ${ran} view.js`);
       if (ran !== 'new') passed = false;
     }

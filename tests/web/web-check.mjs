@@ -18,18 +18,15 @@ export async function check(browser, [folder, loadsArg], print) {
   const loads = Number(loadsArg ?? 15);
   const server = await serve(folder);
   await browser.setViewport(800, 600);
-  const page = browser.page;
   const failed = [];
-  const ready = (timeout = 20000) => page.waitForFunction(() => document.documentElement.dataset.ready === 'true',
-    { timeout, polling: 10 });
-  const readyMs = () => page.evaluate(() => performance.getEntriesByName('kasnak-ready')[0].startTime);
+  const readyMs = () => browser.evaluate(() => performance.getEntriesByName('kasnak-ready')[0].startTime);
   try {
-    await page.goto(server.url());
-    await ready();
+    await browser.goto(server.url());
+    await browser.ready();
     print(`first load, every file from the server: ready after ${(await readyMs()).toFixed(0)} ms`);
     // Each control whose caption overflows its box: [id, needed, room] in CSS pixels.  A check box
     // or option button needs its box and its caption.
-    const clipped = await page.evaluate(() => [...document.querySelectorAll('#window .control')]
+    const clipped = await browser.evaluate(() => [...document.querySelectorAll('#window .control')]
       .filter((el) => !el.matches('.text, .list') && el.textContent !== '').map((el) => {
         const text = document.createRange();
         text.selectNodeContents(el.querySelector('span') || el);
@@ -44,8 +41,8 @@ export async function check(browser, [folder, loadsArg], print) {
 
     const times = []; // the later loads, from the service worker's cache
     for (let load = 0; load < loads; load++) {
-      await page.goto(server.url());
-      await ready();
+      await browser.goto(server.url());
+      await browser.ready();
       times.push(await readyMs());
     }
     times.sort((a, b) => a - b);
@@ -54,9 +51,8 @@ export async function check(browser, [folder, loadsArg], print) {
       `fastest ${times[0].toFixed(0)} ms, slowest ${times[loads - 1].toFixed(0)} ms`);
     if (median > READY_BUDGET_MS) failed.push(`median ready time over ${READY_BUDGET_MS} ms`);
 
-    const cdp = await page.createCDPSession();
-    const errors = [...(await cdp.send('Page.getInstallabilityErrors')).installabilityErrors,
-      ...((await cdp.send('Page.getAppManifest')).errors ?? [])];
+    const errors = [...(await browser.cdp('Page.getInstallabilityErrors')).installabilityErrors,
+      ...((await browser.cdp('Page.getAppManifest')).errors ?? [])];
     for (const error of errors) print('not installable:', JSON.stringify(error));
     if (errors.length) failed.push('not installable as an app');
     else print('installable as an app');
@@ -64,12 +60,12 @@ export async function check(browser, [folder, loadsArg], print) {
     // Until the service worker controls the page its cache may be incomplete: wait for it, then take
     // the server away.
     const deadline = Date.now() + 20000;
-    while (!(await page.evaluate(() => navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)))
-           && Date.now() < deadline) await page.reload();
+    while (!(await browser.evaluate(() => navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)))
+           && Date.now() < deadline) await browser.reload();
     server.stop();
     try {
-      await page.reload();
-      await ready(10000);
+      await browser.reload();
+      await browser.ready(10000);
       print('with the server stopped the page comes up again from its cache');
     } catch {
       failed.push('no page with the server stopped');
