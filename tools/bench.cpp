@@ -6,14 +6,18 @@
 // face shows them.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
+#include <string>
 
 #include "advice/advice.h"
 #include "fitting/sheet.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 #include "tests/harness/drive_inputs.h"
+#include "tests/harness/script.h"
 
 namespace kasnak {
 namespace {
@@ -39,15 +43,18 @@ void CalculateChain(benchmark::State& state) {
 }
 BENCHMARK(CalculateChain);
 
-// "Hesapla" on the guide's typical use, where the advice also calculates
-// the belt on a copy for each other profile that would carry the motor.
+// "Hesapla" again after the typical use (KASNAK_TYPICAL_USE, the scenario
+// script), where the advice also calculates the belt on a copy for each other
+// profile that would carry the motor.
 void CalculateWithOtherProfiles(benchmark::State& state) {
   std::unique_ptr<Panel> panel = StartUp();
-  panel->UserPick(Control::MotorPower, 4);  // 22 kW
-  panel->UserEdit(Control::ScrewSpeed, "4000");
-  panel->UserPick(Control::ScrewPulley, 11);  // 200 mm
-  panel->UserClick(Control::ProfilePK);
-  panel->UserEdit(Control::RibCount, "6");
+  std::ifstream script(KASNAK_TYPICAL_USE);
+  std::ostringstream shown;
+  if (PlayScript(*panel, script, shown, shown) != kScriptPlayed) {
+    const std::string why = "the typical use does not play: " + shown.str();
+    state.SkipWithError(why.c_str());
+    return;
+  }
   for (auto _ : state) {
     benchmark::DoNotOptimize(panel->UserClick(Control::CalculateButton));
     Shown(*panel);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A drive put into a started window as a designer leaves it before
 // "Hesapla": shared by the unit tests and the benchmarks (tools/bench.cpp), so
-// that both work on drives entered the same way.  Header-only, since the
-// benchmarks are built without the rest of the test harness.
+// that both work on drives entered the same way.
 #pragma once
 
 #include <memory>

@@ -16,8 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <fstream>
 #include <tuple>
 
 #include "advice/advice.h"
@@ -25,6 +27,7 @@
 #include "app/widgets.h"
 #include "app/window.h"
 #include "procedures/startup.h"
+#include "tests/harness/script.h"
 #include "tests/harness/window_input.h"
 #include "tests/window/support.h"
 
@@ -36,7 +39,37 @@ QString Accessible(QObject* object, QAccessible::Text text) {
   return face ? face->text(text) : QStringLiteral("(no interface)");
 }
 
-using AccessibilityTest = WindowTest;
+// The typical use as its scenario script (KASNAK_TYPICAL_USE) has it: its
+// actions, without the dumps.
+std::vector<Action> TypicalUse() {
+  std::ifstream script(KASNAK_TYPICAL_USE);
+  std::vector<Action> actions;
+  for (std::string line; std::getline(script, line);) {
+    const std::variant<Action, Malformed> parsed = ParseLine(line);
+    const Action* action = std::get_if<Action>(&parsed);
+    EXPECT_NE(action, nullptr) << line;
+    if (action && action->verb != Verb::Skip && !Reads(action->verb)) actions.push_back(*action);
+  }
+  EXPECT_FALSE(actions.empty()) << KASNAK_TYPICAL_USE;
+  return actions;
+}
+
+class AccessibilityTest : public WindowTest {
+ protected:
+  // The typical use with the mouse and the keyboard, as the user does it.
+  void PlayTypicalUse() {
+    for (const Action& action : TypicalUse()) {
+      if (action.verb == Verb::Pick) {
+        Pick(action.control, QString::fromStdString(action.text));
+      } else if (action.verb == Verb::Type) {
+        Type(action.control, action.text.c_str());
+      } else {
+        ASSERT_EQ(action.verb, Verb::Click) << ActionLine(action);
+        QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(action.control)), Qt::LeftButton);
+      }
+    }
+  }
+};
 
 // An input is named by its prompt and unit; a result reads as its prompt, its
 // value and its unit, and as its prompt alone while empty.
@@ -179,23 +212,33 @@ TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
     EXPECT_TRUE(PickFromPopup(list, list->findText(item)));
   };
   EXPECT_EQ(focused(), "Vida Deviri, d/dk");
-  QTest::keyClicks(QApplication::focusWidget(), "4000");
-  press(Qt::Key_Tab, 11);
-  EXPECT_EQ(focused(), "Motor Gücü, kW");
-  pick("22");
-  press(Qt::Key_Tab, 2);
-  EXPECT_EQ(focused(), "Vida Kasnağı Çapı, mm");
-  pick("200");
-  press(Qt::Key_Tab, 3);
-  EXPECT_EQ(focused(), "PJ");
-  press(Qt::Key_Right);
-  EXPECT_EQ(focused(), "PK");
-  press(Qt::Key_Tab, 2);
-  EXPECT_EQ(focused(), "Kanal Sayısı");
-  QTest::keyClicks(QApplication::focusWidget(), "6");
-  press(Qt::Key_Tab, 5);
-  EXPECT_EQ(focused(), "Hesapla");
-  press(Qt::Key_Space);
+  // Each action: Tab to its control, once round the window at most (a
+  // profile button: Tab to the group, then Right or Left to it, which selects
+  // it), then its keys at the end of the box, or Space.
+  const QList<QAbstractButton*> profiles = window.ProfileGroup()->buttons();
+  for (const Action& action : TypicalUse()) {
+    SCOPED_TRACE(ActionLine(action));
+    QWidget* target = window.Widget(action.control);
+    const bool option = qobject_cast<QRadioButton*>(target) != nullptr;
+    const QString name = Accessible(target, QAccessible::Name);
+    for (std::size_t k = 0; k <= kControls.size(); ++k) {
+      if (option ? qobject_cast<QRadioButton*>(QApplication::focusWidget()) != nullptr : focused() == name) break;
+      press(Qt::Key_Tab);
+    }
+    if (option) {
+      const auto steps = profiles.indexOf(target) - profiles.indexOf(QApplication::focusWidget());
+      press(steps > 0 ? Qt::Key_Right : Qt::Key_Left, static_cast<int>(std::abs(steps)));
+    }
+    ASSERT_EQ(focused(), name);
+    if (action.verb == Verb::Type) {
+      press(Qt::Key_End);
+      QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(action.text));
+    } else if (action.verb == Verb::Pick) {
+      pick(QString::fromStdString(action.text));
+    } else if (!option) {
+      press(Qt::Key_Space);
+    }
+  }
 
   // Figures of the model on the same actions (kasnak-script), checked by
   // hand: 4000/2940, 200 × 1.36, π·0.2 m·4000/60 s, 5 × 3.56 + 2 × 2.5,
@@ -234,12 +277,7 @@ TEST_F(AccessibilityTest, TypicalUseWithTheKeyboardReadsBack) {
 // order, heard item by item; Escape, or Space, folds it, the focus on it
 // again and the window at its size.
 TEST_F(AccessibilityTest, AdviceStripUnfoldsFromTheKeyboard) {
-  Pick(Control::MotorPower, "22");
-  Type(Control::ScrewSpeed, "4000");
-  Pick(Control::ScrewPulley, "200");
-  QTest::mouseClick(window.ProfileGroup()->button(1), Qt::LeftButton);
-  Type(Control::RibCount, "6");
-  QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(Control::CalculateButton)), Qt::LeftButton);
+  PlayTypicalUse();
   const QSize size = window.size();
   FoldingStrip* strip = window.AdviceStrip();
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(strip);
