@@ -1,14 +1,30 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Plays the scenario scripts SCRIPTS (a list) with RUNNER and compares each
-# output with the expected output beside its script (NAME.out), printing
-# "ok NAME", or "FAIL NAME", the exit status and the difference.  MODE, when
-# given, is passed to the runner before each script (--window).  With PLAYED,
-# a folder that a browser session (tests/web/session.mjs) filled, they were
-# played already: each output and "status=N" are read from PLAYED/NAME.out,
-# and the player's messages and status from PLAYED.log.  TAG names the kept
-# output of a failed script (NAME-TAG.actual).
-if(PLAYED)
-  set(errors "")
+# Compares the output of each scenario script of SCRIPTS (a list) with the
+# expected output beside it (NAME.out), printing "ok NAME", or "FAIL NAME",
+# the exit status and the difference.  With PLAYED, a folder that a browser
+# session (tests/web/session.mjs) filled, they were played already: each
+# output and "status=N" are read from PLAYED/NAME.out, and the player's
+# messages and status from PLAYED.log.  Otherwise tools/play-scripts plays
+# them with RUNNER, and MODE, when given, before each script (--window), into
+# such a folder.  TAG names the kept output of a failed script
+# (NAME-TAG.actual).
+set(errors "")
+set(result 0)
+if(NOT PLAYED)
+  list(GET SCRIPTS 0 first)
+  get_filename_component(first ${first} NAME_WE)
+  set(PLAYED ${CMAKE_CURRENT_BINARY_DIR}/played/${first}${MODE}${TAG})
+  file(REMOVE_RECURSE ${PLAYED})
+  string(REPLACE ";" " " player "${RUNNER} ${MODE}")
+  foreach(script IN LISTS SCRIPTS)
+    execute_process(COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../tools/play-scripts "${player}" ${script} ${PLAYED}
+                    ERROR_VARIABLE message RESULT_VARIABLE status)
+    string(APPEND errors "${message}")
+    if(NOT status EQUAL 0)
+      set(result "${status}")
+    endif()
+  endforeach()
+else()
   set(result "none: the session did not play them")
   if(EXISTS ${PLAYED}.log)
     file(READ ${PLAYED}.log errors)
@@ -23,9 +39,7 @@ foreach(script IN LISTS SCRIPTS)
   string(REGEX REPLACE "\\.script$" ".out" expected_file ${script})
   set(actual "")
   set(status "none")
-  if(NOT PLAYED)
-    execute_process(COMMAND ${RUNNER} ${MODE} ${script} OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
-  elseif(EXISTS ${PLAYED}/${name}.out)
+  if(EXISTS ${PLAYED}/${name}.out)
     file(READ ${PLAYED}/${name}.out actual)
     if(actual MATCHES "status=([0-9]+)\n$")
       set(status ${CMAKE_MATCH_1})
@@ -40,13 +54,10 @@ foreach(script IN LISTS SCRIPTS)
     set(actual_file ${CMAKE_CURRENT_BINARY_DIR}/${name}${MODE}${TAG}.actual)
     file(WRITE ${actual_file} "${actual}")
     message("FAIL ${name}: exit status ${status}")
-    if(NOT PLAYED)
-      message("${errors}")
-    endif()
     execute_process(COMMAND diff -u ${expected_file} ${actual_file})
   endif()
 endforeach()
-if(PLAYED AND (errors OR NOT result EQUAL 0))
+if(errors OR NOT result EQUAL 0)
   message("the runner: ${result}\n${errors}")
 endif()
 if(failed)
