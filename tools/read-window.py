@@ -7,7 +7,8 @@ without a mouse, or with an unsteady one, would.
 
 Starts PROGRAM (default build/kasnak) on a private X display with the
 accessibility bus (AT-SPI) inside its own D-Bus session (tools/private-display
---bus), at N logical dpi (default 96), then with X11 input through xdotool:
+--bus), at N logical dpi (default 96), then with X11 input through xdotool
+(tools/xplay.py's player):
   - finds the window by its role (frame) and title;
   - does the typical use, tests/scripts/typical-use.script, with the keyboard
     alone: Tab to each control it names (a profile button: Tab to the group,
@@ -27,11 +28,12 @@ The script's actions, and the controls' accessible names and places in
 pixels, come from kasnak-script beside PROGRAM (--parse and --controls N), or
 from $KASNAK_SCRIPT.  Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
 """
-import json
 import os
 import subprocess
 import sys
 import time
+
+from xplay import play, runner_lines, xdotool
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 TYPICAL_USE = os.path.join(TOOLS, "..", "tests", "scripts", "typical-use.script")
@@ -59,24 +61,12 @@ def pump(seconds=0.3):
         time.sleep(0.02)
 
 
-def xdo(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
-    pump()
-
-
 def walk(node):
     yield node
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is not None:
             yield from walk(child)
-
-
-def runner_lines(program, *args):
-    """What kasnak-script prints with these arguments, one JSON object a line."""
-    runner = os.environ.get("KASNAK_SCRIPT") or os.path.join(os.path.dirname(program), "kasnak-script")
-    out = subprocess.run([runner, *args], capture_output=True, text=True, check=True).stdout
-    return [json.loads(line) for line in out.splitlines()]
 
 
 def unfold(strip, press, focused):
@@ -150,6 +140,8 @@ def main():
 def read(dpi, title, controls, actions):
     import pyatspi
 
+    xdo = xdotool(pump)
+
     desktop = pyatspi.Registry.getDesktop(0)
     frame = None
     for _ in range(100):
@@ -216,8 +208,9 @@ def read(dpi, title, controls, actions):
             pump(0.05)
         return focused()
 
-    def pick(item):
-        """Alt+Down, then Down until the popup's current item reads `item`."""
+    def pick(action):
+        """Alt+Down, then Down until the popup's current item reads its item."""
+        item = action["text"]
         if press("alt+Down").getRoleName() not in ("list", "list item"):
             fault("Alt+Down opened no popup")
             return
@@ -230,10 +223,11 @@ def read(dpi, title, controls, actions):
         fault(f"the popup never reached {item}")
         press("Escape")
 
-    def reach(control):
-        """Tabs to the control, once round the window at most: "reached", or
-        None when it never comes.  A profile button: Tab to the group, then
-        Right or Left to it, which selects it: "selected"."""
+    def reach(action):
+        """Tabs to the action's control, once round the window at most:
+        "reached", or None when it never comes.  A profile button: Tab to the
+        group, then Right or Left to it, which selects it: "selected"."""
+        control = controls[action["id"]]
         option = control["kind"] == "option"
         node = focused()
         for _ in range(len(controls) + 1):
@@ -251,26 +245,10 @@ def read(dpi, title, controls, actions):
             return "selected"
         return "reached"
 
-    # The typical use, with the keyboard alone.
+    # The typical use, with the keyboard alone: Space on a button or a check
+    # box; a profile button is selected as it is reached.
     expect_focus("Vida Deviri, d/dk")
-    for action in actions:
-        verb, control = action["verb"], controls.get(action.get("id"))
-        reached = verb != "dump" and reach(control)
-        if not reached:
-            pump()
-            continue
-        if verb == "type":
-            xdo("key", "End")
-            xdo("type", action["text"])
-        elif verb == "edit":
-            xdo("key", "ctrl+a")
-            xdo(*(("type", action["text"]) if action["text"] else ("key", "BackSpace")))
-        elif verb == "backspace":
-            xdo("key", "End", "BackSpace")
-        elif verb == "pick":
-            pick(action["text"])
-        elif reached != "selected":
-            xdo("key", "space")
+    play(actions, xdo, reach, pick, lambda action, reached: reached != "selected" and xdo("key", "space"))
     pump(0.5)
 
     print("heard after the typical use:")
@@ -310,7 +288,7 @@ def read(dpi, title, controls, actions):
         unfold(strip, press, focused)
 
     # A fault: six ribs to the power 308.
-    reach(next(c for c in controls.values() if c["name"] == "Kanal Sayısı"))
+    reach({"id": next(i for i, c in controls.items() if c["name"] == "Kanal Sayısı")})
     xdo("key", "End")
     xdo("type", "E308")
     pump(0.5)

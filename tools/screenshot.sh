@@ -3,7 +3,7 @@
 # Takes the pictures of the program's window for the README on a private X
 # display (tools/private-display): the window at start-up, and after the
 # typical use, the actions of tests/scripts/typical-use.script done with the
-# mouse and the keyboard through xdotool.
+# mouse and the keyboard through xdotool (tools/xplay.py plays them).
 #
 #   tools/screenshot.sh [PROGRAM [FOLDER [SCRIPT]]]
 #
@@ -13,9 +13,9 @@
 # picture is FOLDER/NAME.png for SCRIPT's NAME.script; its `advice` clicks the
 # advice strip, which unfolds, and with `advice` last the picture takes the
 # window and the unfolded list together.  The script's actions, the
-# window's title and the controls' places in pixels and list items come from
-# kasnak-script beside PROGRAM (--parse and --controls DPI), or from
-# $KASNAK_SCRIPT.  Needs xvfb, xdotool, jq and ImageMagick's import.
+# window's title and the controls' places in pixels come from kasnak-script
+# beside PROGRAM (--parse and --controls DPI), or from $KASNAK_SCRIPT.  Needs
+# xvfb, xdotool, python3, jq and ImageMagick's import.
 set -eu
 
 [ -n "${KASNAK_DISPLAY_DPI:-}" ] || exec "$(dirname "$0")/private-display" "$0" "$@"
@@ -47,7 +47,7 @@ title=$(jq -r 'select(.kind == "window") | .name' "$work/controls")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-# The form at its place in pixels, and the advice strip below it.
+# The form at its place in pixels.
 form=$(field Form1 '.pixels[2:] | "\(.[0]) \(.[1])"')
 width=${form% *}
 height=${form#* }
@@ -80,59 +80,8 @@ shoot() {
 }
 shoot window.png
 
-# A click on the control ID, where its kind takes one: at its check box or
-# round button, at a list's arrow (ARROW given), or in its middle.
-click() {
-  # shellcheck disable=SC2046  # four numbers and a kind
-  set -- "$1" $(field "$1" '.pixels[], .kind') "${2:-}"
-  [ $# -ge 6 ] || { echo "screenshot: no control $1" >&2; exit 1; }
-  x=$(($2 + $4 / 2))
-  case $6 in
-    check | option) x=$(($2 + 7)) ;;
-  esac
-  [ "${7:-}" = arrow ] && x=$(($2 + $4 - 7))
-  xdotool mousemove --window "$window" "$x" $(($3 + $5 / 2)) click 1
-  sleep 0.3
-}
-keys() {
-  xdotool key --delay 50 "$@"
-  sleep 0.3
-}
-typed() {
-  xdotool type --delay 80 "$1"
-  sleep 0.3
-}
-# Opens the list ID at its arrow and chooses ITEM: Home, then Down as many
-# times as the item's index.
-pick() {
-  row=$(jq -r --arg id "$1" --arg item "$2" 'select(.id == $id) | .items | index($item) // empty' "$work/controls")
-  [ -n "$row" ] || { echo "screenshot: $2 is not an item of $1" >&2; exit 1; }
-  click "$1" arrow
-  downs=
-  i=0
-  while [ "$i" -lt "$row" ]; do downs="$downs Down"; i=$((i + 1)); done
-  # shellcheck disable=SC2086  # one key a word
-  keys Home $downs Return
-}
-
-# The typical use (or SCRIPT), action by action.  A text box or a list's text field is
-# clicked, then typed into at its end; an edit selects all and types the new
-# text over it.
-tail -n +2 "$work/actions" | jq -r '[.verb, .id // "", .text // ""] | join("\u001f")' |
-  while IFS=$(printf '\037') read -r verb id text; do
-    case $verb in
-      type) click "$id" && keys End && typed "$text" ;;
-      edit) click "$id" && keys ctrl+a && if [ -n "$text" ]; then typed "$text"; else keys BackSpace; fi ;;
-      backspace) click "$id" && keys End BackSpace ;;
-      pick) pick "$id" "$text" ;;
-      click) click "$id" ;;
-      # The advice strip, below the form, unfolds.
-      advice)
-        xdotool mousemove --window "$window" $((width / 2)) $((height + KASNAK_DISPLAY_DPI / 12)) click 1
-        sleep 0.3
-        ;;
-    esac
-  done
+# The typical use (or SCRIPT), with the mouse and the keyboard.
+python3 "$(dirname "$0")/xplay.py" "$program" "$KASNAK_DISPLAY_DPI" "$window" "$typical"
 sleep 0.5
 last=$(tail -n 1 "$work/actions" | jq -r .verb)
 shoot "$(basename "$typical" .script).png" "$([ "$last" = advice ] && echo popups)"
