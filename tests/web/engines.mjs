@@ -189,7 +189,7 @@ async function pageReady(timeoutMs) {
 
 // In the page: the middle of the element that selector finds, in the
 // viewport, scrolled into view first.
-function middle(selector) {
+export function middle(selector) {
   const el = document.querySelector(selector);
   if (!el) throw new Error(`nothing is ${selector}`);
   el.scrollIntoView({ block: 'nearest', inline: 'nearest' });

@@ -8,7 +8,7 @@
 // runs it; its usage is USAGE.  It builds nothing.
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
-import { launch, serve } from './engines.mjs';
+import { launch, middle, serve } from './engines.mjs';
 
 const USAGE = `usage: tools/page-latency [--rate RATE] [--limit MS] [--runs N] [--trace FILE] [--quiet] PAGE
 
@@ -51,14 +51,6 @@ function observe() {
 // In the page: once the page is drawn after the last input and the browser
 // has had the time to report its events.
 const painted = () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(done, 30))));
-
-// The middle of an element in the viewport.
-function middle(selector) {
-  const el = document.querySelector(selector);
-  el.scrollIntoView({ block: 'nearest' });
-  const r = el.getBoundingClientRect();
-  return [r.left + r.width / 2, r.top + r.height / 2];
-}
 
 // The keys of an open list that reach its item: from the first, as a person
 // goes down the list.
