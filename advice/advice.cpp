@@ -28,6 +28,30 @@ static_assert(std::is_copy_constructible_v<Panel>);
 
 // "Vida Deviri", "Motor Gücü".
 std::string Named(Control id) { return PromptName(id); }
+// The name as a sentence writes it, each word after the first in lower case:
+// "Eksen mesafesi"; with `first`, the first word too: "kayış boyu".  The
+// prompts' capitals are ASCII letters or İ, Ç, Ğ, Ö, Ş, Ü.
+std::string InSentence(Control id, bool first = false) {
+  static constexpr std::pair<std::string_view, std::string_view> kCapitals[] = {
+      {"I", "ı"}, {"İ", "i"}, {"Ç", "ç"}, {"Ğ", "ğ"}, {"Ö", "ö"}, {"Ş", "ş"}, {"Ü", "ü"}};
+  const std::string name = Named(id);
+  std::string out;
+  bool wordStart = first;
+  for (std::size_t i = 0; i < name.size();) {
+    const std::string_view rest = std::string_view(name).substr(i);
+    const auto* capital = std::find_if(std::begin(kCapitals), std::end(kCapitals),
+                                       [&](const auto& c) { return rest.starts_with(c.first); });
+    if (wordStart && capital != std::end(kCapitals)) {
+      out += capital->second;
+      i += capital->first.size();
+    } else {
+      const char c = name[i++];
+      out += wordStart && c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    wordStart = out.back() == ' ';
+  }
+  return out;
+}
 
 // A number as a sentence writes it: with a leading zero below 1 ("0.68").
 std::string Figure(Single x) { return NumberText(x); }
@@ -250,20 +274,20 @@ Saying NotWhole(const Reading& r, Control box) {
 
 // The motor power typed: the rated speed of no motor, or of another motor
 // than the one whose speed is shown.
-std::optional<std::string_view> TypedMotorSpeed(const Reading& r) {
-  if (!r.Entered(Control::MotorPower) || r.Otherwise(Control::MotorPower)) return std::nullopt;
-  const Real power = r.Number(Control::MotorPower);
+std::optional<std::string_view> TypedMotorSpeed(const Reading& r, Control box) {
+  if (!r.Entered(box) || r.Otherwise(box)) return std::nullopt;
+  const Real power = r.Number(box);
   if (!(power > Real(0))) return std::nullopt;
   return RatedSpeed(power.value(), r.panel.Value(Control::FourPole), r.panel.Value(Control::CompactMotor));
 }
 Saying MotorNotListed(const Reading& r, Control box) {
-  const std::optional<std::string_view> rated = TypedMotorSpeed(r);
+  const std::optional<std::string_view> rated = TypedMotorSpeed(r, box);
   if (!rated || !rated->empty()) return std::nullopt;
   const std::string power = AsShown(r, box);
-  return Say(power, "Motor Gücü listesinde " + power + " kW yok, motor devri bilinmiyor: listeden bir güç seçin.");
+  return Say(power, Named(box) + " listesinde " + power + " kW yok, motor devri bilinmiyor: listeden bir güç seçin.");
 }
 Saying MotorNotApplied(const Reading& r, Control box) {
-  const std::optional<std::string_view> rated = TypedMotorSpeed(r);
+  const std::optional<std::string_view> rated = TypedMotorSpeed(r, box);
   if (!rated || rated->empty() || *rated == r.panel.Caption(Control::MotorSpeed)) return std::nullopt;
   const std::string power = AsShown(r, box);
   return Say(power, "Yazılan " + power + " kW henüz okunmadı: gücü listeden seçin.");
@@ -271,24 +295,32 @@ Saying MotorNotApplied(const Reading& r, Control box) {
 
 // An input that "Hesapla" needed and was not given.  The motor pulley,
 // which the program proposes, only once the rest is given.
+struct MissingInput {
+  Control box;
+  std::string_view text;
+};
+constexpr MissingInput kMissingInputs[] = {
+    {Control::MotorPower, "Motor gücü seçilmedi."},
+    {Control::ScrewSpeed, "Vida devri girilmedi."},
+    {Control::MotorPulley, "Motor kasnağı seçilmedi."},
+    {Control::ScrewPulley, "Vida kasnağı seçilmedi."},
+};
+constexpr auto kMissingAbout = [] {
+  std::array<Control, std::size(kMissingInputs)> about{};
+  for (std::size_t i = 0; i < about.size(); ++i) about[i] = kMissingInputs[i].box;
+  return about;
+}();
 Saying Missing(const Reading& r, Control box) {
   if (!r.Blank(box)) return std::nullopt;
-  switch (box) {
-    case Control::MotorPower:
-      return Say("", "Motor gücü seçilmedi.");
-    case Control::ScrewSpeed:
-      return Say("", "Vida devri girilmedi.");
-    case Control::ScrewPulley:
-      return Say("", "Vida kasnağı seçilmedi.");
-    case Control::MotorPulley:
-      // Emptied by the program, for a motor speed it does not know.
-      if (r.panel.ByProgram(box) || r.Blank(Control::MotorPower) || r.Blank(Control::ScrewSpeed) ||
-          r.Blank(Control::ScrewPulley))
-        return std::nullopt;
-      return Say("", "Motor kasnağı seçilmedi.");
-    default:
-      return std::nullopt;
-  }
+  // The motor pulley, emptied by the program for a motor speed it does not
+  // know, or not yet proposed: only once the rest is given.
+  if (box == Control::MotorPulley &&
+      (r.panel.ByProgram(box) || std::any_of(std::begin(kMissingInputs), std::end(kMissingInputs),
+                                             [&](const MissingInput& m) { return m.box != box && r.Blank(m.box); })))
+    return std::nullopt;
+  const auto missing = std::find_if(std::begin(kMissingInputs), std::end(kMissingInputs),
+                                    [&](const MissingInput& m) { return m.box == box; });
+  return Say("", std::string(missing->text));
 }
 
 // A value the user gave that the program replaced with 0 or an empty text,
@@ -314,14 +346,15 @@ Saying Replaced(const Reading& r, Control box) {
 }
 
 // No rib count given: the fewest that carry the motor, where known.
-Saying NoRibs(const Reading& r, Control) {
-  if (!r.Blank(Control::RibCount)) return std::nullopt;
+Saying NoRibs(const Reading& r, Control box) {
+  if (!r.Blank(box)) return std::nullopt;
   const Panel* calculated = r.Calculated();
   const std::optional<Real> motor = r.Motor();
   const std::optional<Real> ribs = calculated && motor ? FewestRibs(calculated->drive, *motor) : std::nullopt;
-  if (!ribs) return Say("", "Kanal sayısı girilmedi.");
-  return Say(Figure(*ribs), "Kanal sayısı girilmedi: " + Figure(*motor) + " kW’lık motor için en az " + Figure(*ribs) +
-                                " kanal gerekir.");
+  const std::string missing = InSentence(box) + " girilmedi";
+  if (!ribs) return Say("", missing + ".");
+  return Say(Figure(*ribs),
+             missing + ": " + Figure(*motor) + " kW’lık motor için en az " + Figure(*ribs) + " kanal gerekir.");
 }
 
 // A profile the program took away, and the limit that took it.
@@ -337,13 +370,12 @@ Saying ProfileTaken(const Reading& r, Control button) {
 // rounding of the figures shown: the pulleys' whole millimetre and the
 // ratio's hundredth, through which the program proposes a motor pulley, and
 // the screw speed's whole rpm.
-Saying PulleysDisagree(const Reading& r, Control) {
+Saying PulleysDisagree(const Reading& r, Control box) {
   const Single motorSpeed = ReadNumber(r.panel.Caption(Control::MotorSpeed));
-  if (!(motorSpeed > 0) || !r.Sound(Control::ScrewSpeed) || !r.Sound(Control::MotorPulley) ||
-      !r.Sound(Control::ScrewPulley))
+  if (!(motorSpeed > 0) || !r.Sound(Control::ScrewSpeed) || !r.Sound(box) || !r.Sound(Control::ScrewPulley))
     return std::nullopt;
   const Single screwSpeed = r.Number(Control::ScrewSpeed);
-  const Single motorPulley = r.Number(Control::MotorPulley);
+  const Single motorPulley = r.Number(box);
   const Single screwPulley = r.Number(Control::ScrewPulley);
   const Real given = motorSpeed * motorPulley / screwPulley;
   const Real slack =
@@ -351,8 +383,8 @@ Saying PulleysDisagree(const Reading& r, Control) {
   const Real off = given - screwSpeed;
   if (!(off > slack || -off > slack)) return std::nullopt;
   const std::string turns = NumberText(ShownWhole(given));
-  return Say(turns, "Motor/vida kasnağı " + AsShown(r, Control::MotorPulley) + "/" + AsShown(r, Control::ScrewPulley) +
-                        " mm ile vida " + turns + " d/dk döner, " + AsShown(r, Control::ScrewSpeed) + " değil.");
+  return Say(turns, "Motor/vida kasnağı " + AsShown(r, box) + "/" + AsShown(r, Control::ScrewPulley) + " mm ile vida " +
+                        turns + " d/dk döner, " + AsShown(r, Control::ScrewSpeed) + " değil.");
 }
 
 // The belt speed shown above the selected profile's highest, or with no
@@ -366,9 +398,10 @@ Saying BeltTooFast(const Reading& r, Control box) {
     if (!selected && p.highestBeltSpeed > fastest->highestBeltSpeed) fastest = &p;
   if (!BeltSpeedTooHigh(*fastest, ReadNumber(shown).value())) return std::nullopt;
   const std::string limit = std::to_string(fastest->highestBeltSpeed);
-  if (!selected) return Say(limit, "Kayış hızı " + shown + " m/sn; hiçbir kayış tipi " + limit + " m/sn’yi aşamaz.");
-  return Say(limit, "Kayış hızı " + shown + " m/sn; " + std::string(ProfileOf(*selected).name) + " için en çok " +
-                        limit + " m/sn.");
+  if (!selected)
+    return Say(limit, InSentence(box) + " " + shown + " m/sn; hiçbir kayış tipi " + limit + " m/sn’yi aşamaz.");
+  return Say(limit, InSentence(box) + " " + shown + " m/sn; " + std::string(ProfileOf(*selected).name) +
+                        " için en çok " + limit + " m/sn.");
 }
 
 // The centre distance no more than the sum of the radii, where "Hesapla"
@@ -391,7 +424,7 @@ Saying PulleysTouch(const Reading& r, Control box) {
     Calculate(copy);
     if (ReadNumber(copy.Text(box)) > radii) break;
   }
-  return Say(NumberText(clear), "Eksen mesafesi " + AsShown(r, box) + " mm, yarıçaplar toplamı " + Figure(radii) +
+  return Say(NumberText(clear), InSentence(box) + " " + AsShown(r, box) + " mm, yarıçaplar toplamı " + Figure(radii) +
                                     " mm: kasnaklar değiyor; en az " + NumberText(clear) + " mm yazın.");
 }
 
@@ -405,13 +438,13 @@ Saying UnderFloor(const Reading& r, Control box) {
   if (!(centerDist > 0) || !RaisedToFloor(centerDist, r.Number(Control::MotorPulley), r.Number(Control::ScrewPulley)))
     return std::nullopt;
   const std::string floor = NumberText(kMinimumCenterDist);
-  const std::string takes = "Eksen mesafesi " + AsShown(r, box) + " mm, alt sınır " + floor +
+  const std::string takes = InSentence(box) + " " + AsShown(r, box) + " mm, alt sınır " + floor +
                             " mm: " + std::string(Def(Control::CalculateButton).caption) + " " + floor + " mm alır";
   // The belt it will give, where it calculates.
   const Panel* calculated = r.Calculated();
   if (!calculated) return Say(floor, takes + ".");
   const std::string& belt = calculated->Text(Control::BeltLength);
-  return Say(belt, takes + ", kayış boyu " + belt + " mm olur.");
+  return Say(belt, takes + ", " + InSentence(Control::BeltLength, true) + " " + belt + " mm olur.");
 }
 
 // Why the powers are 0, each reason as the calculation has it, where every
@@ -478,7 +511,7 @@ Saying BeltTooShort(const Reading& r, Control box) {
   if (!r.Current()) return Say("", covers + more);
   // The belt shown, or the one "Hesapla" gives where the box is emptied.
   const std::string belt = r.Blank(box) ? r.Calculated()->Text(box) : AsShown(r, box);
-  return Say("", covers + "; kayış boyu " + belt + " mm" + more);
+  return Say("", covers + "; " + InSentence(box, true) + " " + belt + " mm" + more);
 }
 
 // The belt carries less than the motor: the fewest ribs that carry it.
@@ -549,8 +582,7 @@ const Rule kRules[] = {
     {"not-whole",              false, kAbout<Control::RibCount>,        NotWhole},
     {"motor-not-listed",       false, kAbout<Control::MotorPower>,      MotorNotListed},
     {"motor-not-applied",      false, kAbout<Control::MotorPower>,      MotorNotApplied},
-    {"missing",                true,  kAbout<Control::MotorPower, Control::ScrewSpeed, Control::MotorPulley,
-                                             Control::ScrewPulley>,     Missing},
+    {"missing",                true,  kMissingAbout,                    Missing},
     {"replaced",               false, kNumberBoxes,                     Replaced},
     {"no-ribs",                true,  kAbout<Control::RibCount>,        NoRibs},
     {"profile-taken",          false, kProfileButtons,                  ProfileTaken},
