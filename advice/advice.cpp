@@ -628,6 +628,30 @@ bool ResultsCurrent(const Panel& panel, const Panel& calculated) {
                      [&](Control id) { return panel.Text(id) == calculated.Text(id); });
 }
 
+Strip StripOf(const std::vector<Advice>& advice) {
+  if (advice.empty()) return {};
+  return {advice.front().text, advice.size() > 1 ? "+" + std::to_string(advice.size() - 1) : ""};
+}
+
+std::string StripLine(std::string_view first, const Strip& strip) {
+  return std::string(first) + (strip.more.empty() ? "" : "  " + strip.more);
+}
+
+std::string AdviceLines(const std::vector<Advice>& advice) {
+  std::string lines;
+  for (const Advice& a : advice) lines += (lines.empty() ? "" : "\n") + a.text;
+  return lines;
+}
+
+std::vector<std::string> AdviceAbout(const std::vector<Advice>& advice) {
+  std::vector<std::string> about(kControlCount);
+  for (const Advice& a : advice) {
+    std::string& text = about[IndexOf(a.control)];
+    text += (text.empty() ? "" : "\n") + a.text;
+  }
+  return about;
+}
+
 std::string AdviceCodes(const std::vector<Advice>& advice) {
   std::string codes;
   for (const Advice& a : advice) {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/controls.h"
@@ -50,6 +51,23 @@ std::vector<Advice> AdviceFor(const Panel& panel, const CalculatedCopy& calculat
 // The results shown (the wrap angle, the power of one rib and of the belt)
 // are those that `calculated`, the panel as "Hesapla" leaves it now, shows.
 bool ResultsCurrent(const Panel& panel, const Panel& calculated);
+
+// How the faces show the advice, composed here once.
+//
+// The strip below the form: the first advice and, where more follow, "+N".
+struct Strip {
+  std::string first;
+  std::string more;
+};
+Strip StripOf(const std::vector<Advice>& advice);
+// The strip as one line, as a screen reader reads it: the first advice (or
+// as much of it as fits), two spaces, "+N".
+std::string StripLine(std::string_view first, const Strip& strip);
+// Every advice, one a line: the strip's tool tip and the list it unfolds.
+std::string AdviceLines(const std::vector<Advice>& advice);
+// Each control's advice, one a line, at the control's index in the table:
+// what its mark tells and a screen reader reads as its description.
+std::vector<std::string> AdviceAbout(const std::vector<Advice>& advice);
 
 // "CODE[:FIGURE]" for each advice, separated by blanks, as the scenario
 // scripts print them.

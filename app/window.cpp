@@ -229,31 +229,25 @@ void Window::Sync() {
 void Window::ShowAdvice(const CalculatedCopy& calculated) {
   const std::vector<Advice> advice = AdviceFor(*panel_, calculated);
   const QString codes = ToQString(AdviceCodes(advice));
-  // Each control's advice, one a line, and all of them.
-  std::array<QStringList, kControlCount> about;
-  QStringList texts;
-  for (const Advice& a : advice) {
-    about[IndexOf(a.control)] << ToQString(a.text);
-    texts << ToQString(a.text);
-  }
-  const QString all = texts.join(QLatin1Char('\n'));
+  const QString all = ToQString(AdviceLines(advice));
   if (strip_->property("adviceCodes").toString() == codes && strip_->toolTip() == all) return;
   strip_->setProperty("adviceCodes", codes);
 
   // The strip: the first advice, cut to fit, and how many more follow.
+  const Strip strip = StripOf(advice);
   QString shown;
-  QString heard;
+  const QString heard = ToQString(StripLine(strip.first, strip));
   if (!advice.empty()) {
-    const QString more = advice.size() > 1 ? QStringLiteral("  +%1").arg(advice.size() - 1) : QString();
     const QFontMetrics metrics(strip_->font());
+    const QString more = heard.mid(ToQString(strip.first).size());
     const int room = strip_->contentsRect().width() - strip_->indent() - metrics.horizontalAdvance(more);
-    shown = metrics.elidedText(texts.front(), Qt::ElideRight, room) + more;
-    heard = texts.front() + more;
+    shown = ToQString(StripLine(metrics.elidedText(ToQString(strip.first), Qt::ElideRight, room).toStdString(), strip));
   }
-  strip_->Show(texts, shown, heard);
+  strip_->Show(all.isEmpty() ? QStringList() : all.split(QLatin1Char('\n')), shown, heard);
 
+  const std::vector<std::string> about = AdviceAbout(advice);
   for (const ControlDef& def : kControls) {
-    const QString description = about[IndexOf(def.id)].join(QLatin1Char('\n'));
+    const QString description = ToQString(about[IndexOf(def.id)]);
     QWidget* w = Widget(def.id);
     QWidget*& mark = marks_[IndexOf(def.id)];
     if (!mark && description.isEmpty()) continue;

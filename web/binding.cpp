@@ -284,8 +284,9 @@ class Model {
 
  private:
   // The advice, most important first: each as {code, figure, place, text},
-  // the place of the control it is about, and all their codes as the
-  // scenario scripts print them.
+  // the place of the control it is about; all their codes as the scenario
+  // scripts print them; the strip's first advice and its "+N"; every advice
+  // one a line; and each control's advice, one a line, by place.
   val Advice(const CalculatedCopy& calculated) const {
     const std::vector<kasnak::Advice> advice = AdviceFor(*panel_, calculated);
     Json result;
@@ -299,6 +300,12 @@ class Model {
       result.Close('}');
     }
     result.Close(']').Key("codes").Text(AdviceCodes(advice));
+    const Strip strip = StripOf(advice);
+    result.Key("first").Text(strip.first).Key("more").Text(strip.more);
+    result.Key("all").Text(AdviceLines(advice));
+    result.Key("about").Open('[');
+    for (const std::string& about : AdviceAbout(advice)) result.Text(about);
+    result.Close(']');
     return result.Close('}').Parsed();
   }
 

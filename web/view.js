@@ -536,15 +536,15 @@
     // Shows the core's advice; the advice that is new, to be announced.
     showAdvice(advice) {
       const texts = advice.items.map((a) => a.text);
-      const all = texts.join('\n');
+      const all = advice.all;
       const strip = document.getElementById('advice');
       if (strip.dataset.codes === advice.codes && strip.title === all) return [];
       const before = new Set(this.adviceShown ? this.adviceShown.split('\n') : []);
       this.adviceShown = all;
       strip.dataset.codes = advice.codes;
       strip.title = all;
-      strip.querySelector('.first').textContent = texts[0] ?? '';
-      strip.querySelector('.more').textContent = texts.length > 1 ? `+${texts.length - 1}` : '';
+      strip.querySelector('.first').textContent = advice.first;
+      strip.querySelector('.more').textContent = advice.more;
       // The strip is a button that unfolds while it has advice.
       if (!texts.length) {
         this.unfoldAdvice(false);
@@ -555,10 +555,8 @@
         strip.setAttribute('aria-expanded', 'false');
       }
       if (!document.getElementById('advice-list').hidden) this.fillAdviceList();
-      const about = new Map();
-      for (const a of advice.items) about.set(a.place, [...(about.get(a.place) ?? []), a.text]);
       this.views.forEach((view, place) => {
-        const text = (about.get(place) ?? []).join('\n');
+        const text = advice.about[place];
         if (view.note.textContent === text) return;
         const target = view.input || view.el;
         view.el.classList.toggle('advised', text !== '');

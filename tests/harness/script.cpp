@@ -265,15 +265,23 @@ SheetSeen ModelPlayer::SheetShown() const {
 }
 
 std::string StripLine(std::string_view first, std::size_t count) {
-  return std::string(first) + (count > 1 ? "  +" + std::to_string(count - 1) : "");
+  return StripLine(first, Strip{std::string(first), count > 1 ? "+" + std::to_string(count - 1) : ""});
+}
+
+void AdviceSeen::Mark(Control id, std::string_view description) {
+  for (std::size_t at = 0; !description.empty() && at != std::string_view::npos;) {
+    const std::size_t end = description.find('\n', at);
+    marks.emplace_back(id, std::string(description.substr(at, end == std::string_view::npos ? end : end - at)));
+    at = end == std::string_view::npos ? end : end + 1;
+  }
 }
 
 AdviceSeen ModelPlayer::AdviceShown() const {
   const std::vector<Advice> advice = AdviceFor(panel_);
-  AdviceSeen seen{AdviceCodes(advice), advice.empty() ? "" : StripLine(advice.front().text, advice.size()), {}};
-  for (const Advice& a : advice) seen.marks.emplace_back(a.control, a.text);
-  std::stable_sort(seen.marks.begin(), seen.marks.end(),
-                   [](const auto& a, const auto& b) { return IndexOf(a.first) < IndexOf(b.first); });
+  const Strip strip = StripOf(advice);
+  AdviceSeen seen{AdviceCodes(advice), StripLine(strip.first, strip), {}};
+  const std::vector<std::string> about = AdviceAbout(advice);
+  for (const ControlDef& def : kControls) seen.Mark(def.id, about[IndexOf(def.id)]);
   return seen;
 }
 

@@ -133,6 +133,8 @@ struct AdviceSeen {
   std::string codes;
   std::string strip;
   std::vector<std::pair<Control, std::string>> marks;
+  // A control's description, its advice one a line, as marks.
+  void Mark(Control id, std::string_view description);
 };
 
 // What a face shows of the ordering and fitting section: its figures as

@@ -230,9 +230,7 @@ class WindowPlayer : public ScriptPlayer {
       if (const auto* combo = qobject_cast<const QComboBox*>(w);
           combo && combo->lineEdit()->accessibleDescription() != description)
         throw std::runtime_error("the text field of " + ElementId(def.id) + " is described otherwise than its list");
-      if (!description.isEmpty())
-        for (const QString& line : description.split(QLatin1Char('\n')))
-          seen.marks.emplace_back(def.id, line.toStdString());
+      seen.Mark(def.id, description.toStdString());
     }
     return seen;
   }
