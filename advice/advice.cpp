@@ -120,13 +120,6 @@ class Reading {
   // advice of its own speaks of.
   bool Sound(Control id) const { return !Blank(id) && !Otherwise(id) && Number(id) > Real(0); }
 
-  // What the rating reads, each sound: a motor speed, a screw speed, both
-  // pulleys, and a profile.
-  bool RatingInputsGiven() const {
-    return !IsBlank(panel.Caption(Control::MotorSpeed)) && Sound(Control::ScrewSpeed) && Sound(Control::MotorPulley) &&
-           Sound(Control::ScrewPulley) && panel.SelectedProfile();
-  }
-
   // The motor's power, kW, where it is given and sound.
   std::optional<Real> Motor() const {
     return Sound(Control::MotorPower) ? std::optional(Number(Control::MotorPower)) : std::nullopt;
