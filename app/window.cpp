@@ -64,9 +64,9 @@ FoldingStrip* MakeAdviceStrip(QWidget* window) {
   strip->setTextFormat(Qt::PlainText);
   strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   strip->setLineWidth(1);
-  strip->setIndent(TwipsToPixels(control_rows::kRows[0].left, window->logicalDpiX()));
-  strip->setGeometry(0, TwipsToPixels(kClientHeightTwips, window->logicalDpiY()),
-                     TwipsToPixels(kClientWidthTwips, window->logicalDpiX()), Window::StripHeight(window->font()));
+  strip->setIndent(TextIndent(window->logicalDpiX()));
+  const PixelRect place = StripPlace(window->logicalDpiX(), window->logicalDpiY(), Window::StripHeight(window->font()));
+  strip->setGeometry(place.left, place.top, place.width, place.height);
   strip->setProperty("adviceCodes", QString());
   return strip;
 }
@@ -126,7 +126,8 @@ void Window::Build() {
   strip_->setContextMenuPolicy(Qt::ActionsContextMenu);
   strip_->addAction(copyDrive_);
   // The section below the strip, its text in line with the strip's.
-  const QRect place(0, strip_->geometry().bottom() + 1, strip_->width(), SheetHeight(font()));
+  const PixelRect section = SectionPlace(logicalDpiX(), logicalDpiY(), StripHeight(font()), SheetHeight(font()));
+  const QRect place(section.left, section.top, section.width, section.height);
   sheet_ = new SheetSection(ToQString(kSheetTitle), this, place, strip_->frameWidth() + strip_->indent(), copyDrive_);
   sheet_->setProperty("sheetFigures", QString());
   // A click on the button that is already selected runs its procedure again,

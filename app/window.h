@@ -66,8 +66,8 @@ class Window : public QWidget {
   // The window's size in its font at a logical dpi: the form, the advice
   // strip below it and the section below the strip.
   static QSize SizeAt(const QFont& font, int dpiX, int dpiY) {
-    return {TwipsToPixels(kClientWidthTwips, dpiX),
-            TwipsToPixels(kClientHeightTwips, dpiY) + StripHeight(font) + SheetHeight(font)};
+    const PixelRect window = WindowPlace(dpiX, dpiY, StripHeight(font), SheetHeight(font));
+    return {window.width, window.height};
   }
 
   Panel& Model() { return *panel_; }

@@ -187,6 +187,28 @@ constexpr PixelRect Place(const ControlDef& def, int dpiX, int dpiY) {
   return {TwipsToPixels(def.left, dpiX), TwipsToPixels(def.top, dpiY), TwipsToPixels(def.width, dpiX),
           TwipsToPixels(def.height, dpiY)};
 }
+// The form, the window's client area above the advice strip, in pixels.
+constexpr PixelRect ClientPlace(int dpiX, int dpiY) {
+  return {0, 0, TwipsToPixels(kClientWidthTwips, dpiX), TwipsToPixels(kClientHeightTwips, dpiY)};
+}
+// Below the form, at its width: the advice strip of `stripHeight` pixels,
+// then the ordering and fitting section of `sectionHeight`; the heights are
+// the faces', from their fonts.  Their text starts at the form's first
+// column, `TextIndent` pixels from their left edge.
+constexpr PixelRect StripPlace(int dpiX, int dpiY, int stripHeight) {
+  const PixelRect form = ClientPlace(dpiX, dpiY);
+  return {0, form.height, form.width, stripHeight};
+}
+constexpr PixelRect SectionPlace(int dpiX, int dpiY, int stripHeight, int sectionHeight) {
+  const PixelRect strip = StripPlace(dpiX, dpiY, stripHeight);
+  return {0, strip.top + strip.height, strip.width, sectionHeight};
+}
+constexpr int TextIndent(int dpiX) { return TwipsToPixels(control_rows::kRows[0].left, dpiX); }
+// The whole window: the form, the strip and the section.
+constexpr PixelRect WindowPlace(int dpiX, int dpiY, int stripHeight, int sectionHeight) {
+  const PixelRect section = SectionPlace(dpiX, dpiY, stripHeight, sectionHeight);
+  return {0, 0, section.width, section.top + section.height};
+}
 
 // The id of a control's widget or element: its name, and for a profile
 // button its index after an underscore ("Text2", "Option1_0").

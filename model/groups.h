@@ -32,4 +32,13 @@ struct ControlGroup {
 // no tab index of its own.
 std::vector<ControlGroup> ControlGroups();
 
+// A group's place in pixels at a dpi, relative to the client area: each of
+// its edges in turn, rounded to the nearest pixel.
+constexpr PixelRect GroupPlace(const ControlGroup& group, int dpi) {
+  const int left = TwipsToPixels(group.left, dpi);
+  const int top = TwipsToPixels(group.top, dpi);
+  return {left, top, TwipsToPixels(group.left + group.width, dpi) - left,
+          TwipsToPixels(group.top + group.height, dpi) - top};
+}
+
 }  // namespace kasnak

@@ -161,10 +161,11 @@ val Groups() {
     for (Control id : group.members) groups.Number(static_cast<int>(IndexOf(id)));
     groups.Close(']');
     groups.Key("choiceName").Text(group.choiceName);
-    groups.Key("left").Number(TwipsToPixels(group.left, kCssDpi));
-    groups.Key("top").Number(TwipsToPixels(group.top, kCssDpi));
-    groups.Key("width").Number(TwipsToPixels(group.left + group.width, kCssDpi) - TwipsToPixels(group.left, kCssDpi));
-    groups.Key("height").Number(TwipsToPixels(group.top + group.height, kCssDpi) - TwipsToPixels(group.top, kCssDpi));
+    const PixelRect place = GroupPlace(group, kCssDpi);
+    groups.Key("left").Number(place.left);
+    groups.Key("top").Number(place.top);
+    groups.Key("width").Number(place.width);
+    groups.Key("height").Number(place.height);
     groups.Key("readingPosition").Number(group.readingPosition);
     groups.Close('}');
   }
@@ -194,8 +195,10 @@ val TabOrderPlaces() {
 val Window() {
   val w = val::object();
   w.set("title", Str(kWindowTitle));
-  w.set("width", TwipsToPixels(kClientWidthTwips, kCssDpi));
-  w.set("height", TwipsToPixels(kClientHeightTwips, kCssDpi));
+  const PixelRect form = ClientPlace(kCssDpi, kCssDpi);
+  w.set("width", form.width);
+  w.set("height", form.height);
+  w.set("textIndent", TextIndent(kCssDpi));
   w.set("fontPointSize", kFontPointSize);
   w.set("programName", Str(kProgramName));
   w.set("okCaption", Str(kOkCaption));

@@ -66,6 +66,7 @@
       // model when the page was built, so that nothing moves when it loads.
       const root = document.documentElement.style;
       root.setProperty('--window-width', win.width + 'px');
+      root.setProperty('--text-indent', win.textIndent + 'px');
       root.setProperty('--window-height', win.height + 'px');
       const shown = document.getElementById('window');
       shown.style.visibility = 'hidden';

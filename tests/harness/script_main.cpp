@@ -78,10 +78,10 @@ int PrintControls(int dpi) {
   const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
   std::cout << "{\"id\": " << kasnak::Json(kasnak::kPanelName) << ", \"kind\": \"window\", \"place\": "
             << Rectangle(0, 0, kasnak::kClientWidthTwips, kasnak::kClientHeightTwips);
-  if (dpi > 0)
-    std::cout << ", \"pixels\": "
-              << Rectangle(0, 0, kasnak::TwipsToPixels(kasnak::kClientWidthTwips, dpi),
-                           kasnak::TwipsToPixels(kasnak::kClientHeightTwips, dpi));
+  if (dpi > 0) {
+    const kasnak::PixelRect form = kasnak::ClientPlace(dpi, dpi);
+    std::cout << ", \"pixels\": " << Rectangle(form.left, form.top, form.width, form.height);
+  }
   std::cout << ", \"name\": " << kasnak::Json(kasnak::kWindowTitle) << "}\n";
   for (const kasnak::ControlDef& def : kasnak::kControls) {
     if (def.kind == kasnak::Kind::Label) continue;
