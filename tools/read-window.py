@@ -33,7 +33,7 @@ import subprocess
 import sys
 import time
 
-from xplay import play, runner_lines, xdotool
+from xplay import play, runner_controls, runner_lines, xdotool
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 TYPICAL_USE = os.path.join(TOOLS, "..", "tests", "scripts", "typical-use.script")
@@ -118,9 +118,8 @@ def main():
     program = args[0] if args else "build/kasnak"
     if not os.environ.get("KASNAK_DISPLAY_DPI"):
         return start_session(sys.argv)
-    controls = {c["id"]: c for c in runner_lines(program, "--controls", str(dpi))}
-    title = next(c for c in controls.values() if c["kind"] == "window")["name"].strip()
-    controls = {i: c for i, c in controls.items() if c["kind"] != "window"}
+    window_facts, controls = runner_controls(program, dpi)
+    title = window_facts["title"].strip()
     actions = runner_lines(program, "--parse", TYPICAL_USE)[1:]
 
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],

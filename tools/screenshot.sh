@@ -38,17 +38,14 @@ trap finish EXIT INT TERM
 "$runner" --controls "$KASNAK_DISPLAY_DPI" >"$work/controls"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_FONT_DPI QT_SCALE_FACTOR
 
-# The fields of the control ID, one a line: jq ID FILTER.
-field() { jq -r --arg id "$1" "select(.id == \$id) | $2" "$work/controls"; }
-
 "$program" &
 app=$!
-title=$(jq -r 'select(.kind == "window") | .name' "$work/controls")
+title=$(jq -r '.window.title' "$work/controls")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 # The form at its place in pixels.
-form=$(field Form1 '.pixels[2:] | "\(.[0]) \(.[1])"')
+form=$(jq -r '.window | "\(.width) \(.height)"' "$work/controls")
 width=${form% *}
 height=${form#* }
 [ "${size%x*}" = "$width" ] && [ "${size#*x}" -gt "$height" ] ||

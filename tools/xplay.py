@@ -23,10 +23,20 @@ import time
 
 
 def runner_lines(program, *args):
-    """What kasnak-script prints with these arguments, one JSON object a line."""
+    """What kasnak-script prints with these arguments, one JSON text a line."""
     runner = os.environ.get("KASNAK_SCRIPT") or os.path.join(os.path.dirname(program), "kasnak-script")
     out = subprocess.run([runner, *args], capture_output=True, text=True, check=True).stdout
     return [json.loads(line) for line in out.splitlines()]
+
+
+def runner_controls(program, dpi):
+    """The window's facts and the controls a script may act on (no label), by
+    id, each with its place in pixels at dpi as [left, top, width, height]:
+    what kasnak-script --controls DPI prints."""
+    [table] = runner_lines(program, "--controls", str(dpi))
+    controls = {c["id"]: {**c, "pixels": [c["left"], c["top"], c["width"], c["height"]]}
+                for c in table["controls"] if c["kind"] != "label"}
+    return table["window"], controls
 
 
 def xdotool(pause, delays=None):
@@ -66,7 +76,7 @@ def play(actions, xdo, reach, pick, click, advice=None):
 
 
 def main(program, dpi, window, script):
-    controls = {c["id"]: c for c in runner_lines(program, "--controls", dpi)}
+    window_facts, controls = runner_controls(program, dpi)
     xdo = xdotool(lambda: time.sleep(0.3), {"key": 50, "type": 80})
 
     def click(id, arrow=False):
@@ -85,7 +95,7 @@ def main(program, dpi, window, script):
         xdo("key", "Home", *["Down"] * items.index(action["text"]), "Return")
 
     # The advice strip, below the form.
-    form = controls["Form1"]["pixels"]
+    form = [0, 0, window_facts["width"], window_facts["height"]]
     play(runner_lines(program, "--parse", script)[1:], xdo,
          lambda action: action["verb"] == "pick" or click(action["id"]), pick, lambda action, reached: None,
          lambda: xdo("mousemove", "--window", window, form[2] // 2, form[3] + int(dpi) // 12, "click", 1))

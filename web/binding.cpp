@@ -17,6 +17,7 @@
 #include "fitting/report.h"
 #include "fitting/sheet.h"
 #include "model/controls.h"
+#include "model/export.h"
 #include "model/faults.h"
 #include "model/groups.h"
 #include "model/panel.h"
@@ -29,9 +30,6 @@ namespace {
 
 using emscripten::val;
 
-// The name of a list's button after the list's prompt: "Motor Gücü listesini
-// aç".
-constexpr char kOpenListSuffix[] = " listesini aç";
 // The section's button that copies the whole drive as text (DriveReport),
 // and what it says for a moment once it has, or could not.
 constexpr char kCopyCaption[] = "Tümünü kopyala";
@@ -44,107 +42,23 @@ constexpr char kAdviceListName[] = "Öneriler";
 // read as Latin-1).
 val Str(std::string_view s) { return val(std::string(s)); }
 
-// A JSON text written value by value, handed to the page as one string and
-// parsed there: every value carried across to JavaScript on its own costs
-// more than the whole text, and the page reads the table at start-up and
-// every control's state after each action.  Texts stay UTF-8, as Str's.
-class Json {
+// A JSON text handed to the page as one string and parsed there: every
+// value carried across to JavaScript on its own costs more than the whole
+// text, and the page reads the table at start-up and every control's state
+// after each action.
+class Json : public JsonWriter {
  public:
-  Json& Open(char bracket) {
-    Separate();
-    out_ += bracket;
-    first_ = true;
-    return *this;
-  }
-  Json& Close(char bracket) {
-    out_ += bracket;
-    first_ = false;
-    return *this;
-  }
-  Json& Key(std::string_view key) {
-    Separate();
-    Quote(key);
-    out_ += ':';
-    first_ = true;
-    return *this;
-  }
-  Json& Text(std::string_view text) {
-    Separate();
-    Quote(text);
-    return *this;
-  }
-  Json& Number(int number) {
-    Separate();
-    out_ += std::to_string(number);
-    return *this;
-  }
-  Json& Flag(bool flag) {
-    Separate();
-    out_ += flag ? "true" : "false";
-    return *this;
-  }
-  val Parsed() const { return val::global("JSON").call<val>("parse", out_); }
-
- private:
-  void Separate() {
-    if (!first_) out_ += ',';
-    first_ = false;
-  }
-  void Quote(std::string_view text) {
-    out_ += '"';
-    for (const char c : text) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (c == '"' || c == '\\') {
-        out_ += '\\';
-        out_ += c;
-      } else if (byte < 0x20) {
-        char escaped[7];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-        out_ += escaped;
-      } else {
-        out_ += c;
-      }
-    }
-    out_ += '"';
-  }
-
-  std::string out_;
-  bool first_ = true;
+  val Parsed() const { return val::global("JSON").call<val>("parse", Written()); }
 };
 
 Control At(int place) { return kControls.at(static_cast<std::size_t>(place)).id; }
 
-// The control table, in its order: one object per control.  Its element id;
-// for an option button the group its buttons share; its kind, caption and
-// tool tip; its place in CSS pixels, as the window places its widget at 96
-// dpi; its accessible name (a result's without a result, see resultName);
-// whether it shows a result; the characters a user may type (0: no limit);
-// whether it starts ticked or selected; whether it ends the program; for a
-// list, the name of the button that opens it.
+// The control table (model/export.h) in CSS pixels, as the window places
+// its widgets at 96 dpi.
 val Controls() {
   Json table;
-  table.Open('[');
-  for (const ControlDef& def : kControls) {
-    table.Open('{');
-    table.Key("id").Text(ElementId(def.id));
-    table.Key("group").Text(def.kind == Kind::OptionButton ? def.name : "");
-    table.Key("kind").Text(KindName(def.kind));
-    table.Key("caption").Text(def.caption);
-    table.Key("toolTip").Text(def.toolTip);
-    const PixelRect place = Place(def, kCssDpi, kCssDpi);
-    table.Key("left").Number(place.left);
-    table.Key("top").Number(place.top);
-    table.Key("width").Number(place.width);
-    table.Key("height").Number(place.height);
-    table.Key("accessibleName").Text(AccessibleName(def.id));
-    table.Key("output").Flag(def.output);
-    table.Key("maxLength").Number(def.maxLength);
-    table.Key("startOn").Flag(def.startOn);
-    table.Key("endsProgram").Flag(def.id == Control::ExitButton);
-    if (def.kind == Kind::ComboBox) table.Key("openName").Text(PromptName(def.id) + kOpenListSuffix);
-    table.Close('}');
-  }
-  return table.Close(']').Parsed();
+  WriteControlTable(table, kCssDpi);
+  return table.Parsed();
 }
 
 // The groups of controls (model/groups.h), in tab order: their members as
@@ -169,7 +83,8 @@ val Groups() {
     groups.Key("readingPosition").Number(group.readingPosition);
     groups.Close('}');
   }
-  return groups.Close(']').Parsed();
+  groups.Close(']');
+  return groups.Parsed();
 }
 
 // The accessible name of a result while it shows `text`.
@@ -188,22 +103,11 @@ val TabOrderPlaces() {
   return order;
 }
 
-// The window: its title, its client area in CSS pixels, the font size of
-// every caption and box in points, the program's name (the title of a
-// fault's box) and the caption of the box's button, and the place of the
-// control that has the focus when the window opens.
+// The window's facts (model/export.h) in CSS pixels.
 val Window() {
-  val w = val::object();
-  w.set("title", Str(kWindowTitle));
-  const PixelRect form = ClientPlace(kCssDpi, kCssDpi);
-  w.set("width", form.width);
-  w.set("height", form.height);
-  w.set("textIndent", TextIndent(kCssDpi));
-  w.set("fontPointSize", kFontPointSize);
-  w.set("programName", Str(kProgramName));
-  w.set("okCaption", Str(kOkCaption));
-  w.set("firstFocus", static_cast<int>(IndexOf(kFirstFocus)));
-  return w;
+  Json window;
+  WriteWindow(window, kCssDpi);
+  return window.Parsed();
 }
 
 // The ordering and fitting section below the advice: its title, the most
@@ -258,7 +162,8 @@ class Model {
       states.Key("on").Flag(panel_->Value(def.id));
       states.Close('}');
     }
-    return states.Close(']').Parsed();
+    states.Close(']');
+    return states.Parsed();
   }
 
   // A list's items, in one JSON text: one crossing, however many they are.
@@ -266,7 +171,8 @@ class Model {
     Json items;
     items.Open('[');
     for (const std::string& item : panel_->Items(At(place))) items.Text(item);
-    return items.Close(']').Parsed();
+    items.Close(']');
+    return items.Parsed();
   }
 
   bool Ended() const { return panel_->Ended(); }
@@ -309,7 +215,8 @@ class Model {
     result.Key("about").Open('[');
     for (const std::string& about : AdviceAbout(advice)) result.Text(about);
     result.Close(']');
-    return result.Close('}').Parsed();
+    result.Close('}');
+    return result.Parsed();
   }
 
   // The ordering and fitting section: {lines, figures}, the lines to show
@@ -321,7 +228,8 @@ class Model {
     result.Open('{').Key("lines").Open('[');
     for (const std::string& line : sheet.lines) result.Text(line);
     result.Close(']').Key("figures").Text(sheet.figures);
-    return result.Close('}').Parsed();
+    result.Close('}');
+    return result.Parsed();
   }
 
   static val Fault(Panel::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }

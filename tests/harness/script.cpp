@@ -15,17 +15,12 @@
 
 #include "advice/advice.h"
 #include "fitting/sheet.h"
+#include "model/export.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 
 namespace kasnak {
 namespace {
-
-// A control character as JSON writes it.
-std::string EscapedControl(unsigned char byte) {
-  constexpr char kHex[] = "0123456789abcdef";
-  return std::string("\\u00") + kHex[byte >> 4] + kHex[byte & 0xF];
-}
 
 using Parsed = std::variant<Action, Malformed>;
 
@@ -335,22 +330,9 @@ int PlayScript(ScriptPlayer& player, std::istream& in, std::ostream& out, std::o
 // ---- parsing alone, for the players outside this program
 
 std::string Json(std::string_view s) {
-  const bool utf8 = IsUtf8(s);
-  std::string json = "\"";
-  for (char c : s) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (byte < 0x20 || byte == 0x7F) {
-      json += EscapedControl(byte);
-    } else if (byte >= 0x80 && !utf8) {
-      json += "\\ufffd";
-    } else {
-      json += c;
-    }
-  }
-  return json + '"';
+  JsonWriter json;
+  json.Text(s);
+  return json.Written();
 }
 
 int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {

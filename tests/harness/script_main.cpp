@@ -9,14 +9,11 @@
 // (RandomScript), the same on every platform.
 //
 // kasnak-script --controls [DPI] prints, for a player outside this program
-// that acts with real input, the window and then each control a script may
-// act on as a JSON line: its element id, kind (KindName), place in twips,
-// with DPI its place in pixels at that logical dpi as the window places it,
-// accessible name (its caption where it has none; the window's title) and,
-// for a list, its items at start-up:
-//   {"id": "Form1", "kind": "window", "place": [0, 0, 6885, 4320], "pixels": [0, 0, 459, 288], "name": " Vidalı ..."}
-//   {"id": "Combo1", "kind": "list", "place": [3840, 240, 855, 315], "pixels": [256, 16, 57, 21],
-//    "name": "Motor Gücü, kW", "items": ["7.5", "11", ...]}
+// that acts with real input, the window's facts and the control table
+// (model/export.h) with the places in pixels at that logical dpi (96 by
+// default) as the window places them, and each list's items at start-up, as
+// one JSON text: {"window": {"title": ..., "width": 459, ...}, "controls":
+// [{"id": "Label31", "kind": "label", "left": 8, ...}, ...]}.
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -29,6 +26,7 @@
 #include <utility>
 
 #include "model/controls.h"
+#include "model/export.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 #include "tests/harness/random_script.h"
@@ -67,41 +65,16 @@ bool ReadWhole(const char* text, Number& n) {
   return ec == std::errc() && end == s.data() + s.size();
 }
 
-// A rectangle as a JSON array: [left, top, width, height].
-std::string Rectangle(int left, int top, int width, int height) {
-  return '[' + std::to_string(left) + ", " + std::to_string(top) + ", " + std::to_string(width) + ", " +
-         std::to_string(height) + ']';
-}
-
-// The controls as --controls prints them; `dpi` 0 for no places in pixels.
+// The window and the control table as --controls prints them.
 int PrintControls(int dpi) {
   const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
-  std::cout << "{\"id\": " << kasnak::Json(kasnak::kPanelName) << ", \"kind\": \"window\", \"place\": "
-            << Rectangle(0, 0, kasnak::kClientWidthTwips, kasnak::kClientHeightTwips);
-  if (dpi > 0) {
-    const kasnak::PixelRect form = kasnak::ClientPlace(dpi, dpi);
-    std::cout << ", \"pixels\": " << Rectangle(form.left, form.top, form.width, form.height);
-  }
-  std::cout << ", \"name\": " << kasnak::Json(kasnak::kWindowTitle) << "}\n";
-  for (const kasnak::ControlDef& def : kasnak::kControls) {
-    if (def.kind == kasnak::Kind::Label) continue;
-    const std::string name = kasnak::AccessibleName(def.id);
-    std::cout << "{\"id\": " << kasnak::Json(kasnak::ElementId(def.id)) << ", \"kind\": \""
-              << kasnak::KindName(def.kind) << "\", \"place\": " << Rectangle(def.left, def.top, def.width, def.height);
-    if (dpi > 0) {
-      const kasnak::PixelRect pixels = kasnak::Place(def, dpi, dpi);
-      std::cout << ", \"pixels\": " << Rectangle(pixels.left, pixels.top, pixels.width, pixels.height);
-    }
-    std::cout << ", \"name\": " << kasnak::Json(name.empty() ? def.caption : name);
-    if (def.kind == kasnak::Kind::ComboBox) {
-      std::cout << ", \"items\": [";
-      const char* separator = "";
-      for (const std::string& item : panel->Items(def.id))
-        std::cout << std::exchange(separator, ", ") << kasnak::Json(item);
-      std::cout << ']';
-    }
-    std::cout << "}\n";
-  }
+  kasnak::JsonWriter json;
+  json.Open('{').Key("window");
+  kasnak::WriteWindow(json, dpi);
+  json.Key("controls");
+  kasnak::WriteControlTable(json, dpi, panel.get());
+  json.Close('}');
+  std::cout << json.Written() << '\n';
   return kasnak::kScriptPlayed;
 }
 
@@ -121,7 +94,7 @@ int main(int argc, char** argv) {
     return kasnak::kScriptPlayed;
   }
   if (argc > 1 && std::strcmp(argv[1], "--controls") == 0) {
-    int dpi = 0;
+    int dpi = kasnak::kCssDpi;
     if (argc > 3 || (argc == 3 && (!ReadWhole(argv[2], dpi) || dpi <= 0))) return Usage();
     return PrintControls(dpi);
   }
