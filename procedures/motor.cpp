@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "procedures/motor.h"
+#include "procedures/coupling.h"
 
 #include <string>
 

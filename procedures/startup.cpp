@@ -5,7 +5,6 @@
 #include "procedures/belt_length.h"
 #include "procedures/calculate.h"
 #include "procedures/coupling.h"
-#include "procedures/motor.h"
 #include "procedures/profile_choice.h"
 
 namespace kasnak {
@@ -35,25 +34,38 @@ void LoadPanel(Panel& panel) {
 // "Çıkış": ends the program.
 void ExitClicked(Panel& panel) { panel.End(); }
 
+// Each control's event and the procedure it runs; the profile buttons share
+// ProfileClicked, which takes the clicked button's index.
+enum class Event { Click, Change };
+struct Binding {
+  Control control;
+  Event event;
+  Procedure procedure;
+};
+// clang-format off
+constexpr Binding kBindings[] = {
+    {Control::MotorPower,      Event::Click,  MotorPowerPicked},
+    {Control::CompactMotor,    Event::Click,  CompactMotorClicked},
+    {Control::FourPole,        Event::Click,  FourPoleClicked},
+    {Control::ScrewSpeed,      Event::Change, ScrewSpeedChanged},
+    {Control::MotorPulley,     Event::Click,  MotorPulleyPicked},
+    {Control::ScrewPulley,     Event::Click,  ScrewPulleyPicked},
+    {Control::HeavyDuty,       Event::Click,  HeavyDutyClicked},
+    {Control::RibCount,        Event::Change, RibCountChanged},
+    {Control::BeltLength,      Event::Change, BeltLengthChanged},
+    {Control::CalculateButton, Event::Click,  Calculate},
+    {Control::ExitButton,      Event::Click,  ExitClicked},
+};
+// clang-format on
+
 }  // namespace
 
 EventTable WindowEvents() {
   EventTable events;
-  auto click = [&events](Control id, Procedure p) { events.click[IndexOf(id)] = p; };
-  auto change = [&events](Control id, Procedure p) { events.change[IndexOf(id)] = p; };
   events.load = LoadPanel;
-  click(Control::MotorPower, MotorPowerPicked);
-  click(Control::CompactMotor, CompactMotorClicked);
-  click(Control::FourPole, FourPoleClicked);
-  change(Control::ScrewSpeed, ScrewSpeedChanged);
-  click(Control::MotorPulley, MotorPulleyPicked);
-  click(Control::ScrewPulley, ScrewPulleyPicked);
+  for (const Binding& b : kBindings)
+    (b.event == Event::Click ? events.click : events.change)[IndexOf(b.control)] = b.procedure;
   events.profileClick = ProfileClicked;
-  click(Control::HeavyDuty, HeavyDutyClicked);
-  change(Control::RibCount, RibCountChanged);
-  change(Control::BeltLength, BeltLengthChanged);
-  click(Control::CalculateButton, Calculate);
-  click(Control::ExitButton, ExitClicked);
   return events;
 }
 
