@@ -70,15 +70,10 @@ class Window : public QWidget {
     return {window.width, window.height};
   }
 
-  Panel& Model() { return *panel_; }
   QWidget* Widget(Control id) const { return widgets_[IndexOf(id)]; }
-  QButtonGroup* ProfileGroup() const { return profiles_; }
   // The advice strip; its property "adviceCodes" holds the codes of the
   // advice it shows, as AdviceCodes writes them.
   FoldingStrip* AdviceStrip() const { return strip_; }
-  // The mark beside a control, shown while an advice is about it; none for
-  // a control that has never been advised.
-  QWidget* Mark(Control id) const { return marks_[IndexOf(id)]; }
   // The ordering and fitting section; its property "sheetFigures" holds the
   // figures of what it shows, as SheetFor gives them.
   SheetSection* Section() const { return sheet_; }

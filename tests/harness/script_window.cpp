@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -26,7 +27,6 @@
 
 #include "app/text.h"
 #include "app/widgets.h"
-#include "app/window.h"
 #include "fitting/sheet.h"
 #include "model/faults.h"
 #include "procedures/startup.h"
@@ -45,7 +45,7 @@ std::optional<FaultKind> FaultShown(const QString& message) {
 
 class WindowPlayer : public ScriptPlayer {
  public:
-  explicit WindowPlayer(Window& window) : window_(window) {
+  explicit WindowPlayer(TestedWindow& window) : window_(window) {
     // A fault's message box runs its own event loop inside the input that
     // opened it; this timer fires in that loop and closes the box.
     closer_.setInterval(0);
@@ -221,11 +221,17 @@ class WindowPlayer : public ScriptPlayer {
       if (strip->accessibleName() != ToQString(seen.strip))
         fail("is heard as " + strip->accessibleName().toStdString());
     }
+    // Each control's mark is the advice mark around it.
+    const QList<QWidget*> children = window_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (const ControlDef& def : kControls) {
       const QWidget* w = Widget(def.id);
       const QString description = w->accessibleDescription();
-      const QWidget* mark = window_.Mark(def.id);
-      if ((mark && mark->isVisible()) != !description.isEmpty())
+      const QRect around =
+          w->geometry().adjusted(-AdviceMark::kWidth, -AdviceMark::kWidth, AdviceMark::kWidth, AdviceMark::kWidth);
+      const bool marked = std::any_of(children.begin(), children.end(), [&](const QWidget* child) {
+        return dynamic_cast<const AdviceMark*>(child) && child->geometry() == around && child->isVisible();
+      });
+      if (marked != !description.isEmpty())
         throw std::runtime_error("the mark of " + ElementId(def.id) + " does not match its description");
       if (const auto* combo = qobject_cast<const QComboBox*>(w);
           combo && combo->lineEdit()->accessibleDescription() != description)
@@ -277,7 +283,7 @@ class WindowPlayer : public ScriptPlayer {
     return seen;
   }
 
-  Window& window_;
+  TestedWindow& window_;
   QTimer closer_;
   std::ostream* out_ = nullptr;
   std::string trouble_;  // what went wrong inside a message box's loop
@@ -286,9 +292,9 @@ class WindowPlayer : public ScriptPlayer {
 }  // namespace
 
 int PlayScriptInWindow(std::istream& in, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<Window> window;
+  std::unique_ptr<TestedWindow> window;
   try {
-    window = std::make_unique<Window>(StartUp());
+    window = std::make_unique<TestedWindow>(StartUp());
   } catch (const std::exception& failure) {
     err << "kasnak-script: start-up: " << failure.what() << '\n';
     return kScriptBroken;

@@ -13,7 +13,6 @@
 
 #include "app/text.h"
 #include "app/widgets.h"
-#include "app/window.h"
 
 namespace kasnak {
 
@@ -99,7 +98,7 @@ QString Shown(const QWidget* widget) {
   return button->text();
 }
 
-std::vector<std::string> Differences(Window& window) {
+std::vector<std::string> Differences(const TestedWindow& window) {
   std::vector<std::string> out;
   const Panel& panel = window.Model();
   for (const ControlDef& def : kControls) {

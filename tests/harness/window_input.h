@@ -3,17 +3,32 @@
 // shows: shared by the scenario runner's window mode and the window tests.
 #pragma once
 
+#include <QButtonGroup>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/window.h"
+
 class QComboBox;
-class QWidget;
 
 namespace kasnak {
 
-class Window;
+// The window over `panel`, with what the harness reads of it beyond what a
+// person sees: the panel it was handed, and the profile buttons' group.
+class TestedWindow : public Window {
+ public:
+  explicit TestedWindow(std::unique_ptr<Panel> panel) : TestedWindow(*panel, std::move(panel)) {}
+  Panel& Model() const { return model_; }
+  QButtonGroup* ProfileGroup() const { return findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly); }
+
+ private:
+  TestedWindow(Panel& model, std::unique_ptr<Panel>&& panel) : Window(std::move(panel)), model_(model) {}
+  Panel& model_;
+};
 
 // Types `text` at the end of a text box or a list's text field as the user
 // does: End, then one key press per character (beyond ASCII the key of the
@@ -33,6 +48,6 @@ QString Shown(const QWidget* widget);
 
 // The controls whose widget shows other than the window's model holds, each
 // as "ID: shows 'X', model 'Y'"; none when they agree.
-std::vector<std::string> Differences(Window& window);
+std::vector<std::string> Differences(const TestedWindow& window);
 
 }  // namespace kasnak

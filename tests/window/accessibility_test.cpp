@@ -25,7 +25,6 @@
 #include "advice/advice.h"
 #include "app/text.h"
 #include "app/widgets.h"
-#include "app/window.h"
 #include "procedures/startup.h"
 #include "tests/harness/script.h"
 #include "tests/harness/window_input.h"

@@ -21,7 +21,6 @@
 #include "app/application.h"
 #include "app/text.h"
 #include "app/widgets.h"
-#include "app/window.h"
 #include "procedures/startup.h"
 #include "tests/harness/window_input.h"
 #include "tests/window/support.h"
@@ -31,7 +30,7 @@ namespace {
 
 class LayoutTest : public testing::Test {
  protected:
-  Window window{StartUp()};
+  TestedWindow window{StartUp()};
 };
 
 TEST(TwipsToPixelsTest, ScalesByLogicalDpi) {

@@ -14,7 +14,6 @@
 #include <ostream>
 #include <utility>
 
-#include "app/window.h"
 #include "procedures/startup.h"
 #include "tests/harness/window_input.h"
 
@@ -43,7 +42,7 @@ class WindowTest : public testing::Test {
     EXPECT_FALSE(combo->view()->isVisible());
   }
 
-  Window window;
+  TestedWindow window;
 };
 
 }  // namespace kasnak

@@ -23,7 +23,6 @@
 
 #include "app/text.h"
 #include "app/widgets.h"
-#include "app/window.h"
 #include "fitting/report.h"
 #include "fitting/sheet.h"
 #include "model/faults.h"
