@@ -21,7 +21,6 @@
 #include "model/faults.h"
 #include "model/groups.h"
 #include "model/panel.h"
-#include "numbers/numbers.h"
 #include "procedures/calculate.h"
 #include "procedures/startup.h"
 
@@ -124,29 +123,13 @@ val SheetFacts() {
   return s;
 }
 
-// A fault as {name, message}: the name the scenario runner prints, the
-// message the window shows.
-val FaultObject(FaultKind kind) {
-  val f = val::object();
-  f.set("name", Str(FaultName(kind)));
-  f.set("message", Str(FaultMessage(kind)));
-  return f;
-}
-
-// Every fault, for the players that read a fault's name from its message.
-val Faults() {
-  val faults = val::array();
-  for (FaultKind kind : kFaultKinds) faults.call<void>("push", FaultObject(kind));
-  return faults;
-}
-
 // The window model of one page: started as the program starts.
 class Model {
  public:
   Model() : panel_(StartUp()) {}
 
-  // Each action returns the fault that stopped its chain as
-  // {name, message}, or null.
+  // Each action returns the message of the fault that stopped its chain, or
+  // null.
   val Edit(int place, const std::string& text) { return Fault(panel_->UserEdit(At(place), text)); }
   val Pick(int place, int item) { return Fault(panel_->UserPick(At(place), static_cast<std::size_t>(item))); }
   val Click(int place) { return Fault(panel_->UserClick(At(place))); }
@@ -232,7 +215,7 @@ class Model {
     return result.Parsed();
   }
 
-  static val Fault(Panel::Outcome outcome) { return outcome ? FaultObject(*outcome) : val::null(); }
+  static val Fault(Panel::Outcome outcome) { return outcome ? Str(FaultMessage(*outcome)) : val::null(); }
 
   std::unique_ptr<Panel> panel_;
 };
@@ -248,7 +231,6 @@ EMSCRIPTEN_BINDINGS(kasnak) {
   emscripten::function("tabOrder", &TabOrderPlaces);
   emscripten::function("groups", &Groups);
   emscripten::function("window", &Window);
-  emscripten::function("faults", &Faults);
   emscripten::function("sheetFacts", &SheetFacts);
   emscripten::class_<Model>("Model")
       .constructor<>()

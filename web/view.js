@@ -31,9 +31,8 @@
 // writes: the widths of the figures that changed are read once, in the next
 // frame, after every write of the change.  The controls are written at once;
 // the advice, the section and the announcement, which the core computes from
-// a copy of the whole panel, once the change is painted (settled() tells the
-// players when all of it shows).  A list's items are made once and kept laid
-// out while it is closed.
+// a copy of the whole panel, once the change is painted.  A list's items are
+// made once and kept laid out while it is closed.
 'use strict';
 
 (() => {
@@ -366,7 +365,7 @@
     // The fault's message in a modal dialog.  Closing it (Tamam, or Escape)
     // gives the focus back to where it was, with the cursor where it was, as
     // a message box does on the desktop; at once, before any later key.
-    showFault(fault) {
+    showFault(message) {
       const back = document.activeElement;
       const cursor = back && back.matches('input[type=text]') ? [back.selectionStart, back.selectionEnd] : null;
       this.closeFault = () => {
@@ -375,7 +374,7 @@
         back.focus();
         if (cursor) back.setSelectionRange(...cursor);
       };
-      document.getElementById('fault-message').textContent = fault.message;
+      document.getElementById('fault-message').textContent = message;
       document.getElementById('fault').showModal();
       document.getElementById('fault-ok').focus();
     }
@@ -456,16 +455,6 @@
       this.showSheet(sheet);
       if (this.announcing && changed.length) document.getElementById('announce').textContent = changed.join('; ');
       this.announcing = false;
-    }
-
-    // Once the page shows all of the last change: its controls, their
-    // widths, the advice, the section and the announcement.  The players
-    // wait for it before they read the page.
-    settled() {
-      return new Promise((done) => {
-        const check = () => (this.measuring || this.following ? requestAnimationFrame(() => setTimeout(check)) : done());
-        check();
-      });
     }
 
     // A result or a box whose text is wider than itself shows the text whole
@@ -730,7 +719,6 @@
     await fontReady(win);
     const page = new Page(core);
     await page.build(win, nextTask);
-    window.kasnakPage = page;
     // The first focus, in the frame that lays the controls out.
     await new Promise((drawn) => requestAnimationFrame(drawn));
     const first = page.views[win.firstFocus];

@@ -16,6 +16,7 @@
 #include "advice/advice.h"
 #include "fitting/sheet.h"
 #include "model/export.h"
+#include "model/faults.h"
 #include "model/panel.h"
 #include "procedures/startup.h"
 
@@ -339,7 +340,10 @@ int ParseScript(std::istream& in, std::ostream& out, std::ostream& err) {
   out << "{\"dumped\": [";
   for (std::size_t i = 0; i < kDumpedControls.size(); ++i) out << (i ? ", " : "") << Json(Def(kDumpedControls[i]).name);
   out << "], \"played\": " << kScriptPlayed << ", \"malformed\": " << kScriptMalformed
-      << ", \"broken\": " << kScriptBroken << "}\n";
+      << ", \"broken\": " << kScriptBroken << ", \"faults\": {";
+  for (FaultKind kind : kFaultKinds)
+    out << (kind == kFaultKinds.front() ? "" : ", ") << Json(FaultMessage(kind)) << ": " << Json(FaultName(kind));
+  out << "}}\n";
   return ReadScript(
       in, err,
       [&](const Action& action, std::size_t line) -> std::optional<std::string> {

@@ -219,8 +219,9 @@ int ReadScript(std::istream& in, std::ostream& err, const ActionSink& play, cons
 
 // Parses the script without playing it, for a player outside this program
 // (tools/script-web): one JSON object a line, first the dumped controls'
-// names and the exit statuses ({"dumped": [...], "played": 0, "malformed":
-// 2, "broken": 3}), then each action with its line number, verb, element id
+// names, the exit statuses and each fault's name by the message a face shows
+// ({"dumped": [...], "played": 0, "malformed": 2, "broken": 3, "faults":
+// {"Taşma: ...": "overflow", ...}}), then each action with its line number, verb, element id
 // and text ({"line": 4, "verb": "type", "id": "Text2", "text": "4000",
 // "utf8": true}; a verb that reads has only line and verb).  A text that is not UTF-8,
 // which no user can type, also has the reason a player that types gives for

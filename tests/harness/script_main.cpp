@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kasnak-script [--window | --parse] [SCRIPT]: plays a scenario script, read
-// from the file SCRIPT or from standard input, against a freshly started
-// window: the model, or with --window the Qt window through simulated user
-// input.  With --parse it only parses the script, for a player outside this
-// program, and prints its actions as JSON lines (ParseScript).
+// kasnak-script [--window | --parse | --report] [SCRIPT]: plays a scenario
+// script, read from the file SCRIPT or from standard input, against a freshly
+// started window: the model, or with --window the Qt window through simulated
+// user input.  With --parse it only parses the script, for a player outside
+// this program, and prints its actions as JSON lines (ParseScript); with
+// --report it plays it on the model and prints only the whole drive as the
+// faces copy it (fitting/report.h).
 //
 // kasnak-script --random SEED ACTIONS prints the random script of that seed
 // (RandomScript), the same on every platform.
@@ -25,6 +27,7 @@
 #include <system_error>
 #include <utility>
 
+#include "fitting/report.h"
 #include "model/controls.h"
 #include "model/export.h"
 #include "model/panel.h"
@@ -78,8 +81,18 @@ int PrintControls(int dpi) {
   return kasnak::kScriptPlayed;
 }
 
+// The whole drive once the script is played on the model, as --report prints it.
+int PrintReport(std::istream& in) {
+  const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
+  std::ostream played(nullptr);  // not printed
+  const int status = kasnak::PlayScript(*panel, in, played, std::cerr);
+  std::cout << kasnak::DriveReport(*panel);
+  return status;
+}
+
 int Usage() {
-  std::cerr << "usage: kasnak-script [--window | --parse] [SCRIPT] | --random SEED ACTIONS | --controls [DPI]\n";
+  std::cerr
+      << "usage: kasnak-script [--window | --parse | --report] [SCRIPT] | --random SEED ACTIONS | --controls [DPI]\n";
   return kasnak::kScriptMalformed;
 }
 
@@ -100,7 +113,8 @@ int main(int argc, char** argv) {
   }
   const bool window = argc > 1 && std::strcmp(argv[1], "--window") == 0;
   const bool parse = argc > 1 && std::strcmp(argv[1], "--parse") == 0;
-  const int first = window || parse ? 2 : 1;
+  const bool report = argc > 1 && std::strcmp(argv[1], "--report") == 0;
+  const int first = window || parse || report ? 2 : 1;
   if (argc > first + 1) return Usage();
   std::ifstream file;
   if (argc == first + 1) {
@@ -113,5 +127,6 @@ int main(int argc, char** argv) {
   std::istream& in = file.is_open() ? static_cast<std::istream&>(file) : std::cin;
   if (window) return PlayInWindow(argv[0], in);
   if (parse) return kasnak::ParseScript(in, std::cout, std::cerr);
+  if (report) return PrintReport(in);
   return kasnak::PlayScript(in, std::cout, std::cerr);
 }

@@ -187,6 +187,19 @@ async function pageReady(timeoutMs) {
   return true;
 }
 
+// In the page: once it shows all of the last change, a frame and the task
+// after it passing with nothing on the page written.
+async function pageSettled() {
+  let written;
+  const writes = new MutationObserver(() => { written = true; });
+  writes.observe(document, { subtree: true, childList: true, attributes: true, characterData: true });
+  do {
+    written = false;
+    await new Promise((done) => requestAnimationFrame(() => setTimeout(done)));
+  } while (written);
+  writes.disconnect();
+}
+
 // In the page: the middle of the element that selector finds, in the
 // viewport, scrolled into view first.
 export function middle(selector) {
@@ -199,7 +212,7 @@ export function middle(selector) {
 
 /**
  * launch(engine, {width = 1024, height = 768, fileAccess = false})
- * Returns { engine, info, goto, reload, ready, evaluate, click, clickAt, press,
+ * Returns { engine, info, goto, reload, ready, settled, evaluate, click, clickAt, press,
  *           setViewport, screenshot, screenshotElement, pdf, grant, cdp, close }.
  * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
@@ -222,6 +235,8 @@ export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT
   driver.info.launchMs = Date.now() - t0;
   // Waits until the page is ready, timeoutMs at most.
   driver.ready = (timeoutMs = 20000) => driver.evaluate(pageReady, timeoutMs);
+  // Waits until the page shows all of the last change.
+  driver.settled = () => driver.evaluate(pageSettled);
   // A click in the middle of an element, as a person aims it.
   driver.click = async (selector) => driver.clickAt(...(await driver.evaluate(middle, selector)));
   let closed = false;

@@ -7,12 +7,13 @@
 // advice not readable right under its control's group;
 // at 1024x768, 1280x800 and 1920x1080 (resized both ways), a scroll bar, the panel not filling the smaller
 // side, a control away from today's place scaled, text under 13 px; at 1024 px, the section off the window's
-// width or over the advice, its copy button not copying the core's report, the advice strip not unfolding with
+// width or over the advice, its copy button not copying the core's report (kasnak-script --report), the advice strip not unfolding with
 // Enter or folding with Escape; at 1024 and 390 px, an axe-core finding (WCAG 2.2 AA, best practice) at start, with
 // a list open, with the fault dialog open, after the typical use, at 1024 px unfolded.  SHOT_DIR gets layout-WIDTH.png.
 // The typical use is the scenario script SCRIPT (--script, by default tests/scripts/typical-use.script), as
 // kasnak-script --parse reads it.  Run by session.mjs in Chromium's session, or by itself (engines.mjs's alone):
 //   node tests/web/layout.mjs [--script SCRIPT] PAGE_DIR [SHOT_DIR]
+import {spawnSync} from 'node:child_process';
 import {readFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import path from 'node:path';
@@ -81,7 +82,7 @@ export async function check(browser, args, print, runner = RUNNER) {
     await browser.ready();
   };
   // Each action, and what the page writes once it is painted.
-  const settled = () => browser.evaluate(() => window.kasnakPage.settled());
+  const settled = () => browser.settled();
   const click = async (selector) => { await browser.click(selector); await settled(); };
   const type = async (box, text) => {
     await click(`#${box}`);
@@ -120,12 +121,14 @@ export async function check(browser, args, print, runner = RUNNER) {
       const [sheet, win, advice] = await browser.evaluate(() => ['sheet', 'window', 'advice'].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
       if (Math.abs(sheet.left - win.left) > 0.5 || Math.abs(sheet.right - win.right) > 0.5 || sheet.top < advice.bottom - 0.5) faults.push(`1024 px: the section at ${JSON.stringify(sheet)}`);
       await browser.grant(new URL(server.url()).origin, ['clipboard-read', 'clipboard-sanitized-write']);
+      // The button's captions, from a model of the page's own module; the report, from the native runner.
+      const [facts, report] = [await browser.evaluate(async () => (await KasnakModel()).sheetFacts()), spawnSync(runner, ['--report', script]).stdout.toString('utf8')];
       await click('#sheet-copy');
-      if (!(await browser.evaluate(async () => {
-        const button = document.getElementById('sheet-copy'), facts = window.kasnakPage.sheetFacts;
+      if (!(await browser.evaluate(async (facts, report) => {
+        const button = document.getElementById('sheet-copy');
         for (const end = Date.now() + 30000; button.textContent === facts.copyCaption && Date.now() < end;) await new Promise((r) => setTimeout(r, 10));
-        return button.textContent === facts.copiedCaption && await navigator.clipboard.readText() === window.kasnakPage.model.report();
-      }))) faults.push('1024 px: the copy button does not copy the report');
+        return button.textContent === facts.copiedCaption && await navigator.clipboard.readText() === report;
+      }, facts, report))) faults.push('1024 px: the copy button does not copy the report');
       const unfolded = () => browser.evaluate(() => { const list = document.getElementById('advice-list'); return list.previousElementSibling.ariaExpanded + !list.hidden; });
       await browser.evaluate(() => document.getElementById('advice').focus());
       await browser.press('Enter');

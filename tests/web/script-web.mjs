@@ -112,14 +112,13 @@ const insertThenOutcome = `(text, selectAll) => {
 // What the page shows for the dumped controls, once every figure is whole
 // somewhere a person reads it (its box, or its tool tip where the box cuts
 // it: the page measures the figures in the frame after a change) and every
-// result can be selected.
-async function shown(names) {
-  await window.kasnakPage.settled();
+// result can be selected; tips holds each control's own tool tip by its id.
+function shown(names, tips) {
   if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   for (const el of document.querySelectorAll('#window .control')) {
     const box = el.matches('input') ? el : (el.querySelector('input[type=text]') || (el.matches('.output') && el));
     // A control's own tool tip, wherever the pointer rests on it.
-    const own = window.kasnakPage.table.find((def) => def.id === el.id).toolTip;
+    const own = tips[el.id];
     if (own && !box && [el, ...el.querySelectorAll('input')].some((e) => e.closest('[title]')?.title !== own)) throw new Error(`${el.id} loses its tool tip "${own}"`);
     if (!box) continue;
     const text = box.matches('input') ? box.value : box.textContent;
@@ -160,17 +159,16 @@ function targets() {
       spots[el.id + '.open'] = [Math.round(o.left + o.width / 2), Math.round(o.top + o.height / 2)];
     }
   }
-  return [window.kasnakPage.core.faults(), spots];
+  return spots;
 }
 
 // The advice as a person sees it, once the strip and the marks agree: the
 // codes of what the page shows; the strip, its first advice and how many
 // more follow ("+N", within the strip's box), as kasnak-script prints it;
 // and each marked control's advice, one a line, as its description gives
-// it, in the order of the model's control table.  The page writes the advice
-// once the change is painted: read once it has.
-async function adviceShown() {
-  await window.kasnakPage.settled();
+// it, in the order of the model's control table (ids).  The page writes the
+// advice once the change is painted: read once it has.
+function adviceShown(ids) {
   if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   const strip = document.getElementById('advice');
   const codes = strip.dataset.codes;
@@ -185,7 +183,7 @@ async function adviceShown() {
     throw new Error(`the advice strip shows "${first} ${more.textContent}" for "${codes}"`);
   }
   const marks = [];
-  for (const el of window.kasnakPage.table.map((def) => document.getElementById(def.id))) {
+  for (const el of ids.map((id) => document.getElementById(id))) {
     const target = el.matches('input') ? el : (el.querySelector('input') || el);
     const note = document.getElementById(target.getAttribute('aria-describedby') ?? '');
     if (el.classList.contains('advised') !== Boolean(note && note.textContent)) {
@@ -212,8 +210,7 @@ function unfolded() {
 // section's data-figures, from the core) and its visible lines, none while it
 // is hidden.  Every figure written in digits stands in a visible line, and the
 // lines can be selected and copied.  Read once the page has written it.
-async function sectionShown() {
-  await window.kasnakPage.settled();
+function sectionShown() {
   if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   const section = document.getElementById('sheet');
   const figures = section.dataset.figures;
@@ -249,17 +246,18 @@ function stepsTo(row, count) {
 }
 
 class PagePlayer {
-  constructor(browser, url, out, dumped, statuses) {
-    Object.assign(this, { browser, url, out, dumped, statuses });
+  // The header, as kasnak-script --parse gives it, holds the exit statuses.
+  constructor(browser, url, out, header, controls) {
+    Object.assign(this, { browser, url, out, dumped: header.dumped, faults: new Map(Object.entries(header.faults)), statuses: header });
+    this.ids = controls.map((def) => def.id);
+    this.tips = Object.fromEntries(controls.map((def) => [def.id, def.toolTip]));
   }
 
   async load() {
     await this.browser.goto(this.url);
     await this.browser.ready();
     await this.browser.evaluate(listen);
-    const [faults, spots] = await this.browser.evaluate(targets);
-    this.spots = spots;
-    this.faults = new Map(faults.map((f) => [f.message, f.name]));
+    this.spots = await this.browser.evaluate(targets);
   }
 
   // One call of the browser; the page's window having closed is the end.
@@ -275,6 +273,12 @@ class PagePlayer {
   // Runs a function in the page.
   run(fn, ...args) {
     return this.step((b) => b.evaluate(fn, ...args));
+  }
+
+  // Runs a function in the page once it shows all of the last change.
+  async read(fn, ...args) {
+    await this.step((b) => b.settled());
+    return this.run(fn, ...args);
   }
 
   click(spot) {
@@ -308,13 +312,13 @@ class PagePlayer {
   async play(action) {
     const { verb } = action;
     if (verb === 'dump') {
-      const values = await this.run(shown, this.dumped);
+      const values = await this.read(shown, this.dumped, this.tips);
       this.dumped.forEach((name, i) => this.out.write(`${name}=${values[i]}\n`));
       this.out.write('--\n');
       return;
     }
     if (verb === 'advice') {
-      const [codes, strip, marks, spot] = await this.run(adviceShown);
+      const [codes, strip, marks, spot] = await this.read(adviceShown, this.ids);
       this.out.write(`advice=${codes}\n`);
       if (codes) this.out.write(`strip=${strip}\n`);
       for (const mark of marks) this.out.write(`${mark}\n`);
@@ -327,7 +331,7 @@ class PagePlayer {
       return;
     }
     if (verb === 'sheet' || verb === 'section') {
-      const [figures, lines] = await this.run(sectionShown);
+      const [figures, lines] = await this.read(sectionShown);
       if (verb === 'sheet') this.out.write(`sheet=${figures}\n`);
       else for (const line of lines.length ? lines : ['']) this.out.write(`section=${line}\n`);
       return;
@@ -423,8 +427,8 @@ const flushed = (stream) => new Promise((resolve) => stream.write('', resolve));
 export async function playScripts(browser, url, runner, scripts,
   { outDir = null, out = process.stdout, err = process.stderr, after = null } = {}) {
   const { header } = parse(runner, '/dev/null');
-  const statuses = { played: header.played, malformed: header.malformed, broken: header.broken };
-  let status = statuses.played;
+  const { controls } = JSON.parse(spawnSync(runner, ['--controls']).stdout.toString('utf8'));
+  let status = header.played;
   if (outDir !== null) mkdirSync(outDir, { recursive: true });
   for (const script of scripts) {
     const parsed = parse(runner, script);
@@ -440,7 +444,7 @@ export async function playScripts(browser, url, runner, scripts,
       scriptOut = createWriteStream(path.join(outDir, name + '.out'));
       scriptErr = { write: (message) => message.length && err.write(`${name}: ${message}`) };
     }
-    const player = new PagePlayer(browser, url, scriptOut, parsed.header.dumped, statuses);
+    const player = new PagePlayer(browser, url, scriptOut, parsed.header, controls);
     await player.load();
     status = await player.playScript(parsed.actions, parsed.status, parsed.messages, scriptErr);
     if (outDir !== null) {
@@ -473,10 +477,8 @@ async function main(argv) {
     process.stderr.write(`kasnak-script: no runner ${runner} (build kasnak-script, or name it with --runner)\n`);
     return 1;
   }
-  // What kasnak-script says of every script: the controls a dump prints, and
-  // its exit statuses.
-  const { header } = parse(runner, '/dev/null');
-  const statuses = { played: header.played, malformed: header.malformed, broken: header.broken };
+  // What kasnak-script says of every script: its exit statuses among it.
+  const { header: statuses } = parse(runner, '/dev/null');
   let page, outDir = null, screenshot = null, pdf = null, scripts;
   if (argv.length === 4 && argv[1] === '--screenshot') [page, screenshot, scripts] = [argv[0], argv[2], argv.slice(3)];
   else if (argv.length === 4 && argv[1] === '--pdf') [page, pdf, scripts] = [argv[0], argv[2], argv.slice(3)];
