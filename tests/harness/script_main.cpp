@@ -2,10 +2,9 @@
 // kasnak-script [--window | --parse | --report] [SCRIPT]: plays a scenario
 // script, read from the file SCRIPT or from standard input, against a freshly
 // started window: the model, or with --window the Qt window through simulated
-// user input.  With --parse it only parses the script, for a player outside
-// this program, and prints its actions as JSON lines (ParseScript); with
-// --report it plays it on the model and prints only the whole drive as the
-// faces copy it (fitting/report.h).
+// user input.  --parse only parses it, for a player outside this program, and
+// prints its actions as JSON lines (ParseScript); --report prints only the
+// whole drive once it is played, as the faces copy it (fitting/report.h).
 //
 // kasnak-script --random SEED ACTIONS prints the random script of that seed
 // (RandomScript), the same on every platform.
@@ -81,15 +80,6 @@ int PrintControls(int dpi) {
   return kasnak::kScriptPlayed;
 }
 
-// The whole drive once the script is played on the model, as --report prints it.
-int PrintReport(std::istream& in) {
-  const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
-  std::ostream played(nullptr);  // not printed
-  const int status = kasnak::PlayScript(*panel, in, played, std::cerr);
-  std::cout << kasnak::DriveReport(*panel);
-  return status;
-}
-
 int Usage() {
   std::cerr
       << "usage: kasnak-script [--window | --parse | --report] [SCRIPT] | --random SEED ACTIONS | --controls [DPI]\n";
@@ -127,6 +117,12 @@ int main(int argc, char** argv) {
   std::istream& in = file.is_open() ? static_cast<std::istream&>(file) : std::cin;
   if (window) return PlayInWindow(argv[0], in);
   if (parse) return kasnak::ParseScript(in, std::cout, std::cerr);
-  if (report) return PrintReport(in);
+  if (report) {
+    const std::unique_ptr<kasnak::Panel> panel = kasnak::StartUp();
+    std::ostream played(nullptr);  // not printed
+    const int status = kasnak::PlayScript(*panel, in, played, std::cerr);
+    std::cout << kasnak::DriveReport(*panel);
+    return status;
+  }
   return kasnak::PlayScript(in, std::cout, std::cerr);
 }

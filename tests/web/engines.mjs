@@ -212,13 +212,12 @@ export function middle(selector) {
 
 /**
  * launch(engine, {width = 1024, height = 768, fileAccess = false})
- * Returns { engine, info, goto, reload, ready, settled, evaluate, click, clickAt, press,
+ * Returns { engine, goto, reload, ready, settled, evaluate, click, clickAt, press,
  *           setViewport, screenshot, screenshotElement, pdf, grant, cdp, close }.
  * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
 export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT.height, fileAccess = false } = {}) {
   if (!ENGINES.includes(engine)) throw new Error(`unknown engine ${engine}`);
-  const t0 = Date.now();
   const tmp = await mkdtemp(path.join(os.tmpdir(), `engines-${engine}-`));
   const rmTmp = () => rmSync(tmp, { recursive: true, force: true });
   emergency.add(rmTmp);
@@ -232,7 +231,6 @@ export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT
     for (const c of cleanups.reverse()) await c().catch(() => {});
     throw e;
   }
-  driver.info.launchMs = Date.now() - t0;
   // Waits until the page is ready, timeoutMs at most.
   driver.ready = (timeoutMs = 20000) => driver.evaluate(pageReady, timeoutMs);
   // Waits until the page shows all of the last change.
@@ -337,12 +335,9 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
   // code 'Enter', like Chromium and WebKit.
   const bidiKey = (k) => (engine === 'firefox' && k === 'Enter' ? '\uE006' : k);
 
-  const version = await browser.version();
   return {
     engine,
-    info: { version, protocol: engine === 'chromium' ? 'cdp' : 'webDriverBiDi', headless: true },
     get page() { return page; },
-    browser,
     async goto(url) {
       if (page.isClosed()) await openTab();
       await page.goto(url, { waitUntil: 'load' });
@@ -444,8 +439,6 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
     .build();
   cleanups.push(async () => { await wd.quit().catch(() => {}); });
 
-  const caps = await wd.getCapabilities();
-  const version = `${caps.get('browserName')} ${caps.get('browserVersion')}`;
   const [screenWidth, screenHeight] = await wd.executeScript('return [screen.width, screen.height]');
 
   // MiniBrowser: the window includes toolbar/chrome. Size the window so that
@@ -474,8 +467,6 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
 
   const api = {
     engine: 'webkit',
-    info: { version, protocol: 'webdriver-classic', headless: false, display: process.env.DISPLAY },
-    driver: wd,
     async goto(url) {
       await wd.get(url); // waits for document load (pageLoadStrategy normal)
     },

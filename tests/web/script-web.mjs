@@ -112,13 +112,13 @@ const insertThenOutcome = `(text, selectAll) => {
 // What the page shows for the dumped controls, once every figure is whole
 // somewhere a person reads it (its box, or its tool tip where the box cuts
 // it: the page measures the figures in the frame after a change) and every
-// result can be selected; tips holds each control's own tool tip by its id.
-function shown(names, tips) {
-  if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
+// result can be selected.  controls is the control table, as kasnak-script
+// --controls gives it.
+function shown(names, controls) {
   for (const el of document.querySelectorAll('#window .control')) {
     const box = el.matches('input') ? el : (el.querySelector('input[type=text]') || (el.matches('.output') && el));
     // A control's own tool tip, wherever the pointer rests on it.
-    const own = tips[el.id];
+    const own = controls.find((def) => def.id === el.id).toolTip;
     if (own && !box && [el, ...el.querySelectorAll('input')].some((e) => e.closest('[title]')?.title !== own)) throw new Error(`${el.id} loses its tool tip "${own}"`);
     if (!box) continue;
     const text = box.matches('input') ? box.value : box.textContent;
@@ -166,10 +166,9 @@ function targets() {
 // codes of what the page shows; the strip, its first advice and how many
 // more follow ("+N", within the strip's box), as kasnak-script prints it;
 // and each marked control's advice, one a line, as its description gives
-// it, in the order of the model's control table (ids).  The page writes the
-// advice once the change is painted: read once it has.
-function adviceShown(ids) {
-  if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
+// it, in the order of the model's control table.  The page writes the advice
+// once the change is painted: read once it has.
+function adviceShown(controls) {
   const strip = document.getElementById('advice');
   const codes = strip.dataset.codes;
   const count = codes ? codes.split(' ').length : 0;
@@ -183,7 +182,7 @@ function adviceShown(ids) {
     throw new Error(`the advice strip shows "${first} ${more.textContent}" for "${codes}"`);
   }
   const marks = [];
-  for (const el of ids.map((id) => document.getElementById(id))) {
+  for (const el of controls.map((def) => document.getElementById(def.id))) {
     const target = el.matches('input') ? el : (el.querySelector('input') || el);
     const note = document.getElementById(target.getAttribute('aria-describedby') ?? '');
     if (el.classList.contains('advised') !== Boolean(note && note.textContent)) {
@@ -211,7 +210,6 @@ function unfolded() {
 // is hidden.  Every figure written in digits stands in a visible line, and the
 // lines can be selected and copied.  Read once the page has written it.
 function sectionShown() {
-  if (window.kasnakHeard[0]) throw new Error(window.kasnakHeard[0]);
   const section = document.getElementById('sheet');
   const figures = section.dataset.figures;
   const seen = !section.hidden && section.getClientRects().length > 0;
@@ -248,9 +246,7 @@ function stepsTo(row, count) {
 class PagePlayer {
   // The header, as kasnak-script --parse gives it, holds the exit statuses.
   constructor(browser, url, out, header, controls) {
-    Object.assign(this, { browser, url, out, dumped: header.dumped, faults: new Map(Object.entries(header.faults)), statuses: header });
-    this.ids = controls.map((def) => def.id);
-    this.tips = Object.fromEntries(controls.map((def) => [def.id, def.toolTip]));
+    Object.assign(this, { browser, url, out, dumped: header.dumped, faults: new Map(Object.entries(header.faults)), statuses: header, controls });
   }
 
   async load() {
@@ -275,9 +271,12 @@ class PagePlayer {
     return this.step((b) => b.evaluate(fn, ...args));
   }
 
-  // Runs a function in the page once it shows all of the last change.
+  // Runs a function in the page once it shows all of the last change and
+  // nothing went wrong that a person hears (listen).
   async read(fn, ...args) {
     await this.step((b) => b.settled());
+    const [wrong] = await this.run(() => window.kasnakHeard);
+    if (wrong) throw new Error(wrong);
     return this.run(fn, ...args);
   }
 
@@ -312,13 +311,13 @@ class PagePlayer {
   async play(action) {
     const { verb } = action;
     if (verb === 'dump') {
-      const values = await this.read(shown, this.dumped, this.tips);
+      const values = await this.read(shown, this.dumped, this.controls);
       this.dumped.forEach((name, i) => this.out.write(`${name}=${values[i]}\n`));
       this.out.write('--\n');
       return;
     }
     if (verb === 'advice') {
-      const [codes, strip, marks, spot] = await this.read(adviceShown, this.ids);
+      const [codes, strip, marks, spot] = await this.read(adviceShown, this.controls);
       this.out.write(`advice=${codes}\n`);
       if (codes) this.out.write(`strip=${strip}\n`);
       for (const mark of marks) this.out.write(`${mark}\n`);
@@ -482,10 +481,8 @@ async function main(argv) {
   let page, outDir = null, screenshot = null, pdf = null, scripts;
   if (argv.length === 4 && argv[1] === '--screenshot') [page, screenshot, scripts] = [argv[0], argv[2], argv.slice(3)];
   else if (argv.length === 4 && argv[1] === '--pdf') [page, pdf, scripts] = [argv[0], argv[2], argv.slice(3)];
-  else if (argv.length >= 3 && argv[1] === '--out-dir') {
-    [page, outDir, scripts] = [argv[0], argv[2], argv.slice(3)];
-    mkdirSync(outDir, { recursive: true });
-  } else if (argv.length === 2) [page, scripts] = [argv[0], argv.slice(1)];
+  else if (argv.length >= 3 && argv[1] === '--out-dir') [page, outDir, scripts] = [argv[0], argv[2], argv.slice(3)];
+  else if (argv.length === 2) [page, scripts] = [argv[0], argv.slice(1)];
   else {
     process.stderr.write(USAGE);
     return statuses.malformed;
