@@ -566,7 +566,7 @@ struct Rule {
 // Most important first: results out of date, then the inputs as they read,
 // then the figures, then the powers.
 // clang-format off
-const Rule kRules[] = {
+constexpr Rule kRules[] = {
     {"out-of-date",            true,  kOutOfDateAbout,                  OutOfDate},
     {"thousands-dot",          false, kNumberBoxes,                     ThousandsDot},
     {"thousands-comma",        false, kNumberBoxes,                     ThousandsComma},
@@ -583,15 +583,21 @@ const Rule kRules[] = {
     {"belt-speed-above",       false, kAbout<Control::BeltSpeed>,       BeltTooFast},
     {"pulleys-touch",          false, kAbout<Control::CenterDistance>,  PulleysTouch},
     {"under-floor",            false, kAbout<Control::CenterDistance>,  UnderFloor},
-    {"zero-power:screw-speed", true,  kAbout<Control::ScrewSpeed>,      ScrewTooSlow},
-    {"zero-power:ratio",       true,  kAbout<Control::Ratio>,           RatioTooSmall},
-    {"zero-power:below-table", true,  kAbout<Control::ScrewSpeed>,      BelowTable},
-    {"zero-power:no-rating",   true,  kAbout<Control::RibPower>,        NoRating},
-    {"zero-power:belt-short",  true,  kAbout<Control::BeltLength>,      BeltTooShort},
+    {"zero-power-screw-speed", true,  kAbout<Control::ScrewSpeed>,      ScrewTooSlow},
+    {"zero-power-ratio",       true,  kAbout<Control::Ratio>,           RatioTooSmall},
+    {"zero-power-below-table", true,  kAbout<Control::ScrewSpeed>,      BelowTable},
+    {"zero-power-no-rating",   true,  kAbout<Control::RibPower>,        NoRating},
+    {"zero-power-belt-short",  true,  kAbout<Control::BeltLength>,      BeltTooShort},
     {"belt-below-motor",       true,  kAbout<Control::RibCount>,        BeltBelowMotor},
     {"other-profile",          true,  kProfileButtons,                  OtherProfile},
 };
 // clang-format on
+
+// The scripts tell a code from its figure by the first separator.
+constexpr char kFigureSeparator = ':';
+static_assert(std::none_of(std::begin(kRules), std::end(kRules), [](const Rule& rule) {
+  return rule.code.find(kFigureSeparator) != std::string_view::npos;
+}));
 
 }  // namespace
 
@@ -650,7 +656,7 @@ std::string AdviceCodes(const std::vector<Advice>& advice) {
   for (const Advice& a : advice) {
     if (!codes.empty()) codes += ' ';
     codes += a.code;
-    if (!a.figure.empty()) codes += ':' + a.figure;
+    if (!a.figure.empty()) codes += kFigureSeparator + a.figure;
   }
   return codes;
 }

@@ -23,7 +23,7 @@
 namespace kasnak {
 
 struct Advice {
-  // Stable, for scripts and tests: "thousands-dot", "zero-power:ratio",
+  // Stable, for scripts and tests: "thousands-dot", "zero-power-ratio",
   // "belt-below-motor"...
   std::string code;
   // The figure that goes with the code ("9" ribs, "PL:5"), or empty.
@@ -70,7 +70,7 @@ std::string AdviceLines(const std::vector<Advice>& advice);
 std::vector<std::string> AdviceAbout(const std::vector<Advice>& advice);
 
 // "CODE[:FIGURE]" for each advice, separated by blanks, as the scenario
-// scripts print them.
+// scripts print them.  No code holds the ':' (nor a blank).
 std::string AdviceCodes(const std::vector<Advice>& advice);
 
 }  // namespace kasnak

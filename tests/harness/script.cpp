@@ -260,10 +260,6 @@ SheetSeen ModelPlayer::SheetShown() const {
   return {std::move(sheet.figures), std::move(sheet.lines)};
 }
 
-std::string StripLine(std::string_view first, std::size_t count) {
-  return StripLine(first, Strip{std::string(first), count > 1 ? "+" + std::to_string(count - 1) : ""});
-}
-
 void AdviceSeen::Mark(Control id, std::string_view description) {
   for (std::size_t at = 0; !description.empty() && at != std::string_view::npos;) {
     const std::size_t end = description.find('\n', at);

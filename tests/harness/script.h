@@ -145,9 +145,6 @@ struct SheetSeen {
   std::vector<std::string> lines;
 };
 
-// The strip's line for `count` advice, the first reading `first`.
-std::string StripLine(std::string_view first, std::size_t count);
-
 // Who plays the parsed actions: the model, or the window.  Play runs the one
 // verb switch and calls the player's input of that verb; each input prints
 // the fault lines of the changes it makes to `out`.
