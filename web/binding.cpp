@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "advice/advice.h"
+#include "advice/heard.h"
 #include "fitting/report.h"
 #include "fitting/sheet.h"
 #include "model/controls.h"
@@ -126,13 +127,16 @@ val SheetFacts() {
 // The window model of one page: started as the program starts.
 class Model {
  public:
-  Model() : panel_(StartUp()) {}
+  Model() : panel_(StartUp()), heard_(*panel_) {}
 
   // Each action returns the message of the fault that stopped its chain, or
   // null.
-  val Edit(int place, const std::string& text) { return Fault(panel_->UserEdit(At(place), text)); }
-  val Pick(int place, int item) { return Fault(panel_->UserPick(At(place), static_cast<std::size_t>(item))); }
-  val Click(int place) { return Fault(panel_->UserClick(At(place))); }
+  val Edit(int place, const std::string& text) {
+    heard_.Typed(At(place), text);
+    return Done(panel_->UserEdit(At(place), text));
+  }
+  val Pick(int place, int item) { return Done(panel_->UserPick(At(place), static_cast<std::size_t>(item))); }
+  val Click(int place) { return Done(panel_->UserClick(At(place))); }
 
   // Every control as {text, on}, in the order of the table: a text box's or
   // a list's text, a caption; a check box ticked or option button selected.
@@ -160,14 +164,18 @@ class Model {
 
   bool Ended() const { return panel_->Ended(); }
 
-  // What follows the panel as it stands, read after every action: {advice,
-  // sheet}, the advice and the ordering and fitting section, which share one
-  // copy of the panel as "Hesapla" would leave it.
-  val Shown() const {
+  // What follows the panel as it stands, read once the page shows the
+  // controls after one or more actions: {advice, sheet, said}, the advice
+  // and the ordering and fitting section, which share one copy of the panel
+  // as "Hesapla" would leave it, and what a screen reader hears of the
+  // actions since the last read (advice/heard.h), or "".
+  val Shown() {
     const CalculatedCopy calculated(*panel_);
+    const std::vector<kasnak::Advice> advice = AdviceFor(*panel_, calculated);
     val shown = val::object();
-    shown.set("advice", Advice(calculated));
+    shown.set("advice", Advice(advice));
     shown.set("sheet", Sheet(calculated));
+    shown.set("said", heard_.Said(advice));
     return shown;
   }
 
@@ -177,10 +185,10 @@ class Model {
  private:
   // The advice, most important first: each as {code, figure, place, text},
   // the place of the control it is about; all their codes as the scenario
-  // scripts print them; the strip's first advice and its "+N"; every advice
-  // one a line; and each control's advice, one a line, by place.
-  val Advice(const CalculatedCopy& calculated) const {
-    const std::vector<kasnak::Advice> advice = AdviceFor(*panel_, calculated);
+  // scripts print them; the strip's first advice, its "+N" and the line a
+  // screen reader reads of it; every advice one a line; and each control's
+  // advice, one a line, by place.
+  static val Advice(const std::vector<kasnak::Advice>& advice) {
     Json result;
     result.Open('{').Key("items").Open('[');
     for (const kasnak::Advice& a : advice) {
@@ -194,6 +202,7 @@ class Model {
     result.Close(']').Key("codes").Text(AdviceCodes(advice));
     const Strip strip = StripOf(advice);
     result.Key("first").Text(strip.first).Key("more").Text(strip.more);
+    result.Key("line").Text(StripLine(strip.first, strip));
     result.Key("all").Text(AdviceLines(advice));
     result.Key("about").Open('[');
     for (const std::string& about : AdviceAbout(advice)) result.Text(about);
@@ -215,9 +224,14 @@ class Model {
     return result.Parsed();
   }
 
-  static val Fault(Panel::Outcome outcome) { return outcome ? Str(FaultMessage(*outcome)) : val::null(); }
+  // After an action: what it wrote, to be heard, and its fault's message.
+  val Done(Panel::Outcome outcome) {
+    heard_.Written(*panel_);
+    return outcome ? Str(FaultMessage(*outcome)) : val::null();
+  }
 
   std::unique_ptr<Panel> panel_;
+  Heard heard_;
 };
 
 }  // namespace

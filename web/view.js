@@ -45,8 +45,6 @@
       this.openList = null;
       this.adviceShown = '';
       this.sheetShown = null;
-      this.said = [];  // what the next follow() announces
-      this.announcing = false;
       this.following = false;  // the advice and the section wait for follow()
     }
 
@@ -127,7 +125,7 @@
       document.addEventListener('pointerdown', (e) => {
         if (this.openList && !this.openList.el.contains(e.target)) this.closeList(this.openList);
       });
-      this.sync(false, true);
+      this.sync(true);
       getComputedStyle(shown.lastElementChild).color;
       shown.style.visibility = '';
     }
@@ -143,7 +141,6 @@
       const name = def.accessibleName;
       if (name) (view.input || el).setAttribute('aria-label', name);
       if (name && view.listbox) view.listbox.setAttribute('aria-label', name);
-      view.name = name;
       this.views[place] = view;
       return el;
     }
@@ -354,7 +351,7 @@
     // Runs one user action on the model, then shows its outcome.
     act(action) {
       const fault = action();
-      this.sync(true);
+      this.sync();
       if (this.model.ended()) {
         this.end();
         return;
@@ -379,13 +376,11 @@
       document.getElementById('fault-ok').focus();
     }
 
-    // Brings every element in line with the model; the results and the
-    // boxes that the program wrote are announced.  The controls are written
-    // at once, and the advice, the section and the announcement once the
-    // change is painted (follow), unless `now`.
-    sync(announce, now = false) {
+    // Brings every element in line with the model.  The controls are
+    // written at once, and the advice, the section and the announcement
+    // once the change is painted (follow), unless `now`.
+    sync(now = false) {
       const states = this.model.states();
-      const changed = [];
       // The focused box is written last: writing it lays the page out.
       let focusedWrite = null;
       this.views.forEach((view, place) => {
@@ -402,7 +397,6 @@
               // Its name tells the whole result.
               const name = this.core.resultName(place, state.text);
               if (name) el.setAttribute('aria-label', name); else el.removeAttribute('aria-label');
-              if (state.text !== '') changed.push(name);
             }
             break;
           }
@@ -412,7 +406,6 @@
             // A program write: the user's own change shows already.
             if (input === document.activeElement) focusedWrite = [input, state.text];
             else input.value = state.text;
-            if (state.text !== '') changed.push(`${view.name}: ${state.text}`);
             break;
           case 'check':
           case 'option':
@@ -421,8 +414,6 @@
         }
       });
       if (focusedWrite) focusedWrite[0].value = focusedWrite[1];
-      this.said.push(...changed);
-      this.announcing = this.announcing || announce;
       this.following = true;
       if (now) this.follow();
       // The widths, once the frame is laid out with every write of the change.
@@ -444,17 +435,16 @@
     }
 
     // What follows the controls: the advice and the section, which the core
-    // computes from a copy of the whole panel, and the announcement of the
-    // results, the boxes that the program wrote and the new advice.
+    // computes from a copy of the whole panel, and what the core says of the
+    // actions since (the results and the boxes that the program wrote, and
+    // the new advice) in the live region.
     follow() {
       if (!this.following) return;
       this.following = false;
-      const {advice, sheet} = this.model.shown();
-      const changed = [...this.said, ...this.showAdvice(advice)];
-      this.said = [];
+      const {advice, sheet, said} = this.model.shown();
+      this.showAdvice(advice);
       this.showSheet(sheet);
-      if (this.announcing && changed.length) document.getElementById('announce').textContent = changed.join('; ');
-      this.announcing = false;
+      if (said) document.getElementById('announce').textContent = said;
     }
 
     // A result or a box whose text is wider than itself shows the text whole
@@ -523,23 +513,25 @@
       while (list.children.length > texts.length) list.lastElementChild.remove();
     }
 
-    // Shows the core's advice; the advice that is new, to be announced.
+    // Shows the core's advice: the strip, named by the line a screen reader
+    // reads of it, its unfolded list, and each control's mark.
     showAdvice(advice) {
-      const texts = advice.items.map((a) => a.text);
       const all = advice.all;
       const strip = document.getElementById('advice');
-      if (strip.dataset.codes === advice.codes && strip.title === all) return [];
-      const before = new Set(this.adviceShown ? this.adviceShown.split('\n') : []);
+      if (strip.dataset.codes === advice.codes && strip.title === all) return;
       this.adviceShown = all;
       strip.dataset.codes = advice.codes;
       strip.title = all;
       strip.querySelector('.first').textContent = advice.first;
       strip.querySelector('.more').textContent = advice.more;
       // The strip is a button that unfolds while it has advice.
-      if (!texts.length) {
+      if (!advice.items.length) {
         this.unfoldAdvice(false);
-        for (const name of ['role', 'tabindex', 'aria-expanded']) strip.removeAttribute(name);
-      } else if (!strip.hasAttribute('role')) {
+        for (const name of ['role', 'tabindex', 'aria-expanded', 'aria-label']) strip.removeAttribute(name);
+      } else {
+        strip.setAttribute('aria-label', advice.line);
+      }
+      if (advice.items.length && !strip.hasAttribute('role')) {
         strip.setAttribute('role', 'button');
         strip.tabIndex = 0;
         strip.setAttribute('aria-expanded', 'false');
@@ -560,7 +552,6 @@
         const hidden = ![...notes.children].some((note) => !note.hidden);
         if (notes.hidden !== hidden) notes.hidden = hidden;
       }
-      return texts.filter((t) => !before.has(t));
     }
 
     // Shows the core's ordering and fitting section, where it changed: the

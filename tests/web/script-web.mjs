@@ -163,8 +163,8 @@ function targets() {
 }
 
 // The advice as a person sees it, once the strip and the marks agree: the
-// codes of what the page shows; the strip, its first advice and how many
-// more follow ("+N", within the strip's box), as kasnak-script prints it;
+// codes of what the page shows; the strip as a screen reader reads it, which
+// shows its first advice and how many more follow (within the strip's box);
 // and each marked control's advice, one a line, as its description gives
 // it, in the order of the model's control table.  The page writes the advice
 // once the change is painted: read once it has.
@@ -174,9 +174,10 @@ function adviceShown(controls) {
   const count = codes ? codes.split(' ').length : 0;
   const first = strip.querySelector('.first').textContent;
   const more = strip.querySelector('.more');
+  const line = strip.getAttribute('aria-label') ?? '';
   const texts = strip.title ? strip.title.split('\n') : [];
   const inside = (a, b) => a.left >= b.left && a.right <= b.right && a.width > 0;
-  if ((first === '') !== (count === 0) || more.textContent !== (count > 1 ? `+${count - 1}` : '') ||
+  if ((first === '') !== (count === 0) || !line.startsWith(first) || more.textContent !== line.slice(first.length).trim() ||
       texts.length !== count || first !== (texts[0] ?? '') ||
       (count > 1 && strip.offsetParent && !inside(more.getBoundingClientRect(), strip.getBoundingClientRect()))) {
     throw new Error(`the advice strip shows "${first} ${more.textContent}" for "${codes}"`);
@@ -193,7 +194,7 @@ function adviceShown(controls) {
   }
   const r = strip.getBoundingClientRect();
   const spot = count && strip.offsetParent ? [r.left + r.width / 2, r.top + r.height / 2] : null;
-  return [codes, count ? `${first}${count > 1 ? '  ' + more.textContent : ''}` : '', marks, spot];
+  return [codes, line, marks, spot];
 }
 
 // The strip unfolded: its list shows every advice of the tool tip in order,
