@@ -23,11 +23,15 @@
 // (FoldingStrip, app/widgets.h).  Each control an advice is about is framed
 // by a dashed mark and carries the advice as its accessible description.
 // Advice never takes the focus by itself, opens no box and makes no sound.
+// The strip is named "advice"; its property "adviceCodes" holds the codes of
+// the advice it shows, as AdviceCodes writes them.
 //
 // Below the strip, the ordering and fitting section (fitting/sheet.h): its
 // title and its lines, which can be selected and copied.  Ctrl+Shift+C, or
 // the context menu of the section or the strip, copies the whole drive as
-// text (fitting/report.h).
+// text (fitting/report.h); the action is named "copyDrive".  The section is
+// named "sheet"; its property "sheetFigures" holds the figures of what it
+// shows, as SheetFor gives them.
 #pragma once
 
 #include <QFont>
@@ -71,14 +75,6 @@ class Window : public QWidget {
   }
 
   QWidget* Widget(Control id) const { return widgets_[IndexOf(id)]; }
-  // The advice strip; its property "adviceCodes" holds the codes of the
-  // advice it shows, as AdviceCodes writes them.
-  FoldingStrip* AdviceStrip() const { return strip_; }
-  // The ordering and fitting section; its property "sheetFigures" holds the
-  // figures of what it shows, as SheetFor gives them.
-  SheetSection* Section() const { return sheet_; }
-  // Copies the whole drive as text to the clipboard (Ctrl+Shift+C).
-  QAction* CopyDriveAction() const { return copyDrive_; }
 
  private:
   void Build();

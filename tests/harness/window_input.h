@@ -18,12 +18,20 @@ class QComboBox;
 namespace kasnak {
 
 // The window over `panel`, with what the harness reads of it beyond what a
-// person sees: the panel it was handed, and the profile buttons' group.
+// person sees: the panel it was handed, the profile buttons' group, and the
+// advice strip and the section found by their names (app/window.h).
 class TestedWindow : public Window {
  public:
   explicit TestedWindow(std::unique_ptr<Panel> panel) : TestedWindow(*panel, std::move(panel)) {}
   Panel& Model() const { return model_; }
   QButtonGroup* ProfileGroup() const { return findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly); }
+  FoldingStrip* AdviceStrip() const {
+    return findChild<FoldingStrip*>(QStringLiteral("advice"), Qt::FindDirectChildrenOnly);
+  }
+  // (SheetSection has no meta-object of its own for findChild to cast by.)
+  SheetSection* Section() const {
+    return dynamic_cast<SheetSection*>(findChild<QWidget*>(QStringLiteral("sheet"), Qt::FindDirectChildrenOnly));
+  }
 
  private:
   TestedWindow(Panel& model, std::unique_ptr<Panel>&& panel) : Window(std::move(panel)), model_(model) {}
