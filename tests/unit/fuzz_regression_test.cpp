@@ -12,7 +12,18 @@
 namespace kasnak {
 namespace {
 
-// A text the program writes must read back, as the same text.
+// A text the program writes must read back, as the same text: `x` written as
+// a Number (Real or Single), read, and stored as one again.
+template <typename Number, typename T>
+void ExpectReadsBack(T x, Number written) {
+  const std::string text = NumberText(written);
+  try {
+    EXPECT_EQ(NumberText(Number(ReadNumber(text))), text) << x;
+  } catch (const ArithmeticFault& fault) {
+    ADD_FAILURE() << "'" << text << "' written for " << x << " reads as " << fault.what();
+  }
+}
+
 TEST(FuzzRegression, WhatNumberTextWritesReadsBack) {
   constexpr double kMax = std::numeric_limits<double>::max();
   const double doubles[] = {
@@ -27,25 +38,10 @@ TEST(FuzzRegression, WhatNumberTextWritesReadsBack) {
       std::numeric_limits<double>::denorm_min(),
       -std::numeric_limits<double>::min(),
   };
-  for (double x : doubles) {
-    const std::string text = NumberText(Real(x));
-    try {
-      EXPECT_EQ(NumberText(ReadNumber(text)), text) << x;
-    } catch (const ArithmeticFault& fault) {
-      ADD_FAILURE() << "'" << text << "' written for " << x << " reads as " << fault.what();
-    }
-  }
-
+  for (double x : doubles) ExpectReadsBack(x, Real(x));
   constexpr float kMaxSingle = std::numeric_limits<float>::max();
-  const float singles[] = {kMaxSingle, -kMaxSingle, std::numeric_limits<float>::denorm_min()};
-  for (float x : singles) {
-    const std::string text = NumberText(Single::FromFloat(x));
-    try {
-      EXPECT_EQ(NumberText(Single(ReadNumber(text))), text) << x;
-    } catch (const ArithmeticFault& fault) {
-      ADD_FAILURE() << "'" << text << "' written for " << x << " reads as " << fault.what();
-    }
-  }
+  for (float x : {kMaxSingle, -kMaxSingle, std::numeric_limits<float>::denorm_min()})
+    ExpectReadsBack(x, Single::FromFloat(x));
 }
 
 }  // namespace

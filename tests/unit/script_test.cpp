@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/panel.h"
@@ -56,27 +57,33 @@ EventTable TraceEvents() {
   return events;
 }
 
+// A window with the tracing procedures and a few items in its lists.
+Panel Traced() {
+  Panel panel(TraceEvents());
+  for (const char* item : {"100", "112", "7 5", "ø125"}) panel.AddItem(Control::MotorPulley, item);
+  panel.AddItem(Control::MotorPower, "22");
+  return panel;
+}
+
 struct Played {
   int status;
   std::string out;
   std::string err;
 };
 
+Played PlayOn(Panel& panel, const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  const int status = PlayScript(panel, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// Scripts played one after another on the same window.
 class ScriptTest : public ::testing::Test {
  protected:
-  ScriptTest() : panel_(TraceEvents()) {
-    for (const char* item : {"100", "112", "7 5", "ø125"}) panel_.AddItem(Control::MotorPulley, item);
-    panel_.AddItem(Control::MotorPower, "22");
-  }
+  Played Play(const std::string& script) { return PlayOn(panel_, script); }
 
-  Played Play(const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    int status = PlayScript(panel_, in, out, err);
-    return {status, out.str(), err.str()};
-  }
-
-  Panel panel_;
+  Panel panel_ = Traced();
 };
 
 // The value of NAME in the last dump block of an output.
@@ -108,14 +115,12 @@ TEST_F(ScriptTest, DumpPrintsTheEighteenControlsInOrder) {
   EXPECT_EQ(DumpedValue(played.out, "Option1"), "2");
 }
 
-struct EntryCase {
-  const char* script;
-  const char* screwSpeed;
-  const char* changes;  // one 'c' per change procedure run
-};
-
 TEST_F(ScriptTest, TypingEditingAndBackspaceInTheScrewSpeedBox) {
-  const EntryCase cases[] = {
+  const struct {
+    const char* script;
+    const char* screwSpeed;
+    const char* changes;  // one 'c' per change procedure run
+  } cases[] = {
       {"type Text2 123456", "12345", "ccccc"},
       {"type Text2 12345\ntype Text2 6", "12345", "ccccc"},
       {"edit Text2 1234567", "12345", "c"},
@@ -136,25 +141,22 @@ TEST_F(ScriptTest, TypingEditingAndBackspaceInTheScrewSpeedBox) {
       {"# type Text2 9\n\n   \ntype Text2 8", "8", "c"},
       {"type Text2 \x80\x80", "\x80\x80", "c"},
   };
-  for (const EntryCase& c : cases) {
-    Panel panel(TraceEvents());
-    std::istringstream in(c.script);
-    std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptPlayed) << c.script << err.str();
+  for (const auto& c : cases) {
+    Panel panel = Traced();
+    const Played played = PlayOn(panel, c.script);
+    EXPECT_EQ(played.status, kScriptPlayed) << c.script << played.err;
     EXPECT_EQ(panel.Text(Control::ScrewSpeed), c.screwSpeed) << c.script;
     EXPECT_EQ(panel.Caption(Control::BeltSpeed), c.changes) << c.script;
-    EXPECT_EQ(out.str(), "") << c.script;
+    EXPECT_EQ(played.out, "") << c.script;
   }
 }
 
-struct ListCase {
-  const char* script;
-  const char* motorPulley;
-  const char* motorSpeed;  // written by the click procedure of MotorPulley
-};
-
 TEST_F(ScriptTest, ListTextFieldsRunNothingUntilAnItemIsPicked) {
-  const ListCase cases[] = {
+  const struct {
+    const char* script;
+    const char* motorPulley;
+    const char* motorSpeed;  // written by the click procedure of MotorPulley
+  } cases[] = {
       {"type Combo2 125", "125", ""},
       {"edit Combo2 125\nbackspace Combo2", "12", ""},
       {"edit Combo2 123456789", "123456789", ""},
@@ -163,12 +165,10 @@ TEST_F(ScriptTest, ListTextFieldsRunNothingUntilAnItemIsPicked) {
       {"pick Combo2 ø125\r", "ø125", "picked ø125"},
       {"pick Combo2 100\nedit Combo2 x", "x", "picked 100"},
   };
-  for (const ListCase& c : cases) {
-    Panel panel(TraceEvents());
-    for (const char* item : {"100", "112", "7 5", "ø125"}) panel.AddItem(Control::MotorPulley, item);
-    std::istringstream in(c.script);
-    std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptPlayed) << c.script << err.str();
+  for (const auto& c : cases) {
+    Panel panel = Traced();
+    const Played played = PlayOn(panel, c.script);
+    EXPECT_EQ(played.status, kScriptPlayed) << c.script << played.err;
     EXPECT_EQ(panel.Text(Control::MotorPulley), c.motorPulley) << c.script;
     EXPECT_EQ(panel.Caption(Control::MotorSpeed), c.motorSpeed) << c.script;
   }
@@ -187,13 +187,8 @@ TEST_F(ScriptTest, ClicksChangeTheStateBeforeTheirProcedureRuns) {
   EXPECT_EQ(DumpedValue(played.out, "Option1"), "0");
 }
 
-struct FaultCase {
-  const char* script;
-  const char* out;
-};
-
 TEST_F(ScriptTest, AFaultIsPrintedWhereItStopsItsChainAndPlayGoesOn) {
-  const FaultCase cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       // Each keystroke is its own event: "0" and "0." read as 0, "0.5" does not.
       {"type Text5 0.5\ndump", "fault=division by zero\nfault=division by zero\n"},
       {"edit Text5 0\nedit Text5 2", "fault=division by zero\n"},
@@ -201,13 +196,11 @@ TEST_F(ScriptTest, AFaultIsPrintedWhereItStopsItsChainAndPlayGoesOn) {
       {"click Option1 3\nclick Option1 3", "fault=invalid argument\nfault=invalid argument\n"},
       {"edit Text5 4\nbackspace Text5", "fault=division by zero\n"},
   };
-  for (const FaultCase& c : cases) {
-    Panel panel(TraceEvents());
-    std::istringstream in(c.script);
-    std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptPlayed) << c.script << err.str();
-    std::string printed = out.str();
-    EXPECT_EQ(printed.substr(0, printed.find("Label31=")), c.out) << c.script;
+  for (const auto& [script, printed] : cases) {
+    Panel panel = Traced();
+    const Played played = PlayOn(panel, script);
+    EXPECT_EQ(played.status, kScriptPlayed) << script << played.err;
+    EXPECT_EQ(played.out.substr(0, played.out.find("Label31=")), printed) << script;
   }
 
   // What was written before the fault stays, and the selection comes first.
@@ -228,13 +221,8 @@ TEST_F(ScriptTest, TheExitButtonEndsThePlay) {
   EXPECT_TRUE(panel_.Ended());
 }
 
-struct MalformedCase {
-  const char* line;
-  const char* reason;
-};
-
 TEST_F(ScriptTest, AMalformedLineStopsThePlayWithItsNumber) {
-  const MalformedCase cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"fly Text2", "unknown action 'fly'"},
       {"Dump", "unknown action 'Dump'"},
       {" dump", "unknown action ''"},
@@ -267,15 +255,13 @@ TEST_F(ScriptTest, AMalformedLineStopsThePlayWithItsNumber) {
       {"click xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
        "unknown control 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'"},
   };
-  for (const MalformedCase& c : cases) {
-    Panel panel(TraceEvents());
-    panel.AddItem(Control::MotorPulley, "100");
-    std::istringstream in(std::string("edit Text2 1\n# comment\n\n") + c.line + "\nedit Text2 2\ndump\n");
-    std::ostringstream out, err;
-    EXPECT_EQ(PlayScript(panel, in, out, err), kScriptMalformed) << c.line;
-    EXPECT_EQ(err.str(), std::string("kasnak-script: line 4: ") + c.reason + "\n") << c.line;
-    EXPECT_EQ(out.str(), "") << c.line;
-    EXPECT_EQ(panel.Text(Control::ScrewSpeed), "1") << c.line;
+  for (const auto& [line, reason] : cases) {
+    Panel panel = Traced();
+    const Played played = PlayOn(panel, std::string("edit Text2 1\n# comment\n\n") + line + "\nedit Text2 2\ndump\n");
+    EXPECT_EQ(played.status, kScriptMalformed) << line;
+    EXPECT_EQ(played.err, std::string("kasnak-script: line 4: ") + reason + "\n") << line;
+    EXPECT_EQ(played.out, "") << line;
+    EXPECT_EQ(panel.Text(Control::ScrewSpeed), "1") << line;
   }
 }
 
@@ -303,13 +289,11 @@ TEST_F(ScriptTest, ArbitraryScriptsEndCleanly) {
   for (int run = 0; run < 2000; ++run) {
     std::string script;
     for (int n = 0; n < 24; ++n) script += pieces[pick(random)];
-    Panel panel(TraceEvents());
-    panel.AddItem(Control::MotorPulley, "7 5");
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    int status = PlayScript(panel, in, out, err);
-    ASSERT_TRUE(status == kScriptPlayed || status == kScriptMalformed) << status << " " << err.str();
-    ASSERT_EQ(status == kScriptMalformed, !err.str().empty());
+    Panel panel = Traced();
+    const Played played = PlayOn(panel, script);
+    ASSERT_TRUE(played.status == kScriptPlayed || played.status == kScriptMalformed)
+        << played.status << " " << played.err;
+    ASSERT_EQ(played.status == kScriptMalformed, !played.err.empty());
   }
 }
 
