@@ -301,9 +301,7 @@ int PlayScriptInWindow(std::istream& in, std::ostream& out, std::ostream& err) {
     err << "kasnak-script: start-up: " << failure.what() << '\n';
     return kScriptBroken;
   }
-  window->show();
-  window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window.get())) {
+  if (!window->ShowActive()) {
     err << "kasnak-script: the window did not become active\n";
     return kScriptBroken;
   }

@@ -58,6 +58,12 @@ bool NoKeyTypes(const QString& character) {
 
 }  // namespace
 
+bool TestedWindow::ShowActive() {
+  show();
+  activateWindow();
+  return QTest::qWaitForWindowActive(this);
+}
+
 void TypeAtEnd(QWidget* box, const QString& text, const std::function<bool()>& goOn) {
   auto* list = qobject_cast<QComboBox*>(box);
   QLineEdit* edit = list ? list->lineEdit() : qobject_cast<QLineEdit*>(box);

@@ -32,6 +32,8 @@ class TestedWindow : public Window {
   SheetSection* Section() const {
     return dynamic_cast<SheetSection*>(findChild<QWidget*>(QStringLiteral("sheet"), Qt::FindDirectChildrenOnly));
   }
+  // Shows the window and makes it active; false when it does not become so.
+  bool ShowActive();
 
  private:
   TestedWindow(Panel& model, std::unique_ptr<Panel>&& panel) : Window(std::move(panel)), model_(model) {}

@@ -64,7 +64,7 @@ class AccessibilityTest : public WindowTest {
         Type(action.control, action.text.c_str());
       } else {
         ASSERT_EQ(action.verb, Verb::Click) << ActionLine(action);
-        QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(action.control)), Qt::LeftButton);
+        Click(action.control);
       }
     }
   }
@@ -142,9 +142,7 @@ TEST_F(AccessibilityTest, ResultTooWideForItsBoxIsReadableInFull) {
   EXPECT_EQ(Accessible(ratio, QAccessible::Name), "Devir Oranı (i): " + shown);
 
   // A usual ratio fits again: no tool tip.
-  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_Backspace);
-  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_Backspace);
-  QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_Backspace);
+  Backspace(Control::ScrewSpeed, 3);
   QTest::keyClicks(window.Widget(Control::ScrewSpeed), "000");
   EXPECT_EQ(ratio->text(), "3.06");
   EXPECT_EQ(Drawn(ratio), "3.06");

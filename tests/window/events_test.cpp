@@ -18,7 +18,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -36,16 +35,10 @@
 namespace kasnak {
 namespace {
 
-std::vector<std::string>& Calls() {
-  static std::vector<std::string> calls;
-  return calls;
-}
-void Record(std::string call) { Calls().push_back(std::move(call)); }
-
-FaultKind& FaultToThrow() {
-  static FaultKind kind = FaultKind::Overflow;
-  return kind;
-}
+// The procedures that ran, and the fault that the heavy duty procedure throws.
+std::vector<std::string> calls;
+FaultKind faultToThrow = FaultKind::Overflow;
+void Record(std::string call) { calls.push_back(std::move(call)); }
 
 EventTable RecordingEvents() {
   EventTable events;
@@ -76,7 +69,7 @@ EventTable RecordingEvents() {
   events.click[IndexOf(Control::HeavyDuty)] = [](Panel& f) {
     Record("chkC2_Click");
     f.SetCaption(Control::WrapAngle, "171.3");
-    throw ArithmeticFault(FaultToThrow());
+    throw ArithmeticFault(faultToThrow);
   };
   return events;
 }
@@ -88,25 +81,11 @@ std::unique_ptr<Panel> RecordingForm() {
   return panel;
 }
 
-// Answers every message box as soon as it shows: `seen` looks at it, then
-// its OK button closes it.  Polls, so that a box shown late still closes and
-// the test cannot hang.
-void CloseEveryBox(QTimer& poll, std::function<void(QMessageBox&)> seen) {
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [seen = std::move(seen)] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    seen(*box);
-    box->button(QMessageBox::Ok)->click();
-  });
-  poll.start();
-}
-
 class EventsTest : public WindowTest {
  protected:
   EventsTest() : WindowTest(RecordingForm()) {}
   void SetUp() override {
-    Calls().clear();
+    calls.clear();
     WindowTest::SetUp();
   }
   template <typename T>
@@ -122,8 +101,8 @@ TEST_F(EventsTest, ScrewSpeedTakesFiveCharactersOneChangeEach) {
   QTest::keyClicks(Get<QLineEdit>(Control::ScrewSpeed), "123456");
   EXPECT_EQ(Get<QLineEdit>(Control::ScrewSpeed)->text(), "12345");
   EXPECT_EQ(Text(Control::ScrewSpeed), "12345");
-  EXPECT_EQ(Calls(), (CallList{"Text2_Change 1", "Text2_Change 12", "Text2_Change 123", "Text2_Change 1234",
-                               "Text2_Change 12345"}));
+  EXPECT_EQ(calls, (CallList{"Text2_Change 1", "Text2_Change 12", "Text2_Change 123", "Text2_Change 1234",
+                             "Text2_Change 12345"}));
 }
 
 // The screw speed holds five characters, counted as the model counts them: a
@@ -176,13 +155,13 @@ TEST_F(EventsTest, ScrewSpeedKeepsFiveCharacters) {
     edit->selectAll();
     edit->insert(c.before);
     ASSERT_EQ(edit->text(), c.before);
-    Calls().clear();
+    calls.clear();
     c.input();
     EXPECT_EQ(edit->text(), c.after);
     EXPECT_EQ(Text(Control::ScrewSpeed), c.after);
     EXPECT_EQ(edit->cursorPosition(), c.cursor);
     const CallList changed = c.after == c.before ? CallList{} : CallList{"Text2_Change " + c.after.toStdString()};
-    EXPECT_EQ(Calls(), changed);
+    EXPECT_EQ(calls, changed);
   }
 }
 
@@ -242,18 +221,18 @@ TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
   combo->showPopup();
   combo->view()->setCurrentIndex(combo->model()->index(2, 0));
   QTest::keyClick(combo->view(), Qt::Key_Return);
-  EXPECT_EQ(Calls(), CallList{"Combo1_Click 15"});
+  EXPECT_EQ(calls, CallList{"Combo1_Click 15"});
   EXPECT_EQ(combo->currentText(), "15");
   // The same Return delivered again after the popup closed, as the screen
   // reader bridge does, chooses nothing more.
   QTest::keyClick(combo->view(), Qt::Key_Return);
-  EXPECT_EQ(Calls(), CallList{"Combo1_Click 15"});
+  EXPECT_EQ(calls, CallList{"Combo1_Click 15"});
 
   QTest::keyClick(combo, Qt::Key_Down);  // the next item, by keyboard
-  EXPECT_EQ(Calls(), (CallList{"Combo1_Click 15", "Combo1_Click 18.5"}));
+  EXPECT_EQ(calls, (CallList{"Combo1_Click 15", "Combo1_Click 18.5"}));
   EXPECT_EQ(Text(Control::MotorPower), "18.5");
 
-  Calls().clear();
+  calls.clear();
   QSignalSpy finished(combo->lineEdit(), &QLineEdit::editingFinished);
   combo->lineEdit()->selectAll();
   QTest::keyClicks(combo, "11");
@@ -262,7 +241,7 @@ TEST_F(EventsTest, ListClickRunsOnlyOnAChoice) {
   EXPECT_GE(finished.count(), 1);
   EXPECT_EQ(Text(Control::MotorPower), "11");
   EXPECT_EQ(combo->currentText(), "11");
-  EXPECT_EQ(Calls(), CallList{});
+  EXPECT_EQ(calls, CallList{});
 }
 
 // A procedure's writes show at once and run nothing more.
@@ -274,7 +253,7 @@ TEST_F(EventsTest, ProcedureWritesShowAtOnce) {
   EXPECT_EQ(Get<QLabel>(Control::Ratio)->text(), "1.36");
   // The written list text is the current item, so the arrow keys go on from it.
   QTest::keyClick(Get<QComboBox>(Control::ScrewPulley), Qt::Key_Down);
-  EXPECT_EQ(Calls(), (CallList{"Command1_Click", "Combo3_Click 190"}));
+  EXPECT_EQ(calls, (CallList{"Command1_Click", "Combo3_Click 190"}));
 }
 
 TEST_F(EventsTest, CheckBoxToggleReachesTheProcedure) {
@@ -283,7 +262,7 @@ TEST_F(EventsTest, CheckBoxToggleReachesTheProcedure) {
   EXPECT_TRUE(box->isChecked());
   QTest::mouseClick(box, Qt::LeftButton);
   EXPECT_FALSE(box->isChecked());
-  EXPECT_EQ(Calls(), (CallList{"chkKompakt_Click on", "chkKompakt_Click off"}));
+  EXPECT_EQ(calls, (CallList{"chkKompakt_Click on", "chkKompakt_Click off"}));
 }
 
 // Clicks on profile buttons, and the buttons shown checked afterwards.
@@ -301,9 +280,9 @@ TEST_F(EventsTest, ProfileButtons) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clicked);
-    Calls().clear();
+    calls.clear();
     QTest::mouseClick(window.ProfileGroup()->button(c.clicked), Qt::LeftButton);
-    EXPECT_EQ(Calls(), c.calls);
+    EXPECT_EQ(calls, c.calls);
     for (int k = 0; k < 4; ++k) {
       EXPECT_EQ(window.ProfileGroup()->button(k)->isChecked(), k == c.checked) << k;
       EXPECT_EQ(window.Model().Value(ProfileButton(k)), k == c.checked) << k;
@@ -318,12 +297,12 @@ TEST_F(EventsTest, EnterAndEscapePressNoButton) {
       SCOPED_TRACE(ElementId(focus) + " key " + std::to_string(key));
       window.Widget(focus)->setFocus();
       QTest::keyClick(window.Widget(focus), key);
-      EXPECT_EQ(Calls(), CallList{});
+      EXPECT_EQ(calls, CallList{});
       EXPECT_TRUE(window.isVisible());
     }
   }
   QTest::keyClick(Get<QPushButton>(Control::CalculateButton), Qt::Key_Space);  // the keys do arrive
-  EXPECT_EQ(Calls(), CallList{"Command1_Click"});
+  EXPECT_EQ(calls, CallList{"Command1_Click"});
 }
 
 // A fault is reported, in words a designer reads, after the writes made
@@ -336,8 +315,8 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
   };
   for (const auto& [kind, message] : faults) {
     SCOPED_TRACE(FaultName(kind));
-    FaultToThrow() = kind;
-    Calls().clear();
+    faultToThrow = kind;
+    calls.clear();
     // What each message box showed: its title, its text and the wrap angle
     // in the window behind it.
     std::vector<std::array<QString, 3>> boxes;
@@ -349,11 +328,11 @@ TEST_F(EventsTest, FaultShowsItsMessage) {
     const std::array<QString, 3> expected{ToQString(kProgramName), QString::fromUtf8(message), "171.3"};
     EXPECT_EQ(boxes, (std::vector{expected}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(Calls(), CallList{"chkC2_Click"});
+    EXPECT_EQ(calls, CallList{"chkC2_Click"});
   }
   EXPECT_TRUE(window.isVisible());
   QTest::mouseClick(Get<QPushButton>(Control::CalculateButton), Qt::LeftButton);
-  EXPECT_EQ(Calls(), (CallList{"chkC2_Click", "Command1_Click"}));
+  EXPECT_EQ(calls, (CallList{"chkC2_Click", "Command1_Click"}));
 }
 
 // Qt's own texts are Turkish: the fault box's button and a text box's
@@ -375,7 +354,7 @@ TEST_F(EventsTest, QtTextsAreTurkish) {
 
 TEST_F(EventsTest, ExitClosesTheWindow) {
   QTest::mouseClick(Get<QPushButton>(Control::ExitButton), Qt::LeftButton);
-  EXPECT_EQ(Calls(), CallList{"Command3_Click"});
+  EXPECT_EQ(calls, CallList{"Command3_Click"});
   EXPECT_TRUE(window.Model().Ended());
   EXPECT_FALSE(window.isVisible());
 }

@@ -106,9 +106,7 @@ TEST_F(LayoutTest, TellingControlsSitOnTheirPixels) {
 }
 
 TEST_F(LayoutTest, OpensCentredWithTheScrewSpeedFocused) {
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(window.ShowActive());
   // The client area; the frame, which the desktop draws, around it.
   const QPoint offset = window.geometry().center() - window.screen()->availableGeometry().center();
   EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
@@ -208,11 +206,7 @@ TEST_F(LayoutTest, UsualResultsFitTheirBoxes) {
 // Shift+Tab walks them back.  The profile buttons form one stop: only the
 // selected one takes the focus.
 TEST_F(LayoutTest, TabWalksTheTabOrder) {
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  EXPECT_EQ(QApplication::focusWidget(), window.Widget(Control::ScrewSpeed));
-
+  ASSERT_TRUE(window.ShowActive());
   std::vector<QWidget*> expected;
   for (Control id : TabOrder())
     if (Def(id).kind != Kind::OptionButton || window.Model().Value(id)) expected.push_back(window.Widget(id));

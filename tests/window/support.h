@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: the screen they run on, a window shown and
-// active with the user's typing and picking, and readable Qt strings in
-// failure messages.
+// active with the user's typing, picking and clicking, message boxes closed
+// as they open, and readable Qt strings in failure messages.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QString>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <utility>
@@ -27,11 +32,7 @@ int ExpectedDpi();
 class WindowTest : public testing::Test {
  protected:
   explicit WindowTest(std::unique_ptr<Panel> panel = StartUp()) : window(std::move(panel)) {}
-  void SetUp() override {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  }
+  void SetUp() override { ASSERT_TRUE(window.ShowActive()); }
   void Type(Control id, const char* keys) {
     window.Widget(id)->setFocus();
     TypeAtEnd(window.Widget(id), QString::fromUtf8(keys));
@@ -41,9 +42,27 @@ class WindowTest : public testing::Test {
     ASSERT_TRUE(PickFromPopup(combo, combo->findText(item))) << item.toStdString();
     EXPECT_FALSE(combo->view()->isVisible());
   }
+  void Click(Control id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(id)), Qt::LeftButton); }
+  void Backspace(Control id, int times) {
+    for (int k = 0; k < times; ++k) QTest::keyClick(window.Widget(id), Qt::Key_Backspace);
+  }
 
   TestedWindow window;
 };
+
+// Answers every message box as soon as it shows: `seen` looks at it, then a
+// click on its OK button closes it.  Polls, so that a box shown late still
+// closes and the test cannot hang.
+inline void CloseEveryBox(QTimer& poll, std::function<void(QMessageBox&)> seen) {
+  poll.setInterval(0);
+  QObject::connect(&poll, &QTimer::timeout, [seen = std::move(seen)] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    seen(*box);
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+  });
+  poll.start();
+}
 
 }  // namespace kasnak
 

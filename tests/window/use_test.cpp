@@ -36,25 +36,18 @@ class UseTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    // A fault's message box is closed with its OK button as soon as it
-    // opens; its text is kept.
-    closer.setInterval(0);
-    QObject::connect(&closer, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      messages.push_back(box->text());
-      // A warning with one button, wide enough for a title bar to show its
-      // title beside its icon and buttons: two and a half inches at least.
-      EXPECT_EQ(box->windowTitle(), "kasnak");
-      EXPECT_EQ(box->icon(), QMessageBox::Warning);
-      EXPECT_EQ(box->buttons().size(), 1);
-      EXPECT_GE(2 * box->width(), 5 * box->logicalDpiX());
-      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    // A fault's message box keeps its text; it is a warning with one button,
+    // wide enough for a title bar to show its title beside its icon and
+    // buttons: two and a half inches at least.
+    CloseEveryBox(closer, [this](QMessageBox& box) {
+      messages.push_back(box.text());
+      EXPECT_EQ(box.windowTitle(), "kasnak");
+      EXPECT_EQ(box.icon(), QMessageBox::Warning);
+      EXPECT_EQ(box.buttons().size(), 1);
+      EXPECT_GE(2 * box.width(), 5 * box.logicalDpiX());
     });
-    closer.start();
   }
 
-  void Click(Control id) { QTest::mouseClick(qobject_cast<QAbstractButton*>(window.Widget(id)), Qt::LeftButton); }
   QString Shown(Control id) { return kasnak::Shown(window.Widget(id)); }
 
   QTimer closer;
@@ -91,10 +84,7 @@ TEST_F(UseTest, WindowGoesOnAfterAFault) {
        [&] { Type(Control::RibCount, "1E308"); },
        FaultKind::Overflow,
        {{Control::RibCount, "1E308"}},
-       [&] {
-         QTest::keyClick(window.Widget(Control::RibCount), Qt::Key_Backspace);
-         QTest::keyClick(window.Widget(Control::RibCount), Qt::Key_Backspace);
-       },
+       [&] { Backspace(Control::RibCount, 2); },
        {{Control::RibCount, "1E3"}, {Control::PulleyWidth, "2341.26"}}},
   };
   for (const auto& c : cases) {
@@ -163,8 +153,7 @@ TEST_F(UseTest, SectionIsCopiedAndSoIsTheDrive) {
   EXPECT_EQ(clipboard->text(), report);
 
   clipboard->clear();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(window.ShowActive());
   window.Widget(Control::ScrewSpeed)->setFocus();
   QTest::keyClick(window.Widget(Control::ScrewSpeed), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(clipboard->text(), report);
