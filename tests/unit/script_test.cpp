@@ -105,14 +105,11 @@ TEST_F(ScriptTest, DumpPrintsTheEighteenControlsInOrder) {
   const std::string script =
       "edit Combo1 22\nclick chkKompakt\nclick chk4kutup\nedit Text2 4000\nedit Combo2 125\nedit Combo3 200\n"
       "edit Text5 4\nedit Text10 412\nedit Text11 1200.5\nedit Text12 a b\nedit Text13 3.9\ndump\n";
-  Played played = Play(script);
-  EXPECT_EQ(played.out,
+  EXPECT_EQ(Play(script).out,
             "Label31=2940\nLabel36=1.47\nCombo1=22\nchkKompakt=1\nchk4kutup=1\nText2=4000\nCombo2=125\nCombo3=200\n"
             "Option1=none\nchkC2=1\nText5=4\nText10=412\nText11=1200.5\nLabel35=0.25\nText12=a b\nText13=3.9\n"
             "Label38=4\nLabel40=c\n--\n");
-
-  played = Play("click Option1 2\ndump\n");
-  EXPECT_EQ(DumpedValue(played.out, "Option1"), "2");
+  EXPECT_EQ(DumpedValue(Play("click Option1 2\ndump\n").out, "Option1"), "2");
 }
 
 TEST_F(ScriptTest, TypingEditingAndBackspaceInTheScrewSpeedBox) {
