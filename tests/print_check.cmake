@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Prints the page after a script to PDF in Chromium, with its defaults (no
+# Prints the page after a script to PDF in a browser, with its defaults (no
 # background graphics), and reads the PDF's text.  Faults caught: a printout
 # that loses the selected profile or a tick (drawn only as a background), a
 # result, the advice or the ordering and fitting section, that prints the

@@ -13,13 +13,19 @@
 // alone(import.meta.url, check) runs a check of the page by itself, in a
 // browser of its own, when its module is run as a program.
 //
-// const b = await launch('firefox', { width: 1024, height: 768 });
+// const b = await launch('firefox');
 // await b.goto(url); await b.ready(); await b.click('#Text2'); await b.press('4');
 // const v = await b.evaluate(() => document.title); await b.close();
 //
 // Every check and player of the page goes through this interface, so that it
-// runs in every engine; what only one engine can tell (Chromium's
-// installability, clipboard permissions) throws in the others.
+// runs in every engine.  Each engine reads the real clipboard its own way
+// (clipboard()).  What an engine cannot tell, its driver says so:
+//   installErrors()  null but in Chromium: only Chromium's protocol asks the
+//                    browser whether it would install the page as an app;
+//   pdf()            throws in WebKit: WebKitWebDriver has no print command,
+//                    and MiniBrowser prints only through GTK's dialog.
+// Puppeteer's page (page) is there for a measurement of Chromium alone
+// (page-latency.mjs), never for a check.
 
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
@@ -39,7 +45,7 @@ export const VIEWPORT = { width: 1024, height: 768 };
 const TRIPLET = { x64: 'x86_64-linux-gnu', arm64: 'aarch64-linux-gnu' }[process.arch] ?? `${process.arch}-linux-gnu`;
 
 // Every path can be overridden by an environment variable.
-export const PATHS = {
+const PATHS = {
   chromium: process.env.ENGINES_CHROMIUM ?? '/usr/bin/chromium-headless-shell',
   firefox: process.env.ENGINES_FIREFOX ?? '/usr/bin/firefox-esr',
   webkitDriver: process.env.ENGINES_WEBKITDRIVER ?? '/usr/bin/WebKitWebDriver',
@@ -77,14 +83,16 @@ export function serve(folder) {
 
 // A check of the page, check(browser, args, print) -> passed, exported by the
 // module at url and run by session.mjs in the browser it shares among the
-// checks of an engine: run as a program (node CHECK.mjs ARG...), the module
-// runs it by itself in a browser of its own, and exits with status 1 when it
-// fails.
-export async function alone(url, check, engine = 'chromium') {
+// checks of an engine: run as a program (node CHECK.mjs [--engine E] ARG...),
+// the module runs it by itself in a browser of its own, in Chromium unless E
+// names another engine, and exits with status 1 when it fails.
+export async function alone(url, check) {
   if (!process.argv[1] || path.resolve(process.argv[1]) !== fileURLToPath(url)) return;
+  let args = process.argv.slice(2), engine = 'chromium';
+  if (args[0] === '--engine') [engine, ...args] = args.slice(1);
   const browser = await launch(engine);
   try {
-    process.exitCode = (await check(browser, process.argv.slice(2), console.log)) ? 0 : 1;
+    process.exitCode = (await check(browser, args, console.log)) ? 0 : 1;
   } finally {
     await browser.close();
   }
@@ -211,24 +219,29 @@ export function middle(selector) {
 }
 
 /**
- * launch(engine, {width = 1024, height = 768, fileAccess = false})
- * Returns { engine, goto, reload, ready, settled, evaluate, click, clickAt, press,
- *           setViewport, screenshot, screenshotElement, pdf, grant, cdp, close }.
+ * launch(engine, {fileAccess = false}), at the desktop's VIEWPORT.
+ * Returns { engine, goto, reload, closed, ready, settled, evaluate, click, clickAt, press,
+ *           setViewport, screenshot, screenshotElement, pdf, clipboard, installErrors, close };
+ * screenshot(file) takes the whole page.
  * Chromium and Firefox run headless; WebKit on the X display in DISPLAY.
  */
-export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT.height, fileAccess = false } = {}) {
+export async function launch(engine, { fileAccess = false } = {}) {
+  const { width, height } = VIEWPORT;
   if (!ENGINES.includes(engine)) throw new Error(`unknown engine ${engine}`);
   const tmp = await mkdtemp(path.join(os.tmpdir(), `engines-${engine}-`));
   const rmTmp = () => rmSync(tmp, { recursive: true, force: true });
   emergency.add(rmTmp);
   const cleanups = [async () => { emergency.delete(rmTmp); await rm(tmp, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 }); }];
-  let driver;
+  let driver, closed = false;
+  const close = async () => {
+    if (closed) return;
+    closed = true;
+    for (const c of cleanups.reverse()) await c().catch(() => { /* keep cleaning */ });
+  };
   try {
-    driver = engine === 'webkit'
-      ? await launchWebKit(tmp, cleanups, { width, height, fileAccess })
-      : await launchPuppeteer(engine, tmp, cleanups, { width, height, fileAccess });
+    driver = await (engine === 'webkit' ? launchWebKit : launchPuppeteer)(engine, tmp, cleanups, { width, height, fileAccess });
   } catch (e) {
-    for (const c of cleanups.reverse()) await c().catch(() => {});
+    await close();
     throw e;
   }
   // Waits until the page is ready, timeoutMs at most.
@@ -237,14 +250,8 @@ export async function launch(engine, { width = VIEWPORT.width, height = VIEWPORT
   driver.settled = () => driver.evaluate(pageSettled);
   // A click in the middle of an element, as a person aims it.
   driver.click = async (selector) => driver.clickAt(...(await driver.evaluate(middle, selector)));
-  let closed = false;
-  driver.close = async () => {
-    if (closed) return;
-    closed = true;
-    for (const c of cleanups.reverse()) {
-      try { await c(); } catch (e) { /* keep cleaning */ }
-    }
-  };
+  driver.close = close;
+  driver.engine = engine;
   return driver;
 }
 
@@ -302,6 +309,13 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
     });
   }
   cleanups.push(async () => { await browser.close().catch(() => {}); });
+  // The headless shell denies the page the clipboard's writing, which a
+  // person's Chromium grants on a click, and reading, which clipboard() needs:
+  // both granted, for every origin.
+  if (engine === 'chromium') {
+    await (await browser.target().createCDPSession()).send('Browser.grantPermissions',
+      { permissions: ['clipboardSanitizedWrite', 'clipboardReadWrite'] });
+  }
   // Firefox: the initial about:blank tab never gets document focus over BiDi
   // (document.hasFocus() stays false, no focus/blur/focusin events fire even
   // with focusmanager.testmode). A tab opened by newPage() is focused, so
@@ -336,7 +350,6 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
   const bidiKey = (k) => (engine === 'firefox' && k === 'Enter' ? '\uE006' : k);
 
   return {
-    engine,
     get page() { return page; },
     async goto(url) {
       if (page.isClosed()) await openTab();
@@ -356,16 +369,17 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
       await page.keyboard.press(bidiKey(key));
     },
     async setViewport(w, h) { await page.setViewport({ width: w, height: h, deviceScaleFactor: 1 }); },
-    async screenshot(file, { fullPage = false } = {}) { await page.screenshot({ path: file, fullPage }); },
+    async screenshot(file) { await page.screenshot({ path: file, fullPage: true }); },
     async screenshotElement(selector, file) { await (await page.$(selector)).screenshot({ path: file }); },
     // The page printed on A4 with the browser's defaults (no backgrounds).
     async pdf(file) { await page.pdf({ path: file, format: 'A4' }); },
-    // Grants the page's origin permissions (clipboard-read ...).
-    async grant(origin, permissions) { await page.browserContext().overridePermissions(origin, permissions); },
-    // A call of the Chrome DevTools Protocol, for what only Chromium tells.
-    async cdp(method, params = {}) {
-      if (!cdp) throw new Error(`${engine} has no ${method}`);
-      return cdp.send(method, params);
+    // The text on the clipboard, read by the page.
+    async clipboard() { return this.evaluate(() => navigator.clipboard.readText()); },
+    // What keeps Chromium from installing the page as an app.
+    async installErrors() {
+      if (engine !== 'chromium') return null;
+      return [...(await cdp.send('Page.getInstallabilityErrors')).installabilityErrors,
+        ...((await cdp.send('Page.getAppManifest')).errors ?? [])];
     },
   };
 }
@@ -383,7 +397,7 @@ gtk-enable-animations=false
 gtk-cursor-blink=false
 `;
 
-async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
+async function launchWebKit(engine, tmp, cleanups, { width, height, fileAccess }) {
   const { Builder, Origin } = await import('selenium-webdriver');
   for (const p of [PATHS.webkitDriver, PATHS.miniBrowser]) {
     if (!existsSync(p)) throw new Error(`missing ${p} (apt-get install webkit2gtk-driver)`);
@@ -466,7 +480,6 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
   const actions = () => wd.actions({ async: true });
 
   const api = {
-    engine: 'webkit',
     async goto(url) {
       await wd.get(url); // waits for document load (pageLoadStrategy normal)
     },
@@ -485,11 +498,7 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
     },
     async press(k) { await actions().sendKeys(key(k)).perform(); },
     setViewport,
-    async screenshot(file, { fullPage = false } = {}) {
-      if (fullPage) return api.screenshotElement('html', file);
-      await settle();
-      await writeFile(file, Buffer.from(await wd.takeScreenshot(), 'base64'));
-    },
+    screenshot: (file) => api.screenshotElement('html', file),
     async screenshotElement(selector, file) {
       await settle();
       const { By } = await import('selenium-webdriver');
@@ -499,8 +508,15 @@ async function launchWebKit(tmp, cleanups, { width, height, fileAccess }) {
     async pdf(file) {
       await writeFile(file, Buffer.from(await wd.printPage({ width: 21, height: 29.7 }), 'base64'));
     },
-    async grant() { throw new Error('WebKitWebDriver grants no permission'); },
-    async cdp(method) { throw new Error(`webkit has no ${method}`); },
+    // The text on the clipboard, pasted with Control+V into a box of the
+    // driver's own: MiniBrowser lets a page read it only with a setting that
+    // would change how the page copies.
+    async clipboard() {
+      await api.evaluate(() => Object.assign(document.body.appendChild(document.createElement('textarea')), { id: 'engines-paste' }).focus());
+      await actions().keyDown(WD_KEYS.Control).sendKeys('v').keyUp(WD_KEYS.Control).perform();
+      return api.evaluate(() => { const box = document.getElementById('engines-paste'); box.remove(); return box.value; });
+    },
+    async installErrors() { return null; },
   };
   await setViewport(width, height);
   return api;

@@ -19,19 +19,19 @@ mouse input, and prints what the page shows in the format of kasnak-script.
     tools/script-web [--engine E] [--runner RUNNER] PAGE SCRIPT
     tools/script-web [--engine E] [--runner RUNNER] PAGE --out-dir OUT SCRIPT...
     tools/script-web [--engine E] [--runner RUNNER] PAGE --screenshot PNG SCRIPT
-    tools/script-web [--runner RUNNER] PAGE --pdf PDF SCRIPT
+    tools/script-web [--engine E] [--runner RUNNER] PAGE --pdf PDF SCRIPT
 
 E is chromium (the default), firefox or webkit.  PAGE is a folder built by
 tools/build-web, served on a free port of 127.0.0.1 for as long as the player
 runs, or an .html file, opened as a file:// URL.  With one script the output
 goes to standard output, messages to standard error, and the exit status is
 kasnak-script's; with --screenshot the window as the script left it is saved
-as a PNG picture (title bar included), and with --pdf Chromium prints it on
-A4 with its defaults (no background graphics).  With --out-dir each script is
-played in a freshly loaded page of one browser session and OUT/NAME.out
-receives its output followed by "status=N" (as tools/play-scripts keeps it);
-its messages go to standard error after its name.  WebKit needs an X display:
-run the player under tools/private-display.
+as a PNG picture (title bar included), and with --pdf the browser prints it
+on A4 with its defaults (no background graphics; WebKit's driver cannot).
+With --out-dir each script is played in a freshly loaded page of one browser
+session and OUT/NAME.out receives its output followed by "status=N" (as
+tools/play-scripts keeps it); its messages go to standard error after its
+name.  WebKit needs an X display: run the player under tools/private-display.
 
 The native scenario runner RUNNER (by default build/kasnak-script of this
 source tree) parses each script with "kasnak-script --parse": the actions it

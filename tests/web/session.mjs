@@ -10,11 +10,14 @@
 //                              served on 127.0.0.1, or an .html file opened
 //                              from disk) as tools/script-web --out-dir does,
 //                              into OUT/NAME/SCRIPT.out;
-//   print NAME PAGE SCRIPT     plays the script, then Chromium prints the page
-//                              on A4 into OUT/NAME.pdf;
+//   print NAME PAGE SCRIPT     plays the script, then the browser prints the
+//                              page on A4 into OUT/NAME.pdf (not WebKit);
 //   check NAME MODULE ARG...   runs the check that MODULE (web-check.mjs,
 //                              update-check.mjs, layout.mjs) exports, with
-//                              its arguments and RUNNER.
+//                              its arguments and RUNNER;
+//   timed NAME MODULE ARG...   runs a check that times the page with no other
+//                              job beside it: every engine's, one after the
+//                              other, before the other jobs.
 // Each job leaves its messages in OUT/NAME.log, last "status=N": 0 when it
 // passed, otherwise 1, or for play and print the player's status (as
 // kasnak-script's); and it prints its name, "ok" or "FAIL" and its time.  The
@@ -29,12 +32,13 @@ import { ENGINES, VIEWPORT, launch, serve } from './engines.mjs';
 import { RUNNER, pageUrl, playScripts } from './script-web.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
-const KINDS = { play: 2, print: 2, check: 1 }; // each with at least this many arguments
+const KINDS = { play: 2, print: 2, check: 1, timed: 1 }; // each with at least this many arguments
+const played = (kind) => kind === 'play' || kind === 'print';
 
 // Runs one job in the browser: its status, 0 when it passed.  print(...parts)
 // writes a line of its log.
 async function run(browser, runner, out, { kind, name, args }, print) {
-  if (kind === 'check') {
+  if (!played(kind)) {
     const { check } = await import(pathToFileURL(path.resolve(HERE, args[0])).href);
     return (await check(browser, args.slice(1), print, runner)) ? 0 : 1;
   }
@@ -52,35 +56,25 @@ async function run(browser, runner, out, { kind, name, args }, print) {
   }
 }
 
-// Runs one engine's jobs in turn in one session of its browser.
-async function lane(engine, jobs, runner, out) {
-  const fileAccess = jobs.some(({ kind, args }) => kind !== 'check' && args[0].endsWith('.html'));
-  let browser = null, launchFailure = null;
-  try {
-    browser = await launch(engine, { fileAccess });
-  } catch (failure) {
-    launchFailure = failure;
-  }
-  try {
-    for (const job of jobs) {
-      const lines = [];
-      const print = (...parts) => lines.push(parts.join(' '));
-      const start = Date.now();
-      let status = 1;
-      try {
-        if (launchFailure) throw launchFailure;
-        // A page that closed its window leaves none: goto opens another.
-        await browser.goto('about:blank');
-        await browser.setViewport(VIEWPORT.width, VIEWPORT.height);
-        status = await run(browser, runner, out, job, print);
-      } catch (failure) {
-        print(`${job.name}: ${failure.stack ?? failure}`);
-      }
-      writeFileSync(path.join(out, job.name + '.log'), lines.map((line) => line + '\n').join('') + `status=${status}\n`);
-      console.log(`${job.name}: ${status === 0 ? 'ok' : 'FAIL'} (${((Date.now() - start) / 1000).toFixed(1)} s)`);
+// Runs jobs in turn in an engine's browser ({ browser } or, when it did not
+// start, { failure }).
+async function runJobs({ browser, failure }, jobs, runner, out) {
+  for (const job of jobs) {
+    const lines = [];
+    const print = (...parts) => lines.push(parts.join(' '));
+    const start = Date.now();
+    let status = 1;
+    try {
+      if (failure) throw failure;
+      // A page that closed its window leaves none: goto opens another.
+      await browser.goto('about:blank');
+      await browser.setViewport(VIEWPORT.width, VIEWPORT.height);
+      status = await run(browser, runner, out, job, print);
+    } catch (problem) {
+      print(`${job.name}: ${problem.stack ?? problem}`);
     }
-  } finally {
-    if (browser) await browser.close();
+    writeFileSync(path.join(out, job.name + '.log'), lines.map((line) => line + '\n').join('') + `status=${status}\n`);
+    console.log(`${job.name}: ${status === 0 ? 'ok' : 'FAIL'} (${((Date.now() - start) / 1000).toFixed(1)} s)`);
   }
 }
 
@@ -92,14 +86,11 @@ async function main(argv) {
   const lanes = [];
   let words = null;
   for (let i = 0; i < rest.length; i++) {
-    if (rest[i] === '--engine') {
-      lanes.push({ engine: rest[++i], jobs: [] });
+    if (rest[i] === '--engine' || rest[i] === '--') {
+      if (rest[i] === '--engine') lanes.push({ engine: rest[++i], jobs: [] });
       words = null;
-    } else if (rest[i] === '--') {
-      words = null;
-    } else if (lanes.length === 0) {
-      lanes.push({ engine: undefined, jobs: [] }); // a job before any engine
     } else {
+      if (lanes.length === 0) lanes.push({ jobs: [] }); // a job before any engine: called wrongly
       if (!words) lanes.at(-1).jobs.push(words = []);
       words.push(rest[i]);
     }
@@ -109,12 +100,25 @@ async function main(argv) {
   if (!out || lanes.length === 0 ||
       !lanes.every(({ engine, jobs }) => ENGINES.includes(engine) && jobs.length && jobs.every(wellFormed))) {
     process.stderr.write('usage: node tests/web/session.mjs [--runner RUNNER] OUT --engine chromium|firefox|webkit ' +
-      'JOB [-- JOB]... [--engine ...]\n  JOB: play NAME PAGE SCRIPT... | print NAME PAGE SCRIPT | check NAME MODULE ARG...\n');
+      'JOB [-- JOB]... [--engine ...]\n  JOB: play NAME PAGE SCRIPT... | print NAME PAGE SCRIPT | check NAME MODULE ARG... ' +
+      '| timed NAME MODULE ARG...\n');
     return 2;
   }
   rmSync(out, { recursive: true, force: true });
   mkdirSync(out, { recursive: true });
-  await Promise.all(lanes.map(({ engine, jobs }) => lane(engine, jobs, runner, out)));
+  const browsers = await Promise.all(lanes.map(async ({ engine, jobs }) => {
+    try {
+      return { browser: await launch(engine, { fileAccess: jobs.some(({ kind, args }) => played(kind) && args[0].endsWith('.html')) }) };
+    } catch (failure) {
+      return { failure };
+    }
+  }));
+  try {
+    for (const [i, { jobs }] of lanes.entries()) await runJobs(browsers[i], jobs.filter(({ kind }) => kind === 'timed'), runner, out);
+    await Promise.all(lanes.map(({ jobs }, i) => runJobs(browsers[i], jobs.filter(({ kind }) => kind !== 'timed'), runner, out)));
+  } finally {
+    await Promise.all(browsers.map(({ browser }) => browser?.close()));
+  }
   return 0;
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// node tests/web/update-check.mjs PAGE EMSCRIPTEN_BUILD: a release of the page built in PAGE from
+// node tests/web/update-check.mjs [--engine E] PAGE EMSCRIPTEN_BUILD: a release of the page built in PAGE from
 // this tree, served with Last-Modified alone, is followed by another (built with a changed view.js),
 // which runs on the second load after it, online and offline.  The fault it catches: a service
 // worker that fills its new cache from the browser's HTTP cache, where the old view.js stays fresh
-// by its age, and keeps running it.  Run by session.mjs in Chromium's session, or by itself
-// (engines.mjs's alone).
+// by its age, and keeps running it.  Run by session.mjs in each engine's session, or by itself
+// (engines.mjs's alone).  The engines side by side build in EMSCRIPTEN_BUILD one at a time (flock).
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
@@ -39,7 +39,7 @@ export async function check(browser, [built, emscripten], print) {
     const first = await newCache(null);
     const release = Math.random().toString(16).slice(2);
     appendFileSync(path.join(web, 'view.js'), `self.kasnakRelease = '${release}';\n`);
-    execFileSync(path.join(root, 'tools/build-web'), ['--build', emscripten, '--web', web, site],
+    execFileSync('flock', [emscripten, path.join(root, 'tools/build-web'), '--build', emscripten, '--web', web, site],
       { stdio: ['ignore', 'ignore', 'inherit'] });
     await browser.goto(url); // the old release, from the old cache; the new service worker installs
     await newCache(first);

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// node tests/web/web-check.mjs PAGE_DIR [LOADS]: the built page in headless Chromium.
+// node tests/web/web-check.mjs [--engine E] PAGE_DIR [LOADS]: the built page in a browser engine.
 // - every caption fits its box in the page's font (a clipped caption: a font that did not load, or
 //   a size that grew);
 // - the page is usable soon after navigation: the time from navigation start until its model is
 //   ready and its controls are drawn (the mark "kasnak-ready"), over LOADS loads (default 15),
 //   median at most 500 ms;
-// - it can be installed as an app: Chromium finds no fault with its manifest and service worker;
+// - it can be installed as an app: Chromium finds no fault with its manifest and service worker (the
+//   other engines cannot tell);
 // - it works with the network off after the first load: the server stops and a reload must still
 //   bring the page up from the service worker's cache.
 // Prints the measurements; fails when a check fails.  Run by session.mjs in
-// Chromium's session, or by itself (engines.mjs's alone).
+// each engine's session, or by itself (engines.mjs's alone).
 import { alone, serve } from './engines.mjs';
 
 const READY_BUDGET_MS = 500;
@@ -51,11 +52,10 @@ export async function check(browser, [folder, loadsArg], print) {
       `fastest ${times[0].toFixed(0)} ms, slowest ${times[loads - 1].toFixed(0)} ms`);
     if (median > READY_BUDGET_MS) failed.push(`median ready time over ${READY_BUDGET_MS} ms`);
 
-    const errors = [...(await browser.cdp('Page.getInstallabilityErrors')).installabilityErrors,
-      ...((await browser.cdp('Page.getAppManifest')).errors ?? [])];
-    for (const error of errors) print('not installable:', JSON.stringify(error));
-    if (errors.length) failed.push('not installable as an app');
-    else print('installable as an app');
+    const errors = await browser.installErrors();
+    for (const error of errors ?? []) print('not installable:', JSON.stringify(error));
+    if (errors?.length) failed.push('not installable as an app');
+    else print(errors ? 'installable as an app' : 'whether it installs as an app, only Chromium tells');
 
     // Until the service worker controls the page its cache may be incomplete: wait for it, then take
     // the server away.
