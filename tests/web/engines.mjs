@@ -10,8 +10,9 @@
 //              the player under `tools/private-display` for a private one
 //
 // serve(folder) serves a built page on a free port of 127.0.0.1.
-// alone(import.meta.url, check) runs a check of the page by itself, in a
-// browser of its own, when its module is run as a program.
+// program(import.meta.url, name, main) runs main when its module is run as a
+// program, and alone(import.meta.url, check) a check of the page by itself,
+// in a browser of its own.
 //
 // const b = await launch('firefox');
 // await b.goto(url); await b.ready(); await b.click('#Text2'); await b.press('4');
@@ -31,10 +32,11 @@ import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { existsSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
 import http from 'node:http';
-import net from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { findFreePort } from 'selenium-webdriver/net/portprober.js';
+import { waitForServer } from 'selenium-webdriver/http/util.js';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 
@@ -52,11 +54,9 @@ const PATHS = {
   miniBrowser: process.env.ENGINES_MINIBROWSER ?? `/usr/lib/${TRIPLET}/webkit2gtk-4.1/MiniBrowser`,
 };
 
-const TYPES = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.png': 'image/png', '.svg': 'image/svg+xml', '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json', '.ttf': 'font/ttf', '.woff2': 'font/woff2',
-};
+// The types of the page's files.
+const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.ttf': 'font/ttf' };
 
 // Serves the folder on 127.0.0.1 at a free port, with Last-Modified alone for
 // caching, as a plain static server does; server.stop() takes it off the
@@ -67,11 +67,7 @@ export function serve(folder) {
     let file = decodeURIComponent(new URL(req.url, 'http://127.0.0.1').pathname);
     if (file.endsWith('/')) file += 'index.html';
     file = path.join(root, path.normalize(file));
-    if (!file.startsWith(root + path.sep) || !existsSync(file) || !statSync(file).isFile()) {
-      res.writeHead(404);
-      res.end();
-      return;
-    }
+    if (!file.startsWith(root + path.sep) || !existsSync(file) || !statSync(file).isFile()) return res.writeHead(404).end();
     res.writeHead(200, { 'content-type': TYPES[path.extname(file)] ?? 'application/octet-stream',
       'last-modified': statSync(file).mtime.toUTCString() });
     res.end(readFileSync(file));
@@ -81,22 +77,35 @@ export function serve(folder) {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
+// When the module at url is the program: exits with the status of
+// main(arguments), or 3 after name and the error it threw.  Stopped from
+// outside, it still closes its browsers (emergency below).
+export async function program(url, name, main) {
+  if (!process.argv[1] || path.resolve(process.argv[1]) !== fileURLToPath(url)) return;
+  for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
+  try {
+    process.exit(await main(process.argv.slice(2)));
+  } catch (failure) {
+    process.stderr.write(`${name}: ${failure.stack ?? failure}\n`);
+    process.exit(3);
+  }
+}
+
 // A check of the page, check(browser, args, print) -> passed, exported by the
 // module at url and run by session.mjs in the browser it shares among the
 // checks of an engine: run as a program (node CHECK.mjs [--engine E] ARG...),
 // the module runs it by itself in a browser of its own, in Chromium unless E
 // names another engine, and exits with status 1 when it fails.
-export async function alone(url, check) {
-  if (!process.argv[1] || path.resolve(process.argv[1]) !== fileURLToPath(url)) return;
-  let args = process.argv.slice(2), engine = 'chromium';
+export const alone = (url, check) => program(url, path.basename(fileURLToPath(url)), async (args) => {
+  let engine = 'chromium';
   if (args[0] === '--engine') [engine, ...args] = args.slice(1);
   const browser = await launch(engine);
   try {
-    process.exitCode = (await check(browser, args, console.log)) ? 0 : 1;
+    return (await check(browser, args, console.log)) ? 0 : 1;
   } finally {
     await browser.close();
   }
-}
+});
 
 // Named keys accepted by press(). Values are the W3C WebDriver
 // key codepoints (used for WebKit); puppeteer takes the names themselves.
@@ -108,18 +117,10 @@ const WD_KEYS = {
   Shift: '\uE008', Control: '\uE009', Alt: '\uE00A', Meta: '\uE03D',
 };
 
+// A named key, or a single character.
 function checkKey(key) {
-  if (key in WD_KEYS) return key;
-  if ([...key].length === 1) return key; // a single character
-  throw new Error(`unknown key name: ${JSON.stringify(key)}`);
-}
-
-// Build an expression that calls fn(...args) and yields its JSON text, so every
-// engine returns exactly JSON semantics (undefined -> null, Dates -> strings ...).
-function callExpr(fn, args) {
-  const src = typeof fn === 'function' ? fn.toString() : String(fn);
-  return `(async () => { const r = await (${src})(...${JSON.stringify(args)});` +
-    ` return r === undefined ? 'null' : JSON.stringify(r); })()`;
+  if (!(key in WD_KEYS) && [...key].length !== 1) throw new Error(`unknown key name: ${JSON.stringify(key)}`);
+  return key;
 }
 
 // Last-resort cleanup if the player exits (normally or by process.exit())
@@ -128,62 +129,23 @@ function callExpr(fn, args) {
 // A player should turn SIGINT/SIGTERM into process.exit() so this runs.
 const emergency = new Set();
 process.on('exit', () => { for (const f of emergency) { try { f(); } catch { /* ignore */ } } });
-function killGroup(child, sig = 'SIGKILL') {
-  if (child.exitCode !== null || child.signalCode) return;
-  try { process.kill(-child.pid, sig); } catch { try { child.kill(sig); } catch { /* gone */ } }
-}
 
-// Live (non-zombie) processes of a process group, from /proc (Linux).
+// Whether a process group has a live (not zombie) process, from /proc (Linux).
 function groupAlive(pgid) {
-  let n = 0;
-  for (const d of readdirSync('/proc')) {
-    if (!/^\d+$/.test(d)) continue;
+  return readdirSync('/proc').filter((d) => /^\d+$/.test(d)).some((d) => {
     try {
-      const st = readFileSync(`/proc/${d}/stat`, 'utf8');
-      const f = st.slice(st.lastIndexOf(')') + 2).split(' '); // state ppid pgrp ...
-      if (Number(f[2]) === pgid && f[0] !== 'Z') n++;
-    } catch { /* raced */ }
-  }
-  return n;
+      const stat = readFileSync(`/proc/${d}/stat`, 'utf8');
+      const [state, , group] = stat.slice(stat.lastIndexOf(')') + 2).split(' '); // state ppid pgrp ...
+      return Number(group) === pgid && state !== 'Z';
+    } catch { return false; /* gone meanwhile */ }
+  });
 }
 async function waitGroupGone(pgid, ms) {
   const end = Date.now() + ms;
   while (groupAlive(pgid) && Date.now() < end) await new Promise((r) => setTimeout(r, 50));
-  return groupAlive(pgid) === 0;
+  return !groupAlive(pgid);
 }
 
-// One error shape for a script that threw in the page, whatever the engine.
-function evalError(engine, e) {
-  const msg = String(e?.message ?? e).split('\n')[0];
-  const err = new Error(`evaluate failed in ${engine}: ${msg}`, { cause: e });
-  err.name = 'EvaluateError';
-  return err;
-}
-
-function freePort() {
-  return new Promise((resolve, reject) => {
-    const s = net.createServer();
-    s.unref();
-    s.on('error', reject);
-    s.listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => resolve(port)); });
-  });
-}
-
-function waitForPort(port, timeoutMs) {
-  const deadline = Date.now() + timeoutMs;
-  return new Promise((resolve, reject) => {
-    const attempt = () => {
-      const sock = net.connect(port, '127.0.0.1');
-      sock.once('connect', () => { sock.destroy(); resolve(); });
-      sock.once('error', () => {
-        sock.destroy();
-        if (Date.now() > deadline) reject(new Error(`port ${port} not open after ${timeoutMs} ms`));
-        else setTimeout(attempt, 50);
-      });
-    };
-    attempt();
-  });
-}
 
 // In the page: until it has its model and has drawn its controls.
 async function pageReady(timeoutMs) {
@@ -244,6 +206,18 @@ export async function launch(engine, { fileAccess = false } = {}) {
     await close();
     throw e;
   }
+  // fn(...args) run in the page, its result passed as JSON text, so that every
+  // engine gives JSON's values (undefined -> null, Dates -> strings ...).
+  driver.evaluate = async (fn, ...args) => {
+    let r;
+    try {
+      r = await driver.run(`(async () => { const r = await (${fn})(...${JSON.stringify(args)});` +
+        ` return r === undefined ? 'null' : JSON.stringify(r); })()`);
+    } catch (e) {
+      throw new Error(`evaluate failed in ${engine}: ${String(e?.message ?? e).split('\n')[0]}`, { cause: e });
+    }
+    return JSON.parse(r);
+  };
   // Waits until the page is ready, timeoutMs at most.
   driver.ready = (timeoutMs = 20000) => driver.evaluate(pageReady, timeoutMs);
   // Waits until the page shows all of the last change.
@@ -257,10 +231,9 @@ export async function launch(engine, { fileAccess = false } = {}) {
 
 async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAccess }) {
   const { default: puppeteer } = await import('puppeteer-core');
-  const profile = path.join(tmp, 'profile');
   const common = {
     headless: true,
-    userDataDir: profile,
+    userDataDir: path.join(tmp, 'profile'),
     defaultViewport: { width, height, deviceScaleFactor: 1 },
     timeout: 60000,
     protocolTimeout: 60000,
@@ -292,16 +265,10 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
       executablePath: PATHS.firefox,
       args: [`--width=${width}`, `--height=${height}`],
       extraPrefsFirefox: {
-        // keep the closed network quiet; no updates, telemetry, captive portal ...
-        'app.update.enabled': false,
-        'browser.shell.checkDefaultBrowser': false,
+        // keep the closed network quiet (beside puppeteer's own): no telemetry, captive portal ...
         'network.captive-portal-service.enabled': false,
         'network.connectivity-service.enabled': false,
-        'extensions.update.enabled': false,
-        'datareporting.policy.dataSubmissionEnabled': false,
         'toolkit.telemetry.enabled': false,
-        'browser.safebrowsing.malware.enabled': false,
-        'browser.safebrowsing.phishing.enabled': false,
         'intl.accept_languages': 'tr-TR, tr',
         // a click on a <button> focuses it on Linux already; keep Tab reaching every control
         'accessibility.tabfocus': 7,
@@ -357,11 +324,7 @@ async function launchPuppeteer(engine, tmp, cleanups, { width, height, fileAcces
     },
     async reload() { await page.reload({ waitUntil: 'load' }); },
     async closed() { return page.isClosed(); },
-    async evaluate(fn, ...args) {
-      let r;
-      try { r = await page.evaluate(callExpr(fn, args)); } catch (e) { throw evalError(engine, e); }
-      return JSON.parse(r);
-    },
+    run: (expression) => page.evaluate(expression),
     async clickAt(x, y) { await page.mouse.click(Math.round(x), Math.round(y)); },
     async press(key) {
       checkKey(key);
@@ -398,7 +361,7 @@ gtk-cursor-blink=false
 `;
 
 async function launchWebKit(engine, tmp, cleanups, { width, height, fileAccess }) {
-  const { Builder, Origin } = await import('selenium-webdriver');
+  const { Builder, By, Origin } = await import('selenium-webdriver');
   for (const p of [PATHS.webkitDriver, PATHS.miniBrowser]) {
     if (!existsSync(p)) throw new Error(`missing ${p} (apt-get install webkit2gtk-driver)`);
   }
@@ -423,28 +386,28 @@ async function launchWebKit(engine, tmp, cleanups, { width, height, fileAccess }
   await mkdir(path.join(tmp, 'config', 'gtk-3.0'), { recursive: true });
   await writeFile(path.join(tmp, 'config', 'gtk-3.0', 'gtk.css'), GTK_CSS);
   await writeFile(path.join(tmp, 'config', 'gtk-3.0', 'settings.ini'), GTK_SETTINGS);
-  const port = await freePort();
+  const port = await findFreePort('127.0.0.1');
   const drv = spawn(PATHS.webkitDriver, [`--port=${port}`, '--host=local'],
-    { env, stdio: ['ignore', process.env.ENGINES_DEBUG ? 'inherit' : 'ignore', process.env.ENGINES_DEBUG ? 'inherit' : 'pipe'], detached: true });
-  let drvErr = '';
-  drv.stderr?.on('data', (d) => { drvErr = (drvErr + d).slice(-4000); });
+    { env, stdio: process.env.ENGINES_DEBUG ? 'inherit' : 'ignore', detached: true });
   // detached: WebKitWebDriver leads a process group that MiniBrowser and the
   // WebKit helper processes join, so one group kill ends them all.
-  const panic = () => killGroup(drv);
+  const signal = (name) => { try { process.kill(-drv.pid, name); } catch { /* gone */ } };
+  const panic = () => signal('SIGKILL');
   emergency.add(panic);
   cleanups.push(async () => {
     emergency.delete(panic);
     // the driver may already be gone while its helpers (network/web process)
     // still write into the temp dir: wait for the whole group
-    try { process.kill(-drv.pid, 'SIGTERM'); } catch { /* gone */ }
+    signal('SIGTERM');
     if (!(await waitGroupGone(drv.pid, 3000))) {
-      try { process.kill(-drv.pid, 'SIGKILL'); } catch { /* gone */ }
+      signal('SIGKILL');
       await waitGroupGone(drv.pid, 2000);
     }
   });
-  await waitForPort(port, 15000);
+  const server = `http://127.0.0.1:${port}`;
+  await waitForServer(server, 15000);
   const wd = await new Builder()
-    .usingServer(`http://127.0.0.1:${port}`)
+    .usingServer(server)
     .withCapabilities({
       browserName: 'MiniBrowser',
       'webkitgtk:browserOptions': { binary: PATHS.miniBrowser,
@@ -480,18 +443,12 @@ async function launchWebKit(engine, tmp, cleanups, { width, height, fileAccess }
   const actions = () => wd.actions({ async: true });
 
   const api = {
-    async goto(url) {
-      await wd.get(url); // waits for document load (pageLoadStrategy normal)
-    },
+    async goto(url) { await wd.get(url); }, // waits for document load (pageLoadStrategy normal)
     async reload() { await wd.navigate().refresh(); },
     async closed() {
       try { return (await wd.getAllWindowHandles()).length === 0; } catch { return true; }
     },
-    async evaluate(fn, ...args) {
-      let r;
-      try { r = await wd.executeScript(`return ${callExpr(fn, args)};`); } catch (e) { throw evalError('webkit', e); }
-      return JSON.parse(r);
-    },
+    run: (expression) => wd.executeScript(`return ${expression};`),
     async clickAt(x, y) {
       await actions().move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })
         .click().perform();
@@ -501,13 +458,10 @@ async function launchWebKit(engine, tmp, cleanups, { width, height, fileAccess }
     screenshot: (file) => api.screenshotElement('html', file),
     async screenshotElement(selector, file) {
       await settle();
-      const { By } = await import('selenium-webdriver');
       const el = await wd.findElement(By.css(selector));
       await writeFile(file, Buffer.from(await el.takeScreenshot(), 'base64'));
     },
-    async pdf(file) {
-      await writeFile(file, Buffer.from(await wd.printPage({ width: 21, height: 29.7 }), 'base64'));
-    },
+    async pdf() { throw new Error('WebKitWebDriver cannot print'); },
     // The text on the clipboard, pasted with Control+V into a box of the
     // driver's own: MiniBrowser lets a page read it only with a setting that
     // would change how the page copies.

@@ -18,7 +18,7 @@ import {createRequire} from 'node:module';
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {alone, serve} from './engines.mjs';
-import {RUNNER, parse} from './script-web.mjs';
+import {RUNNER, items, parse} from './script-web.mjs';
 
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const places = {'Text2': [80, 48, 49, 19], 'Combo1': [256, 16, 57, 21], 'Option1_2': [216, 120, 41, 25],
@@ -86,17 +86,16 @@ export async function check(browser, args, print, runner = RUNNER) {
     await browser.ready();
   };
   // Each action, and what the page writes once it is painted.
-  const settled = () => browser.settled();
-  const click = async (selector) => { await browser.click(selector); await settled(); };
+  const click = async (selector) => { await browser.click(selector); await browser.settled(); };
   const type = async (box, text) => {
     await click(`#${box}`);
     await browser.press('End');
     for (const ch of text) await browser.press(ch);
-    await settled();
+    await browser.settled();
   };
   const pick = async (list, item) => {
     await click(`#${list} .open`);
-    await click(`#${list}-item-${await browser.evaluate((l, t) => [...document.getElementById(l).children].findIndex((o) => o.textContent === t), `${list}-list`, item)}`);
+    await click(`#${list}-item-${(await browser.evaluate(items, list)).indexOf(item)}`);
   };
   const play = {pick: ({id, text}) => pick(id, text), type: ({id, text}) => type(id, text), click: ({id}) => click(`#${id}`), dump: () => {}};
 

@@ -1,25 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long the page takes to answer a person: the typical use
-// (tests/scripts/typical-use.script) typed and clicked with real pointer and
-// key input in Chromium, with the processor slowed RATE times (as Lighthouse
-// takes a phone: 4), and every event the browser's Event Timing reports
-// (the time from the input to the next paint, from 16 ms) printed with its
-// type, its target's id and its duration, then the worst.  tools/page-latency
-// runs it; its usage is USAGE.  It builds nothing.
+// How long the page takes to answer a person, a measurement of Chromium alone
+// (CDP's processor slowing and tracing): tools/page-latency runs it; its usage
+// is USAGE.  Every event that the browser's Event Timing reports is the time
+// from the input to the next paint, from 16 ms.  It builds nothing.
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
-import { launch, middle, serve } from './engines.mjs';
+import { launch, middle, program, serve } from './engines.mjs';
+import { items } from './script-web.mjs';
 
 const USAGE = `usage: tools/page-latency [--rate RATE] [--limit MS] [--runs N] [--trace FILE] [--quiet] PAGE
 
 PAGE is a folder built by tools/build-web, served on 127.0.0.1.  The typical
-use is played RUNS times (1 by default), each in a freshly loaded page, with
-the processor slowed RATE times (4 by default) from the moment the page is
-ready.  Each event of each run is printed as "run type target duration", then
-each run's worst (--quiet: the worst alone); with several runs, each event
-of 40 ms or more as the median of its runs, and the median of the runs' worst.  The exit
-status is 1 when that worst is longer than MS milliseconds (no limit by
-default).  --trace FILE keeps a Chromium performance trace of the last run.
+use (tests/scripts/typical-use.script) is typed and clicked with real pointer
+and key input in Chromium RUNS times (1 by default), each in a freshly loaded
+page, with the processor slowed RATE times (4 by default, as Lighthouse takes
+a phone) from the moment the page is ready.  Each event of each run is printed
+as "run type target duration", then each run's worst (--quiet: the worst
+alone); with several runs, each event of 40 ms or more as the median of its
+runs, and the median of the runs' worst.  The exit status is 1 when that worst
+is longer than MS milliseconds (no limit by default).  --trace FILE keeps a
+Chromium performance trace of the last run.
 `;
 
 // The typical use, as tests/scripts/typical-use.script has it, as a person
@@ -55,8 +55,7 @@ const painted = () => new Promise((done) => requestAnimationFrame(() => requestA
 // The keys of an open list that reach its item: from the first, as a person
 // goes down the list.
 async function keysTo(b, id, item) {
-  const items = await b.evaluate((id) => [...document.querySelectorAll(`#${id} [role=option]`)].map((o) => o.textContent), id);
-  const row = items.indexOf(item);
+  const row = (await b.evaluate(items, id)).indexOf(item);
   if (row < 0) throw new Error(`${item} is not an item of ${id}`);
   return ['Home', ...Array(Math.floor(row / 10)).fill('PageDown'), ...Array(row % 10).fill('ArrowDown')];
 }
@@ -89,9 +88,7 @@ async function play(b) {
     } else if (verb === 'pick-click') {
       await click(`#${id} .open`);
       for (const key of await keysTo(b, id, text)) await press(key);
-      const row = await b.evaluate((id, text) => [...document.querySelectorAll(`#${id} [role=option]`)]
-        .findIndex((o) => o.textContent === text), id, text);
-      await click(`#${id}-item-${row}`);
+      await click(`#${id}-item-${(await b.evaluate(items, id)).indexOf(text)}`);
     } else if (verb === 'pick-enter') {
       await click(`#${id} input`);
       await step(() => page.keyboard.down('Alt'));
@@ -115,14 +112,9 @@ const median = (values) => {
 async function main(argv) {
   const opts = { rate: 4, limit: Infinity, runs: 1, trace: null, quiet: false };
   while (argv.length >= 2 && argv[0].startsWith('--')) {
-    if (argv[0] === '--quiet') {
-      opts.quiet = true;
-      argv.shift();
-      continue;
-    }
-    const [name, value] = argv.splice(0, 2);
-    if (name === '--rate' || name === '--limit' || name === '--runs') opts[name.slice(2)] = Number(value);
-    else if (name === '--trace') opts.trace = value;
+    const name = argv.shift().slice(2);
+    if (name === 'quiet') opts.quiet = true;
+    else if (name in opts) opts[name] = name === 'trace' ? argv.shift() : Number(argv.shift());
     else argv = [];
   }
   if (argv.length !== 1 || !(opts.rate >= 1) || !(opts.runs >= 1)) {
@@ -183,4 +175,4 @@ async function main(argv) {
   return worst > opts.limit ? 1 : 0;
 }
 
-process.exit(await main(process.argv.slice(2)));
+await program(import.meta.url, 'page-latency', main);

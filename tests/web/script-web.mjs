@@ -11,7 +11,7 @@ import { spawnSync } from 'node:child_process';
 import { accessSync, constants, createWriteStream, existsSync, mkdirSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { ENGINES, launch, serve } from './engines.mjs';
+import { ENGINES, launch, program, serve } from './engines.mjs';
 
 const USAGE = `Plays scenario scripts on the page in a browser engine, with real key and
 mouse input, and prints what the page shows in the format of kasnak-script.
@@ -148,16 +148,11 @@ function shown(names, controls) {
 // or its check box or option button, in CSS pixels of the viewport.  The page
 // does not scroll and its layout is fixed, so they are read once a load.
 function targets() {
-  const spots = {};
+  const spots = {}, middle = (r) => [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)];
   for (const el of document.querySelectorAll('#window .control')) {
-    const hit = el.querySelector('input') || el;
-    const r = hit.getBoundingClientRect();
-    spots[el.id] = [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)];
+    spots[el.id] = middle((el.querySelector('input') || el).getBoundingClientRect());
     const open = el.querySelector('.open');
-    if (open) {
-      const o = open.getBoundingClientRect();
-      spots[el.id + '.open'] = [Math.round(o.left + o.width / 2), Math.round(o.top + o.height / 2)];
-    }
+    if (open) spots[el.id + '.open'] = middle(open.getBoundingClientRect());
   }
   return spots;
 }
@@ -222,7 +217,7 @@ function sectionShown() {
   return [figures, lines];
 }
 
-function items(id) {
+export function items(id) {
   return [...document.querySelectorAll('#' + id + ' [role=option]')].map((o) => o.textContent);
 }
 
@@ -268,9 +263,7 @@ class PagePlayer {
   }
 
   // Runs a function in the page.
-  run(fn, ...args) {
-    return this.step((b) => b.evaluate(fn, ...args));
-  }
+  run(fn, ...args) { return this.step((b) => b.evaluate(fn, ...args)); }
 
   // Runs a function in the page once it shows all of the last change and
   // nothing went wrong that a person hears (listen).
@@ -281,13 +274,9 @@ class PagePlayer {
     return this.run(fn, ...args);
   }
 
-  click(spot) {
-    return this.step((b) => b.clickAt(...this.spots[spot]));
-  }
+  click(spot) { return this.step((b) => b.clickAt(...this.spots[spot])); }
 
-  press(key) {
-    return this.step((b) => b.press(key));
-  }
+  press(key) { return this.step((b) => b.press(key)); }
 
   // After a step of input: reports a fault dialog and closes it with Tamam;
   // notes the end.  The focused element's id.
@@ -296,11 +285,7 @@ class PagePlayer {
     if (message !== null) {
       if (!this.faults.has(message)) throw new Broken('a dialog names no fault: ' + message);
       this.out.write(`fault=${this.faults.get(message)}\n`);
-      const [x, y] = await this.run(() => {
-        const r = document.getElementById('fault-ok').getBoundingClientRect();
-        return [r.left + r.width / 2, r.top + r.height / 2];
-      });
-      await this.step((b) => b.clickAt(x, y));
+      await this.step((b) => b.click('#fault-ok'));
       [message, ended, focused] = await this.run(outcome);
       if (message !== null) throw new Broken('the fault dialog did not close');
     }
@@ -479,12 +464,10 @@ async function main(argv) {
   }
   // What kasnak-script says of every script: its exit statuses among it.
   const { header: statuses } = parse(runner, '/dev/null');
-  let page, outDir = null, screenshot = null, pdf = null, scripts;
-  if (argv.length === 4 && argv[1] === '--screenshot') [page, screenshot, scripts] = [argv[0], argv[2], argv.slice(3)];
-  else if (argv.length === 4 && argv[1] === '--pdf') [page, pdf, scripts] = [argv[0], argv[2], argv.slice(3)];
-  else if (argv.length >= 3 && argv[1] === '--out-dir') [page, outDir, scripts] = [argv[0], argv[2], argv.slice(3)];
-  else if (argv.length === 2) [page, scripts] = [argv[0], argv.slice(1)];
-  else {
+  // PAGE, then --out-dir OUT and any scripts, or one script after --screenshot PNG, --pdf PDF or nothing.
+  const [page, option, file] = argv;
+  const scripts = argv.slice(['--out-dir', '--screenshot', '--pdf'].includes(option) ? 3 : 1);
+  if (option === '--out-dir' ? argv.length < 3 : scripts.length !== 1) {
     process.stderr.write(USAGE);
     return statuses.malformed;
   }
@@ -498,10 +481,11 @@ async function main(argv) {
   let browser = null;
   try {
     browser = await launch(engine, { fileAccess: single });
-    return await playScripts(browser, pageUrl(page, server), runner, scripts, { outDir, after: async () => {
-      if (screenshot) await browser.screenshotElement('#frame', screenshot);
-      if (pdf) await browser.pdf(pdf);
-    } });
+    return await playScripts(browser, pageUrl(page, server), runner, scripts, { outDir: option === '--out-dir' ? file : null,
+      after: async () => {
+        if (option === '--screenshot') await browser.screenshotElement('#frame', file);
+        if (option === '--pdf') await browser.pdf(file);
+      } });
   } finally {
     if (browser) await browser.close();
     if (server) server.close();
@@ -510,14 +494,5 @@ async function main(argv) {
   }
 }
 
-// Run as a program (not imported by session.mjs).  Stopped from outside, the
-// browser is still closed (engines.mjs cleans up on exit).
-if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
-  for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
-  try {
-    process.exit(await main(process.argv.slice(2)));
-  } catch (failure) {
-    process.stderr.write(`kasnak-script: ${failure.stack ?? failure}\n`);
-    process.exit(3);
-  }
-}
+// Run as a program (not imported by session.mjs).
+await program(import.meta.url, 'kasnak-script', main);

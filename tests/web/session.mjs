@@ -28,7 +28,7 @@
 import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { ENGINES, VIEWPORT, launch, serve } from './engines.mjs';
+import { ENGINES, VIEWPORT, launch, program, serve } from './engines.mjs';
 import { RUNNER, pageUrl, playScripts } from './script-web.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -82,22 +82,13 @@ async function main(argv) {
   let runner = RUNNER;
   if (argv[0] === '--runner' && argv.length >= 2) [runner, argv] = [argv[1], argv.slice(2)];
   const [out, ...rest] = argv;
-  // For each engine: --engine E, then its jobs, each up to the next "--".
-  const lanes = [];
-  let words = null;
-  for (let i = 0; i < rest.length; i++) {
-    if (rest[i] === '--engine' || rest[i] === '--') {
-      if (rest[i] === '--engine') lanes.push({ engine: rest[++i], jobs: [] });
-      words = null;
-    } else {
-      if (lanes.length === 0) lanes.push({ jobs: [] }); // a job before any engine: called wrongly
-      if (!words) lanes.at(-1).jobs.push(words = []);
-      words.push(rest[i]);
-    }
-  }
-  for (const lane of lanes) lane.jobs = lane.jobs.map(([kind, name, ...args]) => ({ kind, name, args }));
+  // For each engine: --engine E, then its jobs, each up to the next "--"; no
+  // word before the first engine.
+  const split = (words, at) => words.reduce((runs, word) => (word === at ? runs.push([]) : runs.at(-1).push(word), runs), [[]]);
+  const [{ engine: before }, ...lanes] = split(rest, '--engine').map(([engine, ...words]) =>
+    ({ engine, jobs: split(words, '--').map(([kind, name, ...args]) => ({ kind, name, args })) }));
   const wellFormed = ({ kind, name, args }) => kind in KINDS && name && args.length >= KINDS[kind];
-  if (!out || lanes.length === 0 ||
+  if (!out || before !== undefined || lanes.length === 0 ||
       !lanes.every(({ engine, jobs }) => ENGINES.includes(engine) && jobs.length && jobs.every(wellFormed))) {
     process.stderr.write('usage: node tests/web/session.mjs [--runner RUNNER] OUT --engine chromium|firefox|webkit ' +
       'JOB [-- JOB]... [--engine ...]\n  JOB: play NAME PAGE SCRIPT... | print NAME PAGE SCRIPT | check NAME MODULE ARG... ' +
@@ -122,12 +113,4 @@ async function main(argv) {
   return 0;
 }
 
-// Stopped from outside, the browser is still closed (engines.mjs cleans up on
-// exit).
-for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => process.exit(128 + (signal === 'SIGTERM' ? 15 : 2)));
-try {
-  process.exit(await main(process.argv.slice(2)));
-} catch (failure) {
-  process.stderr.write(`session: ${failure.stack ?? failure}\n`);
-  process.exit(3);
-}
+await program(import.meta.url, 'session', main);
