@@ -11,6 +11,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "advice/advice.h"
 #include "fitting/sheet.h"
@@ -62,29 +63,21 @@ void CalculateWithOtherProfiles(benchmark::State& state) {
 }
 BENCHMARK(CalculateWithOtherProfiles);
 
-void BeltLengthKeystroke(benchmark::State& state) {
+// A keystroke in a box of the PL drive, which takes one text and the other
+// in turn; with motor, the motor picked first.
+void Keystrokes(benchmark::State& state, Control box, const char* one, const char* other,
+                std::optional<std::size_t> motor = std::nullopt) {
   std::unique_ptr<Panel> panel = StartedWith(kPlDrive);
-  const char* texts[] = {"1500", "15000"};
-  int k = 0;
+  if (motor) panel->UserPick(Control::MotorPower, *motor);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(panel->UserEdit(Control::BeltLength, texts[k]));
+    benchmark::DoNotOptimize(panel->UserEdit(box, one));
     Shown(*panel);
-    k ^= 1;
+    std::swap(one, other);
   }
 }
+void BeltLengthKeystroke(benchmark::State& state) { Keystrokes(state, Control::BeltLength, "1500", "15000"); }
 BENCHMARK(BeltLengthKeystroke);
-
-void ScrewSpeedKeystroke(benchmark::State& state) {
-  std::unique_ptr<Panel> panel = StartedWith(kPlDrive);
-  panel->UserPick(Control::MotorPower, 4);
-  const char* texts[] = {"400", "4000"};
-  int k = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(panel->UserEdit(Control::ScrewSpeed, texts[k]));
-    Shown(*panel);
-    k ^= 1;
-  }
-}
+void ScrewSpeedKeystroke(benchmark::State& state) { Keystrokes(state, Control::ScrewSpeed, "400", "4000", 4); }
 BENCHMARK(ScrewSpeedKeystroke);
 
 void MotorPick(benchmark::State& state) {

@@ -28,6 +28,7 @@ The script's actions, and the controls' accessible names and places in
 pixels, come from kasnak-script beside PROGRAM (--parse and --controls N), or
 from $KASNAK_SCRIPT.  Needs python3-pyatspi, at-spi2-core, dbus, xvfb and xdotool.
 """
+import argparse
 import os
 import subprocess
 import sys
@@ -43,11 +44,6 @@ faults = []
 def fault(text):
     faults.append(text)
     print("FAULT " + text)
-
-
-def start_session(argv):
-    """Re-runs this script inside a D-Bus session on a private X display."""
-    return subprocess.call([os.path.join(TOOLS, "private-display"), "--bus", sys.executable] + argv)
 
 
 def pump(seconds=0.3):
@@ -109,15 +105,13 @@ def unfold(strip, press, focused):
 
 
 def main():
-    args = sys.argv[1:]
-    dpi = 96
-    if "--dpi" in args:
-        i = args.index("--dpi")
-        dpi = int(args[i + 1])
-        del args[i:i + 2]
-    program = args[0] if args else "build/kasnak"
-    if not os.environ.get("KASNAK_DISPLAY_DPI"):
-        return start_session(sys.argv)
+    if not os.environ.get("KASNAK_DISPLAY_DPI"):  # again, inside a D-Bus session on a private X display
+        return subprocess.call([os.path.join(TOOLS, "private-display"), "--bus", sys.executable] + sys.argv)
+    parser = argparse.ArgumentParser(usage="tools/read-window.py [PROGRAM] [--dpi N]")
+    parser.add_argument("program", nargs="?", default="build/kasnak")
+    parser.add_argument("--dpi", type=int, default=96)
+    args = parser.parse_args()
+    program, dpi = args.program, args.dpi
     window_facts, controls = runner_controls(program, dpi)
     title = window_facts["title"].strip()
     actions = runner_lines(program, "--parse", TYPICAL_USE)[1:]
@@ -141,14 +135,11 @@ def read(dpi, title, controls, actions):
 
     xdo = xdotool(pump)
 
-    desktop = pyatspi.Registry.getDesktop(0)
     frame = None
     for _ in range(100):
         pump(0.1)
-        for application in desktop:
-            for window in application or []:
-                if window is not None and window.getRoleName() == "frame" and window.name == title:
-                    frame = window
+        frame = next((window for application in pyatspi.Registry.getDesktop(0) for window in application or []
+                      if window is not None and window.getRoleName() == "frame" and window.name == title), None)
         if frame:
             break
     if not frame:
@@ -188,6 +179,10 @@ def read(dpi, title, controls, actions):
             if node.getState().contains(pyatspi.STATE_FOCUSED):
                 return node
         return None
+
+    def message_boxes():
+        """The program's message boxes that are open."""
+        return [window for window in application if window is not None and window.getRoleName() in ("alert", "dialog")]
 
     def expect_focus(name):
         node = focused()
@@ -291,10 +286,7 @@ def read(dpi, title, controls, actions):
     xdo("key", "End")
     xdo("type", "E308")
     pump(0.5)
-    box = None
-    for window in application:
-        if window is not None and window.getRoleName() in ("alert", "dialog"):
-            box = window
+    box = (message_boxes() or [None])[-1]
     if box is None:
         fault("no fault box")
     else:
@@ -318,7 +310,7 @@ def read(dpi, title, controls, actions):
         heard = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         before = node.getState().contains(pyatspi.STATE_CHECKED)
         xdo("mousemove", extents.x + left + width - 2, extents.y + top + height // 2, "click", "1")
-        for box in [w for w in application if w is not None and w.getRoleName() in ("alert", "dialog")]:
+        for box in message_boxes():
             print(f'  (a box "{box.name}" opened: {[n.name for n in walk(box) if n.getRoleName() == "label"]})')
             xdo("key", "Return")
         after = node.getState().contains(pyatspi.STATE_CHECKED)

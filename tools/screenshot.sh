@@ -45,9 +45,8 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 # The form at its place in pixels.
-form=$(jq -r '.window | "\(.width) \(.height)"' "$work/controls")
-width=${form% *}
-height=${form#* }
+width=$(jq -r .window.width "$work/controls")
+height=$(jq -r .window.height "$work/controls")
 [ "${size%x*}" = "$width" ] && [ "${size#*x}" -gt "$height" ] ||
   { echo "screenshot: the window is $size, not ${width} wide and taller than the form's $height ($KASNAK_DISPLAY_DPI dpi)" >&2; exit 1; }
 xdotool windowfocus --sync "$window"

@@ -41,10 +41,11 @@ def runner_controls(program, dpi):
 
 def xdotool(pause, delays=None):
     """xdo(COMMAND, ARG...): one xdotool command, with its --delay from
-    delays when it has one there, then pause() while the program catches up."""
+    delays when it has one there, then pause() while the program catches up.
+    A text typed may start with "-": "--" ends type's options."""
     def xdo(command, *args):
         delay = ["--delay", str(delays[command])] if delays and command in delays else []
-        subprocess.run(["xdotool", command, *delay, *map(str, args)], check=True)
+        subprocess.run(["xdotool", command, *delay, *(["--"] if command == "type" else []), *map(str, args)], check=True)
         pause()
     return xdo
 
@@ -95,10 +96,10 @@ def main(program, dpi, window, script):
         xdo("key", "Home", *["Down"] * items.index(action["text"]), "Return")
 
     # The advice strip, below the form.
-    form = [0, 0, window_facts["width"], window_facts["height"]]
     play(runner_lines(program, "--parse", script)[1:], xdo,
          lambda action: action["verb"] == "pick" or click(action["id"]), pick, lambda action, reached: None,
-         lambda: xdo("mousemove", "--window", window, form[2] // 2, form[3] + int(dpi) // 12, "click", 1))
+         lambda: xdo("mousemove", "--window", window, window_facts["width"] // 2,
+                     window_facts["height"] + int(dpi) // 12, "click", 1))
 
 
 if __name__ == "__main__":
