@@ -634,12 +634,14 @@
   // two sides, never less than its own size.  Read from the panel's own size,
   // which page.css keeps from the start (the window's, the strip's and the
   // section's room) and the scale leaves as it is; set before the first paint
-  // and again on every resize.
+  // and again on every resize.  The room is the whole window's, scroll bars
+  // included: a fitted panel needs none, and while the panel is still at a
+  // bigger window's scale the room beside its scroll bars would fit it short.
   const fit = () => {
     const frame = document.getElementById('frame');
     const page = document.documentElement;
     const margin = 2 * parseFloat(getComputedStyle(frame).marginTop);
-    const scale = Math.min((page.clientWidth - margin) / frame.offsetWidth, (page.clientHeight - margin) / frame.offsetHeight);
+    const scale = Math.min((innerWidth - margin) / frame.offsetWidth, (innerHeight - margin) / frame.offsetHeight);
     const fitted = String(Math.max(1, Math.floor(scale * 1000) / 1000));
     if (page.style.getPropertyValue('--fit') !== fitted) page.style.setProperty('--fit', fitted);
   };

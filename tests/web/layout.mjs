@@ -25,12 +25,6 @@ const places = {'Text2': [80, 48, 49, 19], 'Combo1': [256, 16, 57, 21], 'Option1
   'chkKompakt': [352, 16, 97, 17], 'Command3': [360, 240, 81, 25], 'Label15': [264, 272, 169, 17]};
 
 const TYPICAL_USE = fileURLToPath(new URL('../scripts/typical-use.script', import.meta.url));
-// A fault that the page has today in one engine, expected until the page is mended, when the check
-// fails for its absence and the entry goes.  Firefox's scroll bars take room: as the window shrinks,
-// the panel, still at the bigger window's scale, overflows it, and is fitted to the room beside the
-// scroll bars (1.598 at 1024x768, where 1.625 fills its height); once they go nothing fits it again.
-const KNOWN = {firefox: /^1024x768, after the typical use, resized: the panel at 1\.598\d* fills no side$/};
-
 export async function check(browser, args, print, runner = RUNNER) {
   const [script, [folder, shots]] = args[0] === '--script' ? [args[1], args.slice(2)] : [TYPICAL_USE, args];
   const typical = parse(runner, script).actions;
@@ -148,11 +142,9 @@ export async function check(browser, args, print, runner = RUNNER) {
     if (shots) await browser.screenshot(path.join(shots, `layout-${width}.png`));
   }
   server.close();
-  const known = KNOWN[browser.engine], unknown = faults.filter((f) => !known?.test(f));
-  for (const f of faults) print(unknown.includes(f) ? 'FAULT' : 'KNOWN', f);
-  if (known && unknown.length === faults.length) unknown.push(`the fault known in ${browser.engine} is gone: take it out of KNOWN`);
-  print(unknown.length ? `${unknown.length} faults` : 'no fault');
-  return unknown.length === 0;
+  for (const f of faults) print('FAULT', f);
+  print(faults.length ? `${faults.length} faults` : 'no fault');
+  return faults.length === 0;
 }
 
 await alone(import.meta.url, check);
