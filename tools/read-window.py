@@ -250,6 +250,7 @@ def read(dpi, title, controls, actions):
     advice = 0
     sections = []
     labels = []
+    names = {c["name"] for c in controls.values()}
     for node in walk(frame):
         role = node.getRoleName()
         if role == "label" and node.description and node.description in labels:
@@ -259,8 +260,8 @@ def read(dpi, title, controls, actions):
             # A list's text is its text field's.
             field = node[0] if role == "combo box" else node
             print(f"  {node.name} = {field.queryText().getText(0, -1)}")
-        elif role == "push button" and node.name and node.description.startswith(node.name.split("  +")[0]):
-            # The advice strip: its name the first advice, its description all.
+        elif role == "push button" and node.name and node.name not in names:
+            # The advice strip, the one button that is no control: its name the line, its description all.
             advice += 1
             strip = node
             print(f"  advice: {node.name}")
